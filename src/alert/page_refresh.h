@@ -1,0 +1,24 @@
+#pragma once
+
+#include "view/readout_state.h"
+
+#include <QByteArray>
+
+class CodeConv;
+
+// How one refresh on a body in hand ended; the caller acts on it.
+enum class RefreshOutcome {
+    Parsed,       // alert page accepted and read through to the summary
+    Stopped,      // alert page accepted, its layout broke the parse
+    NotAlertPage, // some other page: the header shows the trouble sign
+    Forbidden,    // the server refuses access: the window shows why and closes
+    Failed,       // the body could not be turned into a page
+};
+
+// Name of an outcome as the command-line tool prints it.
+const char* outcomeName(RefreshOutcome outcome);
+
+// The body's way to the readout: summary levels reset, conversion, the
+// refusal and title checks, and the parse. Never throws; a failure marks
+// the header and keeps what was already written.
+RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv);

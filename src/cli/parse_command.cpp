@@ -1,0 +1,33 @@
+#include "cli/parse_command.h"
+
+#include "alert/page_refresh.h"
+#include "cli/cli_io.h"
+#include "cli/readout_json.h"
+#include "support/code_conv.h"
+
+int runParseCommand(const QStringList& args)
+{
+    QString path = QStringLiteral("-");
+    for (const QString& arg : args) {
+        if (arg.startsWith(u'-') && arg != u"-") {
+            printError(QStringLiteral("parse: unknown option %1").arg(arg));
+            return ExitUsage;
+        }
+    }
+    if (args.size() > 1) {
+        printError(QStringLiteral("parse: at most one FILE"));
+        return ExitUsage;
+    }
+    if (!args.isEmpty())
+        path = args.first();
+
+    const auto body = readInput(path);
+    if (!body)
+        return ExitUsage;
+
+    ReadoutState state;
+    CodeConv conv;
+    const RefreshOutcome outcome = refreshOnBytes(*body, state, conv);
+    printOut(readoutJson(outcomeName(outcome), state));
+    return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Colour values are 0x00BBGGRR: red in the low byte.
+using ColourValue = std::uint32_t;
+
+constexpr ColourValue QuietColor = 0x00FF00;
+constexpr ColourValue CautionColor = 0x00FFFF;
+constexpr ColourValue AlertColor = 0x0000FF;
+constexpr ColourValue UndefinedColor = 0xFFFFC0;
+
+constexpr int kStationCount = 4;
+constexpr int kReadingCount = 3;
+constexpr int kStationCellCount = kStationCount * kReadingCount;
+constexpr int kCellCount = kStationCellCount + kReadingCount; // with the summary row
+
+// "#RRGGBB" of a 0x00BBGGRR colour value.
+QString colourName(ColourValue colour);
+
+// One cell of the readout grid `Label2`.
+struct GridCell {
+    QString caption;
+    ColourValue colour = QuietColor;
+};
+
+// The value texts and signal names of one station as the parser cuts them.
+struct StationReading {
+    QString fmax, fmin, es;
+    QString fmaxSignal, fminSignal, esSignal;
+};
+
+// Everything a refresh writes, starting as a freshly started program has it.
+// The window renders this; nothing here knows about widgets.
+struct ReadoutState {
+    std::array<GridCell, kCellCount> cells{};
+    std::array<int, kReadingCount> SummaryLevel{};
+    std::array<QString, kReadingCount> SummaryMark;
+    QString StatusPhrase;
+    QString windowCaption = QStringLiteral("電離層");
+    QString AlertTime;
+    QString statusItem = QStringLiteral("QRX 読み込み中"); // caption of `fmcls`
+    std::array<StationReading, kStationCount> readings;
+    std::array<QString, kStationCount> StationDetail;
+    std::array<QString, kStationCount> DelayNote;
+    bool headerOpaque = false; // `Label1`'s trouble sign
+};
