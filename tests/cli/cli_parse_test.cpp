@@ -4,27 +4,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli/cli_runner.h"
 #include "named_case.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(ONDREL_CLI), args);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QJsonObject parseJson(const QByteArray& out)
 {

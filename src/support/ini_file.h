@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// Settings files of the Windows profile kind: a "[section]" line opens a
+// section, "key=value" lines hold its settings, ";" lines are comments.
+// Names match without regard to ASCII letter case; where a section or key
+// appears twice, the first one counts. The content is handled as bytes and
+// an edit touches only the line it changes, so hand-written files keep
+// their comments, order, encoding and line ends.
+
+// The value of `key` in `section`, blanks (spaces, tabs) around it
+// removed; empty optional when the section or key is missing.
+std::optional<QByteArray> iniValue(QByteArrayView content, QByteArrayView section,
+                                   QByteArrayView key);
+
+// `content` with `key` in `section` set to `value`. An existing key keeps
+// its spelling and line end and gets the new value; a missing key is added
+// after the last setting of its section (right after the header when it
+// has none); a missing section is appended at the end. Added lines end
+// like the file's first line ("\n" when it has none). Fails
+// (ProcedureFailure) when a name or the value would break the line
+// structure: empty names, line breaks, "=" in a key, "]" in a section.
+QByteArray iniWithValue(const QByteArray& content, QByteArrayView section, QByteArrayView key,
+                        QByteArrayView value);
+
+// iniValue on the file at `path`, read as UTF-8; empty optional also when
+// the file is missing or unreadable.
+std::optional<QString> readIniValue(const QString& path, const QString& section,
+                                    const QString& key);
+
+// iniWithValue on the file at `path`, created (with its directory) when
+// missing. The file is replaced atomically, so a failed write leaves the
+// old one whole. Returns false with the reason in `whyNot` when the file
+// cannot be read or stored; fails like iniWithValue on unusable names.
+bool writeIniValue(const QString& path, const QString& section, const QString& key,
+                   const QString& value, QString& whyNot);

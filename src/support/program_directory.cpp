@@ -1,0 +1,30 @@
+#include "support/program_directory.h"
+
+#include "support/settings_store.h"
+#include "support/text_helpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString defaultProgramDirectory()
+{
+    return chooseProgramDirectory(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString chooseProgramDirectory(const QString& executableDirectory, const QString& configDirectory)
+{
+    if (!executableDirectory.isEmpty()) {
+        const QFileInfo directory(executableDirectory);
+        const bool hasSettings =
+            FileExists(QDir(executableDirectory).filePath(kSettingsFileName)) == 1;
+        if (hasSettings || (directory.isDir() && directory.isWritable()))
+            return executableDirectory;
+    }
+    if (configDirectory.isEmpty())
+        throw ProcedureFailure("neither the executable's nor a configuration directory is known");
+    return configDirectory;
+}
