@@ -30,14 +30,26 @@ const char* outcomeName(RefreshOutcome outcome)
         return "forbidden";
     case RefreshOutcome::Failed:
         return "failed";
+    case RefreshOutcome::NetworkError:
+        return "network-error";
     }
     return "failed";
 }
 
-RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv)
+void startRefresh(ReadoutState& state, CodeConv& conv)
 {
     state.SummaryLevel.fill(0);
     conv.ConvError.clear();
+}
+
+RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv)
+{
+    startRefresh(state, conv);
+    return refreshOnBody(body, state, conv);
+}
+
+RefreshOutcome refreshOnBody(const QByteArray& body, ReadoutState& state, CodeConv& conv)
+{
     bool accepted = false;
     try {
         const QString text = upperCasePageText(body, conv);

@@ -13,12 +13,20 @@ enum class RefreshOutcome {
     NotAlertPage, // some other page: the header shows the trouble sign
     Forbidden,    // the server refuses access: the window shows why and closes
     Failed,       // the body could not be turned into a page
+    NetworkError, // the download failed: no body at all
 };
 
 // Name of an outcome as the command-line tool prints it.
 const char* outcomeName(RefreshOutcome outcome);
 
-// The body's way to the readout: summary levels reset, conversion, the
+// What every refresh does before its page is fetched: the summary levels
+// and the last conversion error are cleared.
+void startRefresh(ReadoutState& state, CodeConv& conv);
+
+// The body's way to the readout once it is in hand: conversion, the
 // refusal and title checks, and the parse. Never throws; a failure marks
 // the header and keeps what was already written.
+RefreshOutcome refreshOnBody(const QByteArray& body, ReadoutState& state, CodeConv& conv);
+
+// A whole refresh on a body already in hand.
 RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv);

@@ -1,5 +1,7 @@
 #include "cli/cli_io.h"
+#include "cli/fetch_command.h"
 #include "cli/parse_command.h"
+#include "cli/settings_command.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,15 @@ const char kUsage[] = "Usage: ondrel-cli COMMAND [ARGS]\n"
                       "Commands:\n"
                       "  parse [FILE]   read an alert page body from FILE (or standard input,\n"
                       "                 also for '-') and print what one refresh shows, as JSON\n"
+                      "  fetch [URL] [--timeout SECONDS] [--save FILE]\n"
+                      "                 download the alert page (default: the provider's) and\n"
+                      "                 print what one refresh shows, as parse does; --save\n"
+                      "                 also writes the body as received\n"
+                      "  settings [--dir DIR] path | get KEY | set KEY VALUE\n"
+                      "                 print the settings file's path, print a setting of\n"
+                      "                 section ESConf or store one (set NEW resets them all);\n"
+                      "                 --dir uses DIR instead of the program's directory;\n"
+                      "                 exit status 3 when the settings file fails\n"
                       "\n"
                       "Options:\n"
                       "  --help         show this text\n"
@@ -42,6 +53,10 @@ int main(int argc, char* argv[])
     }
     if (command == u"parse")
         return runParseCommand(args);
+    if (command == u"fetch")
+        return runFetchCommand(args);
+    if (command == u"settings")
+        return runSettingsCommand(args);
     printError(QStringLiteral("unknown command %1 (try --help)").arg(command));
     return ExitUsage;
 }

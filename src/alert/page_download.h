@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The fetch control: downloads one page at a time. The real one speaks
+// HTTP; tests script their own.
+class PageDownload {
+public:
+    // State reported when the communication with the server failed.
+    static constexpr int icError = 11;
+
+    using StateChanged = std::function<void(int state)>;
+    // The body as the server sent it, also for an error status; nothing
+    // when the download failed.
+    using Finished = std::function<void(std::optional<QByteArray> body)>;
+
+    virtual ~PageDownload() = default;
+
+    // Starts downloading `url` and returns at once. A communication failure
+    // reports icError through `stateChanged` before `finished` runs.
+    virtual void get(const QString& url, StateChanged stateChanged, Finished finished) = 0;
+
+    // Whether a download is running.
+    virtual bool busy() const = 0;
+
+    // Ends a running download; its callbacks do not run.
+    virtual void Cancel() = 0;
+
+    // The body last delivered was accepted as the alert page: a later
+    // download may ask the server whether it changed since.
+    virtual void keepAccepted() = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The embedded browser as the handlers use it. A failing operation throws
+// ProcedureFailure, ending the calling handler.
+class BrowserView {
+public:
+    virtual ~BrowserView() = default;
+    // Starts loading and returns at once; an empty URL fails.
+    virtual void navigate(const QString& url) = 0;
+    virtual void stop() = 0;
+    virtual void reload() = 0;
+    // One step through the view's history; fails when there is none.
+    virtual void back() = 0;
+    virtual void forward() = 0;
+    // Sizes in twips; a negative size fails and the old one stays.
+    virtual void setWidth(int twips) = 0;
+    virtual void setHeight(int twips) = 0;
+    // Fails while the window is not shown.
+    virtual void focus() = 0;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "alert/fetch_cycle.h"
+#include "app/form_state.h"
+#include "app/period_editor.h"
+#include "app/refresh_scheduler.h"
+#include "app/startup.h"
+#include "app/window_controls.h"
+#include "support/code_conv.h"
+#include "support/settings_store.h"
+#include "view/readout_state.h"
+
+#include <functional>
+#include <memory>
+
+class BrowserView;
+class Clock;
+class Form1;
+class MessageBoxes;
+class PageDownload;
+class Timer;
+
+// The outside effects the window goes through; tests replace them.
+struct FormSeams {
+    PageDownload& download;
+    MessageBoxes& boxes;
+    Clock& clock;
+    BrowserView& browser;
+    std::function<QString()> programDirectory;
+    // The two window timers; real ones bound to the handlers when null.
+    Timer* timer1 = nullptr;
+    Timer* timer2 = nullptr;
+};
+
+// Owns the window's state and wires its controls to the handlers.
+class FormController : public FetchCycle::Host {
+public:
+    FormController(Form1& window, FormSeams seams);
+    ~FormController() override;
+
+    // FetchCycle::Host
+    void readoutChanged() override;
+    void reloadPaneIfOpen() override;
+    void closeWindow() override;
+
+    // The readout as it stands, on the window.
+    void render();
+
+    Form1& window;
+    MessageBoxes& boxes;
+    Clock& clock;
+    BrowserView& browser;
+    PageDownload& download;
+    std::function<QString()> programDirectory;
+
+    FormState form;
+    ReadoutState readout;
+    CodeConv conv;
+    SettingsStore settings;
+
+private:
+    std::unique_ptr<Timer> m_ownTimer1;
+    std::unique_ptr<Timer> m_ownTimer2;
+
+public:
+    Timer& Timer1;
+    Timer& Timer2;
+    FetchCycle fetch;
+
+    RefreshScheduler scheduler;
+    PeriodEditor editor;
+    WindowControls controls;
+    Startup startup;
+
+private:
+    void connectControls();
+};

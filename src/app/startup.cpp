@@ -1,0 +1,162 @@
+#include "app/startup.h"
+
+#include "alert/page_urls.h"
+#include "app/browser_view.h"
+#include "app/clock.h"
+#include "app/form_controller.h"
+#include "app/schedule.h"
+#include "app/stored_settings.h"
+#include "support/number_text.h"
+#include "support/settings_store.h"
+#include "support/text_helpers.h"
+#include "support/timer.h"
+#include "view/form1.h"
+#include "view/twips.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kCompactWidth = 2340;
+constexpr int kCompactHeight = 2925;
+constexpr int kCellWidth = 420;
+
+const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明表示します、\r\n"
+                              u"ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です";
+const char16_t kCredit[] = u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
+                           u"Information and Communications Technology」 から提供されているものです ";
+
+QString pageBase(SettingsStore& settings)
+{
+    QString base = storedText(settings, QStringLiteral("ESHost")).value_or(defaultPageBase());
+    while (base.endsWith(u'/'))
+        base.chop(1);
+    return base.isEmpty() ? defaultPageBase() : base;
+}
+
+} // namespace
+
+void Startup::Form_Load(const QString& arguments)
+{
+    FormController& f = m_form;
+    try {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        f.form.ScreenWidth = pixelsToTwips(screen.width());
+        f.form.ScreenHeight = pixelsToTwips(screen.height());
+
+        restoreCompactPosition();
+        // A period that is not a number or out of the editor's range would
+        // leave a window that never reloads: the default serves instead.
+        const int period = storedNumberOr(f.settings, QStringLiteral("TM2"), kDefaultPeriod);
+        f.form.ReloadPeriod = period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod;
+        f.window.VScroll1->setValue(f.form.ReloadPeriod);
+
+        f.window.setOuterSize(kCompactWidth, kCompactHeight);
+        keepOnScreen();
+        f.form.PaneOpen = 0;
+        f.window.Label1->setToolTip(QString::fromUtf16(kHeaderTip));
+        f.window.Label5->setText(QString::fromUtf16(kCredit));
+        prepareReadout();
+
+        f.form.PageUrl = pageUrls(pageBase(f.settings));
+        f.form.ReloadElapsed = 0;
+        f.readout.AlertTime.clear();
+        f.conv.ConvError.clear();
+
+        const QTime now = f.clock.now();
+        f.form.ReloadElapsed = quarterHourPhase(now.minute(), now.second(), f.form.ReloadPeriod);
+        f.scheduler.startCounting();
+
+        f.Timer1.setInterval(0);
+        f.Timer1.setEnabled(false);
+        f.Timer2.setInterval(1000);
+        f.Timer2.setEnabled(true);
+
+        f.fetch.alertUrl = f.form.PageUrl[0];
+        f.fetch.RefreshAlert();
+        f.browser.stop();
+        f.window.Check1->setChecked(arguments.toUpper() == u"-T");
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void Startup::restoreCompactPosition()
+{
+    FormController& f = m_form;
+    // A position that is not a number counts as missing.
+    f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
+    f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
+}
+
+void Startup::keepOnScreen()
+{
+    Form1& window = m_form.window;
+    const QRect frame = window.frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    // A monitor was unplugged since: back onto the primary screen.
+    const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    window.move(corner);
+}
+
+void Startup::prepareReadout()
+{
+    FormController& f = m_form;
+    for (int i = 0; i < kCellCount; ++i) {
+        f.readout.cells[i] = GridCell{};
+        QLabel* cell = f.window.Label2[i];
+        cell->setAlignment(Qt::AlignCenter);
+        cell->resize(twipsToPixels(kCellWidth), cell->height());
+    }
+    f.render();
+}
+
+void Startup::Form_Unload()
+{
+    FormController& f = m_form;
+    try {
+        Form1& window = f.window;
+        if (window.Top() > 0 && !window.isMinimized()) {
+            auto put = [&f](const char* key, int twips) {
+                store(f.settings, QLatin1String(key), singleToText(static_cast<float>(twips)));
+            };
+            if (f.form.PaneOpen == 1) {
+                put("ESW", window.Width());
+                put("ESH", window.Height());
+                put("ESWT", window.Top());
+                put("ESWL", window.Left());
+            } else {
+                put("ESTop", window.Top());
+                put("ESLeft", window.Left());
+            }
+        }
+        f.download.Cancel();
+        f.browser.stop();
+        f.Timer1.setInterval(0);
+        f.Timer1.setEnabled(false);
+        f.Timer2.setInterval(0);
+        f.Timer2.setEnabled(false);
+        window.setKeepInFront(false);
+        deleteStaleFiles();
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void Startup::deleteStaleFiles()
+{
+    QString directory = m_form.programDirectory();
+    if (!directory.endsWith(u'/'))
+        directory += u'/';
+    for (const char* name : {"GetHtml_OVRW.txt", "GetHtml_APPD.txt"}) {
+        const QString path = directory + QLatin1String(name);
+        if (FileExists(path) == 1 && !QFile::remove(path))
+            throw ProcedureFailure("stale file cannot be deleted");
+    }
+}

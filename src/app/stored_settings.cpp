@@ -1,0 +1,42 @@
+#include "app/stored_settings.h"
+
+#include "support/number_text.h"
+#include "support/settings_store.h"
+#include "support/text_helpers.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("ESConf");
+
+} // namespace
+
+std::optional<QString> storedText(SettingsStore& settings, const QString& key)
+{
+    settings.IniSection = kSection;
+    QString value;
+    settings.IniGet(key, value);
+    if (value == kSection)
+        return std::nullopt;
+    return value;
+}
+
+int storedNumber(SettingsStore& settings, const QString& key, int fallback)
+{
+    const auto text = storedText(settings, key);
+    return text ? textToLong(*text) : fallback;
+}
+
+int storedNumberOr(SettingsStore& settings, const QString& key, int fallback)
+{
+    try {
+        return storedNumber(settings, key, fallback);
+    } catch (const ProcedureFailure&) {
+        return fallback;
+    }
+}
+
+void store(SettingsStore& settings, const QString& key, const QString& value)
+{
+    settings.IniSection = kSection;
+    settings.IniPut(key, value);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+
+// `ondrel-cli fetch [URL] [--timeout SECONDS] [--save FILE]`: downloads the
+// alert page and prints what one refresh makes of it, as `parse` does.
+int runFetchCommand(const QStringList& args);

@@ -1,0 +1,26 @@
+#include "cli/stderr_message_boxes.h"
+
+#include "cli/cli_io.h"
+
+namespace {
+
+void printBox(QString text)
+{
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    printError(text);
+}
+
+} // namespace
+
+void StderrMessageBoxes::show(const QString& text, const QString&, Icon)
+{
+    printBox(text);
+}
+
+void StderrMessageBoxes::showTimed(const QString& text, const QString&, int,
+                                   std::function<void()> closed)
+{
+    printBox(text);
+    if (closed)
+        closed();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "support/message_boxes.h"
+
+// Message boxes for the command-line tool: each box is one line on
+// standard error and closes at once.
+class StderrMessageBoxes : public MessageBoxes {
+public:
+    void show(const QString& text, const QString& title, Icon icon) override;
+    void showTimed(const QString& text, const QString& title, int milliseconds,
+                   std::function<void()> closed) override;
+};

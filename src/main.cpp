@@ -1,0 +1,39 @@
+#include "alert/http_page_download.h"
+#include "app/clock.h"
+#include "app/form_controller.h"
+#include "app/single_instance.h"
+#include "app/web_browser.h"
+#include "support/program_directory.h"
+#include "support/qt_message_boxes.h"
+#include "view/fonts.h"
+#include "view/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // Needed before the application object by the browser pane's engine.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ondrel"));
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setDesktopFileName(QStringLiteral("ondrel"));
+
+    // A second copy ends at once, showing nothing and touching no setting.
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    installFontSubstitutions();
+    Form1 window;
+    QtMessageBoxes boxes;
+    boxes.MsgOwnerWnd = &window;
+    HttpPageDownload download;
+    SystemClock clock;
+    WebBrowser browser(window.WebBrowser1);
+    FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory});
+
+    form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#include "app/single_instance.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEnds)
+{
+    QTemporaryDir dir;
+    auto first = std::make_unique<SingleInstance>(dir.path());
+    ASSERT_TRUE(first->acquire());
+    SingleInstance second(dir.path());
+    EXPECT_FALSE(second.acquire());
+    first.reset();
+    SingleInstance third(dir.path());
+    EXPECT_TRUE(third.acquire());
+}
+
+TEST(SingleInstance, LockOfACrashedCopyIsTakenOver)
+{
+    QTemporaryDir dir;
+    // A lock file naming a process that no longer exists.
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    gone.waitForFinished();
+    QFile lock(dir.filePath(QStringLiteral("ondrel.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\nondrel\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    SingleInstance next(dir.path());
+    EXPECT_TRUE(next.acquire());
+}
+
+} // namespace
