@@ -1,8 +1,8 @@
 #include "alert/http_page_download.h"
 #include "app/clock.h"
 #include "app/form_controller.h"
+#include "app/pane_browser.h"
 #include "app/single_instance.h"
-#include "app/web_browser.h"
 #include "support/program_directory.h"
 #include "support/qt_message_boxes.h"
 #include "view/fonts.h"
@@ -12,8 +12,6 @@
 
 int main(int argc, char* argv[])
 {
-    // Needed before the application object by the browser pane's engine.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ondrel"));
     QApplication::setApplicationDisplayName(QString());
@@ -30,7 +28,7 @@ int main(int argc, char* argv[])
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
-    WebBrowser browser(window.WebBrowser1);
+    PaneBrowser browser(window.WebBrowser1);
     FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory});
 
     form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "alert/fetch_cycle.h"
+#include "app/browser_pane.h"
 #include "app/form_state.h"
 #include "app/period_editor.h"
+#include "app/readout_explainer.h"
 #include "app/refresh_scheduler.h"
 #include "app/startup.h"
 #include "app/window_controls.h"
 #include "support/code_conv.h"
 #include "support/settings_store.h"
 #include "view/readout_state.h"
+
+#include <QObject>
 
 #include <functional>
 #include <memory>
@@ -70,8 +74,13 @@ public:
     RefreshScheduler scheduler;
     PeriodEditor editor;
     WindowControls controls;
+    ReadoutExplainer explainer;
+    BrowserPane pane;
     Startup startup;
 
 private:
     void connectControls();
+
+    // Ends the controls' connections to the handlers with the controller.
+    QObject m_context;
 };

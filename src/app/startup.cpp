@@ -6,7 +6,7 @@
 #include "app/form_controller.h"
 #include "app/schedule.h"
 #include "app/stored_settings.h"
-#include "support/number_text.h"
+#include "app/window_geometry.h"
 #include "support/settings_store.h"
 #include "support/text_helpers.h"
 #include "support/timer.h"
@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kCompactWidth = 2340;
-constexpr int kCompactHeight = 2925;
 constexpr int kCellWidth = 420;
 
 const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明表示します、\r\n"
@@ -124,18 +122,10 @@ void Startup::Form_Unload()
     try {
         Form1& window = f.window;
         if (window.Top() > 0 && !window.isMinimized()) {
-            auto put = [&f](const char* key, int twips) {
-                store(f.settings, QLatin1String(key), singleToText(static_cast<float>(twips)));
-            };
-            if (f.form.PaneOpen == 1) {
-                put("ESW", window.Width());
-                put("ESH", window.Height());
-                put("ESWT", window.Top());
-                put("ESWL", window.Left());
-            } else {
-                put("ESTop", window.Top());
-                put("ESLeft", window.Left());
-            }
+            if (f.form.PaneOpen == 1)
+                storePaneGeometry(f.settings, window);
+            else
+                storeCompactPosition(f.settings, window);
         }
         f.download.Cancel();
         f.browser.stop();

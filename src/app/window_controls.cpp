@@ -52,4 +52,6 @@ void WindowControls::Label1_MouseUp(Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
         m_form.editor.open();
+    else if (button == Qt::LeftButton)
+        m_form.explainer.showHelp();
 }

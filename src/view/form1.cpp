@@ -6,11 +6,17 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QLoggingCategory>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+
+// Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
+// the first readout reached the screen, for the start-up measurement.
+Q_LOGGING_CATEGORY(lcReadout, "ondrel.readout", QtWarningMsg)
 
 namespace {
 
@@ -98,7 +104,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     fmcls->setContentsMargins(3, 1, 3, 1);
     fmcls->setAutoFillBackground(true);
     fmcls->setBackgroundRole(QPalette::Button);
-    fmcls->setFont(designFont(kPGothic, 9, false));
+    fmcls->setFont(designFont(kGothic, 9, false));
     setMenuWidget(fmcls);
 
     auto* client = new QWidget(this);
@@ -117,6 +123,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildBrowserControls(client);
     buildReadout(client);
     setTabOrder();
+    if (lcReadout().isDebugEnabled())
+        Label2[0]->installEventFilter(this);
 
     const int designWidth = twipsToPixels(10200);
     const int designHeight = twipsToPixels(6510);
@@ -281,11 +289,23 @@ void Form1::setLeft(int twips)
 void Form1::setWidth(int twips)
 {
     resize(std::max(1, twipsToPixels(twips) - frameExtra().width()), height());
+    notifyResize();
 }
 
 void Form1::setHeight(int twips)
 {
     resize(width(), std::max(1, twipsToPixels(twips) - frameExtra().height()));
+    notifyResize();
+}
+
+void Form1::notifyResize()
+{
+    // A hidden window gets its resize event only when shown; the handlers
+    // expect one after every change of size, and only one.
+    if (size() == m_notifiedSize)
+        return;
+    m_notifiedSize = size();
+    Q_EMIT resized();
 }
 
 void Form1::setOuterSize(int widthTwips, int heightTwips)
@@ -310,10 +330,19 @@ bool Form1::keepsInFront() const
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label2[0] && event->type() == QEvent::Paint && !Label2[0]->text().isEmpty()) {
+        qCDebug(lcReadout) << "first readout painted at" << QDateTime::currentMSecsSinceEpoch();
+        Label2[0]->removeEventFilter(this);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    Q_EMIT resized();
+    notifyResize();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -66,6 +66,7 @@ Q_SIGNALS:
     void unloading();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -75,6 +76,8 @@ private:
     void buildReadout(QWidget* client);
     void setTabOrder();
     QSize frameExtra() const;
+    void notifyResize();
 
     bool m_unloaded = false;
+    QSize m_notifiedSize;
 };

@@ -1,5 +1,7 @@
 #include "cli/cli_runner.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QProcess>
 
 CliRun runCli(const QStringList& args, const QByteArray& input, const QString& program)
@@ -8,6 +10,13 @@ CliRun runCli(const QStringList& args, const QByteArray& input, const QString& p
     process.start(program, args);
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(30000);
+    // Keep this process's event loop going meanwhile: a test may serve the
+    // tool from here.
+    const QDeadlineTimer deadline(30000);
+    while (!process.waitForFinished(20) && process.state() != QProcess::NotRunning &&
+           !deadline.hasExpired()) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "wait_for.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,13 +25,6 @@ QMessageBox* openBox()
     return nullptr;
 }
 
-bool waitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!condition() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return condition();
-}
 
 TEST(TimedMessageBox, ClosesItselfAfterItsTime)
 {

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Measures the real window against a local copy of the alert page: the time
+# from process start to the first readout on screen, and resident memory
+# after the first refresh; then, with --pane, after the browser pane has
+# been opened once and closed again (needs xdotool).
+# Usage: bench/window_resources.sh [--pane] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+pane=no
+if [ "${1:-}" = --pane ]; then pane=yes; shift; fi
+runs=${1:-5}
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
+chmod 700 "$work/run"
+cp examples/alert-sample.html "$work/www/ISDJ/ionospheric-alert.html"
+echo '<html><head><title>Wakkanai</title></head><body>ionogram</body></html>' \
+  > "$work/www/ionog/ionogram/nowpng/wk546.html"
+cp build/src/ondrel "$work/app/"
+port=$((20000 + RANDOM % 20000))
+(cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
+sleep 0.5
+printf '[ESConf]\nESHost=http://127.0.0.1:%s\n' "$port" > "$work/app/Ondrel.ini"
+
+rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+
+measure() {
+  local log="$work/log" start pid painted
+  : > "$log"
+  start=$(date +%s%3N)
+  QTWEBENGINE_DISABLE_SANDBOX=1 QT_LOGGING_RULES="ondrel.readout.debug=true" \
+    XDG_RUNTIME_DIR="$work/run" "$work/app/ondrel" 2> "$log" &
+  pid=$!
+  for _ in $(seq 100); do grep -q 'first readout painted' "$log" && break; sleep 0.1; done
+  painted=$(grep -o 'painted at [0-9]*' "$log" | grep -o '[0-9]*$')
+  sleep 1
+  local compact; compact=$(rss_mib "$pid")
+  local after=""
+  if [ "$pane" = yes ]; then
+    xdotool mousemove 123 30 click 1; sleep 5   # the Wakkanai heading opens the pane
+    xdotool mousemove 60 157 click 1; sleep 2   # "元のサイズに戻す" closes it
+    after=" pane-opened-and-closed=$(rss_mib "$pid") MiB"
+  fi
+  echo "first-readout=$((painted - start)) ms compact-rss=${compact} MiB${after}"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+
+export -f measure rss_mib
+for _ in $(seq "$runs"); do
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f measure rss_mib); \
+    work=$work pane=$pane measure"
+done

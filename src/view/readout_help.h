@@ -1,0 +1,28 @@
+#pragma once
+
+#include "view/readout_state.h"
+
+#include <QString>
+
+// The texts the readout's mouse handlers show, built from the state the
+// last refresh left. Steps cut with Find/Mid throw ProcedureFailure.
+
+// A message box's text and title.
+struct MessageText {
+    QString text;
+    QString title;
+};
+
+// Tooltip of grid cell `index` (0..14) for its current caption; empty for
+// the summary row.
+QString cellTooltip(const ReadoutState& state, int index);
+
+// The reading of station cell `index` (0..11), cut from the station's
+// detail text; its title carries the delay note.
+MessageText stationMessage(const ReadoutState& state, int index);
+
+// The header's short explanation.
+MessageText helpMessage();
+
+// Hint of the summary row's heading `Label3(4)`.
+QString summaryHeadingHint();

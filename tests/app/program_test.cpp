@@ -1,0 +1,96 @@
+#include "alert/http_test_server.h"
+#include "alert/test_page.h"
+#include "app/form_fixture.h"
+#include "alert/http_page_download.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "wait_for.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+
+TEST(Program, WindowShowsTheServedPageOverRealHttp)
+{
+    HttpTestServer server;
+    server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
+                 HttpTestServer::Route{200, testpage::realisticBytes()});
+    FormFixture f;
+    f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
+    HttpPageDownload http;
+    FormController controller(*f.window, FormSeams{http, f.boxes, f.clock, f.browser,
+                                                   [&f] { return f.directory.path(); },
+                                                   &f.timer1, &f.timer2});
+    f.controller.reset();
+    controller.startup.Form_Load(QString());
+    f.window->show();
+    EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("QRX 読み込み中"));
+    ASSERT_TRUE(waitFor([&f] { return f.window->Label2[0]->text() == u"5.3"; }, 10000));
+    EXPECT_EQ(f.window->Label2[11]->text(), QStringLiteral("4.8"));
+    EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("2026/12/07 10:15 JST現在"));
+}
+
+// The built program, copied into its own directory so its settings file
+// lands there, started headless against a local server.
+class RunningProgram {
+public:
+    RunningProgram(const QTemporaryDir& home, const QString& directory)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        env.insert(QStringLiteral("HOME"), home.path());
+        m_process.setProcessEnvironment(env);
+        m_process.start(directory + QStringLiteral("/ondrel"), {});
+        m_process.waitForStarted();
+    }
+    ~RunningProgram()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
+{
+    HttpTestServer server;
+    server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
+                 HttpTestServer::Route{200, testpage::realisticBytes()});
+    QTemporaryDir home;
+    QTemporaryDir install;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ONDREL_GUI), install.filePath(QStringLiteral("ondrel"))));
+    const QString settings = install.filePath(QStringLiteral("Ondrel.ini"));
+    {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
+    }
+
+    RunningProgram first(home, install.path());
+    ASSERT_TRUE(waitFor([&server] { return !server.requests.isEmpty(); }, 20000));
+    EXPECT_TRUE(server.requests[0].startsWith("GET /ISDJ/ionospheric-alert.html"));
+    EXPECT_TRUE(server.requests[0].contains("User-Agent: Ondrel/"));
+
+    RunningProgram second(home, install.path());
+    ASSERT_TRUE(waitFor([&second] { return second.process().state() == QProcess::NotRunning; },
+                        10000));
+    EXPECT_EQ(second.process().exitCode(), 0);
+    EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
+    EXPECT_EQ(first.process().state(), QProcess::Running);
+    EXPECT_EQ(server.requests.size(), 1);
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
+}
+
+} // namespace
