@@ -1,6 +1,7 @@
 #include "alert/http_page_download.h"
 #include "app/clock.h"
 #include "app/form_controller.h"
+#include "app/graphics_setup.h"
 #include "app/pane_browser.h"
 #include "app/single_instance.h"
 #include "support/program_directory.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    prepareGraphics();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ondrel"));
     QApplication::setApplicationDisplayName(QString());

@@ -1,3 +1,5 @@
+#include "app/graphics_setup.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareGraphics(); // as the program does
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,6 @@
 
 #include <QDeadlineTimer>
 #include <QTest>
-#include <QWebEngineView>
 
 #include "wait_for.h"
 
@@ -22,6 +21,16 @@ const bool kEngineEnvironment = [] {
 }();
 
 
+// The engine's view, found by its class: this test does not link the engine.
+QWidget* engineView(const QWidget& window)
+{
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->inherits("QWebEngineView"))
+            return child;
+    }
+    return nullptr;
+}
+
 TEST(PaneBrowser, EngineStartsOnlyWithTheFirstPage)
 {
     Form1 window;
@@ -36,7 +45,7 @@ TEST(PaneBrowser, EngineStartsOnlyWithTheFirstPage)
     EXPECT_NO_THROW(browser.setHeight(2075));
     EXPECT_EQ(window.WebBrowser1->height(), 2075 / 15);
     EXPECT_FALSE(browser.started());
-    EXPECT_EQ(window.findChild<QWebEngineView*>(), nullptr);
+    EXPECT_EQ(engineView(window), nullptr);
 }
 
 TEST(PaneBrowser, MissingEngineEndsTheNavigationQuietly)
@@ -67,11 +76,11 @@ TEST(PaneBrowser, StationHeadingLoadsTheServedPageInThePane)
 
     QTest::mouseClick(f.window->Label3[0], Qt::LeftButton);
     ASSERT_TRUE(browser.started());
-    auto* view = f.window->findChild<QWebEngineView*>();
+    QWidget* view = engineView(*f.window);
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(waitFor([view] { return view->title() == QStringLiteral("Wakkanai ionogram"); },
-                        30000))
-        << view->title().toStdString();
+    auto title = [view] { return view->property("title").toString(); };
+    EXPECT_TRUE(waitFor([&title] { return title() == QStringLiteral("Wakkanai ionogram"); }, 30000))
+        << title().toStdString();
     EXPECT_GE(server.requests.size(), 1);
     EXPECT_GT(view->width(), 100);
     EXPECT_THROW(browser.back(), ProcedureFailure);
