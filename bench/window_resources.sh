@@ -17,7 +17,7 @@ chmod 700 "$work/run"
 cp examples/alert-sample.html "$work/www/ISDJ/ionospheric-alert.html"
 echo '<html><head><title>Wakkanai</title></head><body>ionogram</body></html>' \
   > "$work/www/ionog/ionogram/nowpng/wk546.html"
-cp build/src/ondrel "$work/app/"
+cp build/src/ondrel build/src/libondrel_webengine.so "$work/app/"
 port=$((20000 + RANDOM % 20000))
 (cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
 sleep 0.5

@@ -92,6 +92,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(QIcon(QStringLiteral(":/ondrel.svg")));
     setFont(windowFont());
     setColours(this, kFormBack, {});
+    // The window sits beside the radio, rarely focused: explain on hover all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     // The menu bar holds one item used as a status line. A QMenuBar would
     // fold a caption wider than the compact window into an overflow
