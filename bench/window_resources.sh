@@ -30,7 +30,7 @@ measure() {
   : > "$log"
   start=$(date +%s%3N)
   QTWEBENGINE_DISABLE_SANDBOX=1 QT_LOGGING_RULES="ondrel.readout.debug=true" \
-    XDG_RUNTIME_DIR="$work/run" "$work/app/ondrel" 2> "$log" &
+    XDG_RUNTIME_DIR="$work/run" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" "$work/app/ondrel" 2> "$log" &
   pid=$!
   for _ in $(seq 100); do grep -q 'first readout painted' "$log" && break; sleep 0.1; done
   painted=$(grep -o 'painted at [0-9]*' "$log" | grep -o '[0-9]*$')

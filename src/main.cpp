@@ -1,15 +1,18 @@
 #include "alert/http_page_download.h"
 #include "app/clock.h"
+#include "app/desktop_integration.h"
 #include "app/form_controller.h"
 #include "app/graphics_setup.h"
 #include "app/pane_browser.h"
 #include "app/single_instance.h"
+#include "history/history_log.h"
 #include "support/program_directory.h"
 #include "support/qt_message_boxes.h"
 #include "view/fonts.h"
 #include "view/form1.h"
 
 #include <QApplication>
+#include <QSystemTrayIcon>
 
 int main(int argc, char* argv[])
 {
@@ -31,7 +34,9 @@ int main(int argc, char* argv[])
     HttpPageDownload download;
     SystemClock clock;
     PaneBrowser browser(window.WebBrowser1);
-    FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory});
+    FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory, nullptr,
+                                 nullptr, defaultHistoryPath});
+    DesktopIntegration desktop(form, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable()});
 
     form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));
     window.show();

@@ -28,8 +28,15 @@ FormController::FormController(Form1& window, FormSeams seams)
       Timer1(seams.timer1 ? *seams.timer1 : *m_ownTimer1),
       Timer2(seams.timer2 ? *seams.timer2 : *m_ownTimer2),
       fetch(readout, conv, seams.download, seams.boxes, Timer1, *this), scheduler(*this),
-      editor(*this), controls(*this), explainer(*this), pane(*this), startup(*this) {
+      editor(*this), controls(*this), explainer(*this), pane(*this), startup(*this),
+      history(window, readout, settings, seams.historyPath) {
     connectControls();
+    fetch.finished = [this](RefreshOutcome outcome) {
+        const auto listeners = refreshListeners; // a listener may add another
+        for (const auto& listener : listeners)
+            listener(outcome);
+    };
+    refreshListeners.push_back([this](RefreshOutcome outcome) { history.pageFinished(outcome); });
 }
 
 FormController::~FormController() = default;

@@ -8,6 +8,7 @@
 #include "app/refresh_scheduler.h"
 #include "app/startup.h"
 #include "app/window_controls.h"
+#include "history/history_feature.h"
 #include "support/code_conv.h"
 #include "support/settings_store.h"
 #include "view/readout_state.h"
@@ -16,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class BrowserView;
 class Clock;
@@ -34,6 +36,8 @@ struct FormSeams {
     // The two window timers; real ones bound to the handlers when null.
     Timer* timer1 = nullptr;
     Timer* timer2 = nullptr;
+    // The history log's file; nothing is logged when empty.
+    std::function<QString()> historyPath = {};
 };
 
 // Owns the window's state and wires its controls to the handlers.
@@ -49,6 +53,10 @@ public:
 
     // The readout as it stands, on the window.
     void render();
+
+    // Run in order after every refresh that got as far as a download; the
+    // controller holds `fetch.finished` for them, so several can listen.
+    std::vector<std::function<void(RefreshOutcome)>> refreshListeners;
 
     Form1& window;
     MessageBoxes& boxes;
@@ -77,6 +85,10 @@ public:
     ReadoutExplainer explainer;
     BrowserPane pane;
     Startup startup;
+    HistoryFeature history;
+
+    // Shows the "履歴" chart window (also Ctrl+H).
+    void openHistory() { history.openHistory(); }
 
 private:
     void connectControls();

@@ -1,7 +1,9 @@
 #include "cli/cli_io.h"
 #include "cli/fetch_command.h"
+#include "cli/history_command.h"
 #include "cli/parse_command.h"
 #include "cli/settings_command.h"
+#include "cli/watch_command.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,19 @@ const char kUsage[] = "Usage: ondrel-cli COMMAND [ARGS]\n"
                       "                 section ESConf or store one (set NEW resets them all);\n"
                       "                 --dir uses DIR instead of the program's directory;\n"
                       "                 exit status 3 when the settings file fails\n"
+                      "  watch [URL] [--period SECONDS] [--dir DIR] [--json]\n"
+                      "                 reload the alert page on the window's schedule (period\n"
+                      "                 60 to 900, default the stored TM2 or 180; --dir as for\n"
+                      "                 settings) and print one line per accepted page: the page\n"
+                      "                 time, es=quiet|caution|alert, then each station's values\n"
+                      "                 and signals; --json prints parse's object instead;\n"
+                      "                 SIGINT or SIGTERM ends it with status 0\n"
+                      "  history [--since DATE] [--until DATE] [--station CODE] [--csv|--json]\n"
+                      "          [--db FILE]\n"
+                      "                 print the logged readings as CSV with a header (default)\n"
+                      "                 or JSON, one object per line; DATE is 2026-12-07 (JST)\n"
+                      "                 or an ISO 8601 time; CODE wk546, to536, yg431 or ok426;\n"
+                      "                 --db reads FILE instead of the per-user log\n"
                       "\n"
                       "Options:\n"
                       "  --help         show this text\n"
@@ -55,8 +70,12 @@ int main(int argc, char* argv[])
         return runParseCommand(args);
     if (command == u"fetch")
         return runFetchCommand(args);
+    if (command == u"history")
+        return runHistoryCommand(args);
     if (command == u"settings")
         return runSettingsCommand(args);
+    if (command == u"watch")
+        return runWatchCommand(args);
     printError(QStringLiteral("unknown command %1 (try --help)").arg(command));
     return ExitUsage;
 }

@@ -201,7 +201,11 @@ QByteArray iniWithValue(const QByteArray& content, QByteArrayView section, QByte
         added = '[' + section.toByteArray() + ']' + eol;
     added += settingLine(key, value) + eol;
     // The line before may be the last of a file without a final line end.
-    if (at > 0 && content[at - 1] != '\n')
+    // One cut between "\r" and "\n" only lacks the "\n": a whole line end
+    // after the "\r" would leave it in the line's value.
+    if (at > 0 && content[at - 1] == '\r')
+        added.prepend('\n');
+    else if (at > 0 && content[at - 1] != '\n')
         added.prepend(eol);
     return result.insert(at, added);
 }

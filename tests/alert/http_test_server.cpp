@@ -2,6 +2,8 @@
 
 #include <QTcpSocket>
 
+#include <sys/socket.h>
+
 namespace {
 
 QByteArray headerValue(const QByteArray& head, const QByteArray& name)
@@ -58,6 +60,13 @@ void HttpTestServer::answer(QTcpSocket* socket, const QByteArray& head)
     const Route route = m_routes.value(path, Route{404, "<html><title>404 Not Found</title></html>"});
     if (route.behaviour == Behaviour::Stall)
         return;
+    if (route.behaviour == Behaviour::Reset) {
+        // A zero linger time makes the close send a reset instead of a FIN.
+        const linger reset{1, 0};
+        ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        socket->abort();
+        return;
+    }
 
     const bool notModified =
         !route.etag.isEmpty() && headerValue(head, "If-None-Match") == route.etag;

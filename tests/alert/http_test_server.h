@@ -16,6 +16,7 @@ public:
         Answer,       // the whole response
         CloseMidBody, // headers promise the body, half of it comes, then the connection closes
         Stall,        // accepts and never answers
+        Reset,        // reads the request, then resets the connection
     };
 
     using Headers = QList<QPair<QByteArray, QByteArray>>;

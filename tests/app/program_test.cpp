@@ -46,6 +46,7 @@ public:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
         env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path()); // the history log
         m_process.setProcessEnvironment(env);
         m_process.start(directory + QStringLiteral("/ondrel"), {});
         m_process.waitForStarted();

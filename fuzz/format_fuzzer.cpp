@@ -1,0 +1,58 @@
+// The station detail text of arbitrary sections: the fast loop must give
+// what the loop as defined gives, and a small scan budget must not crash.
+#include "fuzz_check.h"
+#include "view/readout_formatting.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+// The removal loop as defined, without shortcuts; quadratic, so only run
+// on small sections.
+QString literalFormat(const QString& section)
+{
+    QString s = section;
+    for (qsizetype i = 1; i <= section.size(); ++i) {
+        const qsizetype a = s.indexOf(u'<', i - 1);
+        if (a < 0)
+            break;
+        const qsizetype close = s.indexOf(u'>', a + 1);
+        if (close < 0)
+            break;
+        s.replace(s.sliced(a, close - a + 1), QString());
+        s.replace(QStringLiteral("------"), QString());
+        s.replace(QStringLiteral("--"), QString());
+        s.replace(QStringLiteral("="), QString());
+        s.replace(QStringLiteral("MHZ"), QStringLiteral("MHz"));
+        s.replace(QStringLiteral("]　"), QStringLiteral("]\r\n　"));
+    }
+    return s.size() < 2 ? QString() : s.first(s.size() - 2);
+}
+
+constexpr qsizetype kLiteralLimit = 256;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte chooses a small budget so the linear finish runs too.
+    const qsizetype budget = qsizetype(data[0]) * 16;
+    const QString section =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+
+    const QString detail = FormatStationDetail(section);
+    if (section.size() <= kLiteralLimit) {
+        const QString expected = literalFormat(section);
+        if (detail != expected)
+            std::fprintf(stderr, "got      [%s]\nexpected [%s]\n", qPrintable(detail),
+                         qPrintable(expected));
+        FUZZ_CHECK(detail == expected);
+    }
+    const QString degraded = formatStationDetailWithin(section, budget);
+    FUZZ_CHECK(degraded.size() <= 2 * section.size());
+    return 0;
+}

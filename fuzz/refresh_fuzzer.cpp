@@ -1,0 +1,27 @@
+// One refresh on arbitrary page bytes, from the state of a fresh program.
+#include "alert/page_refresh.h"
+#include "fuzz_check.h"
+#include "support/code_conv.h"
+#include "view/readout_state.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray body =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    ReadoutState state;
+    CodeConv conv;
+    const RefreshOutcome outcome = refreshOnBytes(body, state, conv);
+
+    FUZZ_CHECK(outcome != RefreshOutcome::NetworkError);
+    // Whatever kept the page from being read shows the trouble sign.
+    if (outcome == RefreshOutcome::Stopped || outcome == RefreshOutcome::NotAlertPage ||
+        outcome == RefreshOutcome::Failed)
+        FUZZ_CHECK(state.headerOpaque);
+    // A conversion error is only left behind when the body could not be used at all.
+    if (outcome != RefreshOutcome::Failed)
+        FUZZ_CHECK(conv.ConvError.isEmpty());
+    return 0;
+}

@@ -1,0 +1,112 @@
+#include "cli/history_command.h"
+
+#include "cli/cli_io.h"
+#include "history/history_export.h"
+#include "history/history_log.h"
+
+#include <QFileInfo>
+#include <QTimeZone>
+
+#include <optional>
+
+namespace {
+
+struct HistoryArgs {
+    HistoryFilter filter;
+    bool json = false;
+    std::optional<QString> database;
+};
+
+// A date or time as given: "2026-12-07" (that day's start, JST, as the
+// page gives time), "2026-12-07 10:15" (JST), or ISO 8601 with a zone.
+std::optional<QDateTime> parseWhen(const QString& text, bool endOfDay)
+{
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    const QTimeZone jst = QTimeZone(9 * 3600);
+    if (day.isValid()) {
+        const QDateTime start(day, QTime(0, 0), jst);
+        return (endOfDay ? start.addDays(1).addSecs(-1) : start).toUTC();
+    }
+    QDateTime when = QDateTime::fromString(text, Qt::ISODate);
+    if (!when.isValid())
+        return pageTimeToUtc(text);
+    if (when.timeSpec() == Qt::LocalTime)
+        when = QDateTime(when.date(), when.time(), jst);
+    return when.toUTC();
+}
+
+std::optional<HistoryArgs> parseArgs(const QStringList& args)
+{
+    HistoryArgs parsed;
+    bool formatGiven = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == u"--csv" || arg == u"--json") {
+            if (formatGiven && parsed.json != (arg == u"--json")) {
+                printError(QStringLiteral("history: --csv and --json exclude each other"));
+                return std::nullopt;
+            }
+            formatGiven = true;
+            parsed.json = arg == u"--json";
+            continue;
+        }
+        const bool takesValue = arg == u"--since" || arg == u"--until" || arg == u"--station" ||
+                                arg == u"--db";
+        if (!takesValue) {
+            printError(QStringLiteral("history: unknown argument %1 (try --help)").arg(arg));
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+            printError(QStringLiteral("history: %1 needs a value").arg(arg));
+            return std::nullopt;
+        }
+        const QString value = args.at(++i);
+        if (arg == u"--db") {
+            parsed.database = value;
+        } else if (arg == u"--station") {
+            if (stationIndex(value) < 0) {
+                printError(QStringLiteral("history: unknown station %1 (wk546, to536, yg431 "
+                                          "or ok426)")
+                               .arg(value));
+                return std::nullopt;
+            }
+            parsed.filter.station = value.toLower();
+        } else {
+            const std::optional<QDateTime> when = parseWhen(value, arg == u"--until");
+            if (!when) {
+                printError(QStringLiteral("history: %1 %2 is not a date").arg(arg, value));
+                return std::nullopt;
+            }
+            (arg == u"--since" ? parsed.filter.since : parsed.filter.until) = when;
+        }
+    }
+    return parsed;
+}
+
+} // namespace
+
+int runHistoryCommand(const QStringList& args)
+{
+    const std::optional<HistoryArgs> parsed = parseArgs(args);
+    if (!parsed)
+        return ExitUsage;
+    const QString path = parsed->database.value_or(defaultHistoryPath());
+    std::vector<PageRecord> records;
+    if (QFileInfo::exists(path) || parsed->database) {
+        HistoryLog log(path, [](const QString& line) { printError(line); });
+        if (!log.open(HistoryLog::Mode::ReadOnly)) {
+            printError(QStringLiteral("history: %1").arg(log.lastError()));
+            return ExitUsage;
+        }
+        records = log.read(parsed->filter);
+    }
+    if (!parsed->json) {
+        printOut(historyCsv(records));
+        return ExitOk;
+    }
+    QByteArray out;
+    for (const PageRecord& record : records)
+        out += jsonLine(record);
+    printOut(out);
+    return ExitOk;
+}

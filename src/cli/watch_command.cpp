@@ -1,0 +1,226 @@
+#include "cli/watch_command.h"
+
+#include "alert/fetch_cycle.h"
+#include "alert/http_page_download.h"
+#include "alert/page_urls.h"
+#include "app/schedule.h"
+#include "app/stored_settings.h"
+#include "app/tray_status.h"
+#include "cli/cli_io.h"
+#include "cli/readout_json.h"
+#include "cli/stderr_message_boxes.h"
+#include "cli/stop_signals.h"
+#include "support/code_conv.h"
+#include "support/program_directory.h"
+#include "support/settings_store.h"
+#include "support/timer.h"
+#include "view/readout_state.h"
+#include "view/station_names.h"
+
+#include <QCoreApplication>
+#include <QTime>
+#include <QTimer>
+
+#include <csignal>
+#include <optional>
+
+namespace {
+
+struct WatchOptions {
+    std::optional<QString> url;
+    std::optional<int> period;
+    std::optional<QString> directory;
+    bool json = false;
+};
+
+std::optional<WatchOptions> parseOptions(QStringList args)
+{
+    WatchOptions options;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == u"--json") {
+            options.json = true;
+        } else if (arg == u"--period" || arg == u"--dir") {
+            if (args.isEmpty() || args.first().isEmpty()) {
+                printError(QStringLiteral("watch: %1 needs a value").arg(arg));
+                return std::nullopt;
+            }
+            const QString value = args.takeFirst();
+            if (arg == u"--dir") {
+                options.directory = value;
+                continue;
+            }
+            bool ok = false;
+            const int seconds = value.toInt(&ok);
+            if (!ok || seconds < kMinPeriod || seconds > kMaxPeriod) {
+                printError(QStringLiteral("watch: --period wants %1 to %2 seconds, not %3")
+                               .arg(kMinPeriod)
+                               .arg(kMaxPeriod)
+                               .arg(value));
+                return std::nullopt;
+            }
+            options.period = seconds;
+        } else if (arg.startsWith(u'-') || options.url) {
+            printError(QStringLiteral("watch: unexpected argument %1").arg(arg));
+            return std::nullopt;
+        } else {
+            options.url = arg;
+        }
+    }
+    return options;
+}
+
+// Period and address as the window takes them from the settings.
+int storedPeriod(SettingsStore& settings)
+{
+    const int period = storedNumberOr(settings, QStringLiteral("TM2"), kDefaultPeriod);
+    return period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod;
+}
+
+QString storedAlertUrl(SettingsStore& settings)
+{
+    QString base = storedText(settings, QStringLiteral("ESHost")).value_or(defaultPageBase());
+    while (base.endsWith(u'/'))
+        base.chop(1);
+    return pageUrls(base.isEmpty() ? defaultPageBase() : base)[0];
+}
+
+const char* toneName(EsTone tone)
+{
+    switch (tone) {
+    case EsTone::Quiet:
+        return "quiet";
+    case EsTone::Caution:
+        return "caution";
+    case EsTone::Alert:
+        return "alert";
+    case EsTone::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+// "TIME  es=TONE  STATION FMAX SIGNAL FMIN SIGNAL ES SIGNAL  ...": fields
+// apart by two blanks, so the page time may hold single ones.
+QByteArray textLine(const ReadoutState& state)
+{
+    QString line =
+        state.AlertTime + QStringLiteral("  es=") + QLatin1String(toneName(esTone(state)));
+    for (int k = 0; k < kStationCount; ++k) {
+        const StationReading& r = state.readings[k];
+        line += QStringLiteral("  %1 %2 %3 %4 %5 %6 %7")
+                    .arg(QLatin1String(kStationNames[k].ascii), r.fmax, r.fmaxSignal, r.fmin,
+                         r.fminSignal, r.es, r.esSignal);
+    }
+    return (line + u'\n').toUtf8();
+}
+
+// A tool has no window; a refusal ends the watch as it closes the window.
+class WatchHost : public FetchCycle::Host {
+  public:
+    void readoutChanged() override {}
+    void reloadPaneIfOpen() override {}
+    void closeWindow() override { QCoreApplication::exit(ExitOutcome); }
+};
+
+class Watch {
+  public:
+    Watch(const QString& url, int period, bool json)
+        : m_period(period), m_json(json), m_retry([this] { m_cycle.RefreshAlert(); }),
+          m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host)
+    {
+        m_cycle.alertUrl = url;
+        m_cycle.finished = [this](RefreshOutcome outcome) { onFinished(outcome); };
+        QObject::connect(&m_tick, &QTimer::timeout, [this] { onTick(); });
+    }
+
+    // Counts from the quarter hour as the window does, and loads at once.
+    void start()
+    {
+        const QTime now = QTime::currentTime();
+        m_elapsed = quarterHourPhase(now.minute(), now.second(), m_period);
+        m_lastTickSecond = now.minute() * 60 + now.second();
+        m_tick.start(1000);
+        m_cycle.RefreshAlert();
+    }
+
+    void stop(int signal)
+    {
+        m_tick.stop();
+        m_download.Cancel();
+        printError(
+            QStringLiteral("watch: stopped by %1 after %2 refreshes, %3 pages; last page %4, es=%5")
+                .arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM"))
+                .arg(m_refreshes)
+                .arg(m_pages)
+                .arg(m_lastPage.isEmpty() ? QStringLiteral("none") : m_lastPage)
+                .arg(QLatin1String(toneName(esTone(m_state)))));
+    }
+
+  private:
+    void onTick()
+    {
+        const QTime now = QTime::currentTime();
+        const TickOutcome tick = advanceTick(m_elapsed, m_lastTickSecond, m_period, QString(),
+                                             now.minute(), now.second());
+        if (!tick.reloadDue)
+            return;
+        m_cycle.RefreshAlert();
+        m_elapsed = 0;
+    }
+
+    void onFinished(RefreshOutcome outcome)
+    {
+        ++m_refreshes;
+        if (outcome != RefreshOutcome::Parsed && outcome != RefreshOutcome::Stopped) {
+            printError(QStringLiteral("watch: %1 %2")
+                           .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+                                QLatin1String(outcomeName(outcome))));
+            return;
+        }
+        ++m_pages;
+        m_lastPage = m_state.AlertTime;
+        printOut(m_json ? readoutJson(outcomeName(outcome), m_state) : textLine(m_state));
+    }
+
+    int m_period;
+    bool m_json;
+    ReadoutState m_state;
+    CodeConv m_conv;
+    HttpPageDownload m_download;
+    StderrMessageBoxes m_boxes;
+    WatchHost m_host;
+    QtTimer m_retry;
+    FetchCycle m_cycle;
+    QTimer m_tick;
+    int m_elapsed = 0;
+    int m_lastTickSecond = 0;
+    int m_refreshes = 0;
+    int m_pages = 0;
+    QString m_lastPage;
+};
+
+} // namespace
+
+int runWatchCommand(const QStringList& args)
+{
+    const std::optional<WatchOptions> options = parseOptions(args);
+    if (!options)
+        return ExitUsage;
+
+    StderrMessageBoxes boxes;
+    const std::optional<QString> directory = options->directory;
+    SettingsStore settings(
+        [directory] { return directory ? *directory : defaultProgramDirectory(); }, boxes);
+    const int period = options->period.value_or(storedPeriod(settings));
+    const QString url = options->url.value_or(storedAlertUrl(settings));
+
+    Watch watch(url, period, options->json);
+    StopSignals stopSignals([&watch](int signal) {
+        watch.stop(signal);
+        QCoreApplication::exit(ExitOk);
+    });
+    printError(QStringLiteral("watch: %1 every %2 s").arg(url).arg(period));
+    watch.start();
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "history/chart_data.h"
+
+#include <QWidget>
+
+// Paints prepared history data: one colour per station, points coloured
+// by their signal, dashed guide lines for 28 and 50 MHz; hovering a point
+// shows its values.
+class HistoryChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit HistoryChart(QWidget* parent = nullptr);
+
+    void setData(std::vector<PageRecord> records, ChartData data, ChartView view);
+    const ChartData& data() const { return m_data; }
+
+    // The plot area in widget coordinates and the scale drawn with it.
+    ChartScale scale() const;
+
+    // The tooltip text of the point near `pos`, empty when there is none.
+    QString describeAt(QPointF pos) const;
+
+    static QColor stationColour(int station);
+    static QColor signalColour(SignalLevel level);
+    static QString stationName(int station);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void paintAxes(QPainter& p, const ChartScale& s) const;
+    void paintGuides(QPainter& p, const ChartScale& s) const;
+    void paintSeries(QPainter& p, const ChartScale& s) const;
+    void paintLegend(QPainter& p) const;
+
+    std::vector<PageRecord> m_records;
+    ChartData m_data;
+    ChartView m_view = ChartView::Es;
+};

@@ -1,0 +1,69 @@
+#include "history/history_recorder.h"
+
+#include "app/stored_settings.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kDefaultKeepDays = 400;
+
+} // namespace
+
+int keepDays(SettingsStore& settings)
+{
+    const int days = storedNumberOr(settings, QStringLiteral("ESKeepDays"), kDefaultKeepDays);
+    return days > 0 ? days : kDefaultKeepDays;
+}
+
+HistoryRecorder::HistoryRecorder(std::function<QString()> databasePath,
+                                 std::function<int()> keepDays, std::function<QDateTime()> nowUtc)
+    : m_databasePath(std::move(databasePath)), m_keepDays(std::move(keepDays)),
+      m_nowUtc(nowUtc ? std::move(nowUtc) : [] { return QDateTime::currentDateTimeUtc(); })
+{
+}
+
+// The same trouble is told once, not at every page.
+void HistoryRecorder::report(const QString& problem)
+{
+    if (problem == m_lastProblem)
+        return;
+    m_lastProblem = problem;
+    std::fprintf(stderr, "ondrel: history: %s\n", problem.toLocal8Bit().constData());
+}
+
+HistoryLog* HistoryRecorder::log()
+{
+    if (m_log && m_log->isOpen())
+        return m_log.get();
+    const QString path = m_databasePath ? m_databasePath() : QString();
+    if (path.isEmpty())
+        return nullptr;
+    m_log = std::make_unique<HistoryLog>(path);
+    if (!m_log->open()) {
+        report(QStringLiteral("%1 cannot be opened (%2); not logging")
+                   .arg(path, m_log->lastError()));
+        return nullptr;
+    }
+    return m_log.get();
+}
+
+bool HistoryRecorder::pageFinished(RefreshOutcome outcome, const ReadoutState& readout)
+{
+    if (outcome != RefreshOutcome::Parsed)
+        return false;
+    HistoryLog* history = log();
+    if (!history)
+        return false;
+    const QDateTime now = m_nowUtc();
+    const HistoryLog::Append appended = history->appendPage(recordsFromReadout(readout, now));
+    if (appended == HistoryLog::Append::Failed)
+        report(QStringLiteral("a page could not be written (%1)").arg(history->lastError()));
+    if (m_prunedOn != now.date()) {
+        m_prunedOn = now.date();
+        const int days = m_keepDays ? m_keepDays() : 0;
+        if (days > 0)
+            history->prune(now.addDays(-days));
+    }
+    return appended == HistoryLog::Append::Written;
+}

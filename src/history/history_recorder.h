@@ -1,0 +1,44 @@
+#pragma once
+
+#include "alert/page_refresh.h"
+#include "history/history_log.h"
+
+#include <QDate>
+
+#include <functional>
+#include <memory>
+
+class SettingsStore;
+struct ReadoutState;
+
+// ESKeepDays of section ESConf: how many days of records are kept (400
+// when missing or not a positive number).
+int keepDays(SettingsStore& settings);
+
+// Logs each accepted page once and prunes old records once a day.
+class HistoryRecorder {
+public:
+    // An empty `databasePath` turns logging off; `keepDays` is asked at
+    // each pruning; `nowUtc` defaults to the system clock.
+    HistoryRecorder(std::function<QString()> databasePath, std::function<int()> keepDays,
+                    std::function<QDateTime()> nowUtc = {});
+
+    // After a refresh: logs the readout when the page was accepted.
+    // Returns whether a page was written.
+    bool pageFinished(RefreshOutcome outcome, const ReadoutState& readout);
+
+    // The open log, opened on first use; null when off or it cannot be opened.
+    HistoryLog* log();
+
+    QDateTime nowUtc() const { return m_nowUtc(); }
+
+private:
+    void report(const QString& problem);
+
+    std::function<QString()> m_databasePath;
+    std::function<int()> m_keepDays;
+    std::function<QDateTime()> m_nowUtc;
+    std::unique_ptr<HistoryLog> m_log;
+    QDate m_prunedOn;
+    QString m_lastProblem;
+};

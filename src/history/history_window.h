@@ -1,0 +1,53 @@
+#pragma once
+
+#include "history/chart_data.h"
+#include "history/history_log.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class HistoryChart;
+class QComboBox;
+class QPushButton;
+
+// The "履歴" window: the logged readings of a chosen span as a chart, and
+// the same records saved as CSV.
+class HistoryWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `log` gives the log to read, or null (logging off): the chart stays empty.
+    explicit HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent = nullptr);
+
+    // The clock the shown span ends at; the system's by default.
+    std::function<QDateTime()> nowUtc;
+    // Asks where to save; empty for cancel. A file dialog by default.
+    std::function<QString()> chooseCsvFile;
+
+    void setSpan(ChartSpan span);
+    void setView(ChartView view);
+    ChartSpan span() const;
+    ChartView view() const;
+
+    // Reads the shown span afresh.
+    void reload();
+    // The shown span's records as CSV, as ondrel-cli history prints them.
+    QByteArray shownCsv() const;
+    // Writes shownCsv() to `path`; whether it worked.
+    bool saveCsv(const QString& path);
+
+    HistoryChart* chart = nullptr;
+    QComboBox* spanBox = nullptr;
+    QComboBox* viewBox = nullptr;
+    QPushButton* saveButton = nullptr;
+
+private:
+    HistoryFilter shownFilter() const;
+    void onSave();
+
+    std::vector<PageRecord> read(const HistoryFilter& filter) const;
+
+    std::function<HistoryLog*()> m_log;
+    std::optional<HistoryFilter> m_shown; // what the chart shows
+};

@@ -1,0 +1,104 @@
+#include "cli/cli_runner.h"
+#include "history/history_log.h"
+#include "history/history_records.h"
+#include "named_case.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CliHistoryTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        HistoryLog log(dbPath());
+        ASSERT_TRUE(log.open());
+        log.appendPage(historytest::page(QStringLiteral("2026/12/07 10:15 JST")));
+        log.appendPage(historytest::page(QStringLiteral("2026/12/08 10:15 JST"),
+                                         {"4.0", "5.0", "6.0", "7.0"}));
+    }
+    QString dbPath() const { return m_dir.filePath(QStringLiteral("history.sqlite")); }
+    CliRun history(QStringList args)
+    {
+        args.prepend(dbPath());
+        args.prepend(QStringLiteral("--db"));
+        args.prepend(QStringLiteral("history"));
+        return runCli(args);
+    }
+    static QList<QByteArray> lines(const QByteArray& out)
+    {
+        QList<QByteArray> all = out.split('\n');
+        if (!all.isEmpty() && all.last().isEmpty())
+            all.removeLast();
+        return all;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CliHistoryTest, CsvHasAHeaderAndOneRowPerStationAndPage)
+{
+    const CliRun run = history({});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<QByteArray> rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 9);
+    EXPECT_EQ(rows[0], "page_time,page_time_utc,fetched_utc,station,fmax_text,fmin_text,es_text,"
+                       "fmax,fmin,es,fmax_signal,fmin_signal,es_signal\r");
+    EXPECT_EQ(rows[3], "2026/12/07 10:15 JST,2026-12-07T01:15:00Z,2026-12-07T01:16:00Z,yg431,"
+                       "7.1,1.2,?,7.1,1.2,,GREEN,GREEN,UNDEFINE\r");
+}
+
+TEST_F(CliHistoryTest, StationAndDatesNarrowTheRows)
+{
+    const CliRun run = history({"--station", "ok426", "--since", "2026-12-08"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<QByteArray> rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[1].startsWith("2026/12/08 10:15 JST,")) << rows[1].toStdString();
+    EXPECT_TRUE(rows[1].contains(",ok426,"));
+}
+
+TEST_F(CliHistoryTest, JsonIsOneObjectPerLineWithNulls)
+{
+    const CliRun run = history({"--json", "--until", "2026-12-07", "--station", "YG431"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<QByteArray> rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 1);
+    const QJsonObject object = QJsonDocument::fromJson(rows[0]).object();
+    EXPECT_EQ(object.value(QStringLiteral("station")).toString(), QStringLiteral("yg431"));
+    EXPECT_EQ(object.value(QStringLiteral("fmax")).toDouble(), 7.1);
+    EXPECT_TRUE(object.value(QStringLiteral("es")).isNull());
+    EXPECT_EQ(object.value(QStringLiteral("es_text")).toString(), QStringLiteral("?"));
+}
+
+struct UsageCase {
+    const char* name;
+    QStringList args;
+};
+ONDREL_NAMED_CASE(UsageCase)
+
+class CliHistoryUsageTest : public CliHistoryTest, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliHistoryUsageTest, IsAUsageError)
+{
+    const CliRun run = history(GetParam().args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(run.err.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliHistoryUsageTest,
+    testing::Values(UsageCase{"UnknownStation", {"--station", "xx999"}},
+                    UsageCase{"BadDate", {"--since", "yesterday"}},
+                    UsageCase{"MissingValue", {"--until"}},
+                    UsageCase{"BothFormats", {"--csv", "--json"}},
+                    UsageCase{"UnknownOption", {"--all"}},
+                    UsageCase{"NoSuchDatabase", {"--db", "/nonexistent/history.sqlite"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,122 @@
+#include "alert/http_test_server.h"
+#include "alert/test_page.h"
+#include "cli/cli_runner.h"
+#include "named_case.h"
+#include "wait_for.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+const QString kPath = QStringLiteral("/ISDJ/ionospheric-alert.html");
+
+// ondrel-cli watch with its own settings directory, against the test's
+// server; "SERVER" in an argument or setting stands for its address. The
+// event loop keeps serving while the test waits.
+struct WatchRun {
+    WatchRun(QStringList args, QStringList settings)
+    {
+        server.route(kPath, HttpTestServer::Route{200, testpage::realisticBytes()});
+        args.replaceInStrings(QStringLiteral("SERVER"), server.url(QString()));
+        settings.replaceInStrings(QStringLiteral("SERVER"), server.url(QString()));
+        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write test settings");
+        file.write(("[ESConf]\n" + settings.join(u'\n') + u'\n').toUtf8());
+        file.close();
+        process.start(QStringLiteral(ONDREL_CLI), QStringList{"watch", "--dir", dir.path()} + args);
+    }
+    ~WatchRun() { process.kill(), process.waitForFinished(5000); }
+
+    QByteArray firstLine()
+    {
+        waitFor([this] { return process.canReadLine() || process.state() == QProcess::NotRunning; },
+                10000);
+        return process.readLine();
+    }
+    // Sends `signal`; standard error once ended.
+    QByteArray stop(int signal)
+    {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        waitFor([this] { return process.state() == QProcess::NotRunning; }, 10000);
+        return process.readAllStandardError();
+    }
+
+    QTemporaryDir dir;
+    HttpTestServer server;
+    QProcess process;
+};
+
+struct WatchCase {
+    const char* name;
+    QStringList args;
+    QStringList settings;
+    int signal;
+    int period; // as the start line tells
+};
+ONDREL_NAMED_CASE(WatchCase)
+
+class CliWatchTest : public testing::TestWithParam<WatchCase> {};
+
+TEST_P(CliWatchTest, FirstPageAtStartThenCleanStopOnSignal)
+{
+    WatchRun watch(GetParam().args, GetParam().settings);
+    const QByteArray line = watch.firstLine();
+    if (GetParam().args.contains(QStringLiteral("--json"))) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        EXPECT_EQ(object["outcome"].toString(), QStringLiteral("parsed"));
+        EXPECT_EQ(object["cells"].toArray()[5].toObject()["caption"].toString(),
+                  QStringLiteral("8.6"));
+    } else {
+        const QStringList fields = QString::fromUtf8(line).split(QStringLiteral("  "));
+        ASSERT_EQ(fields.size(), 6) << line.toStdString();
+        EXPECT_EQ(fields[0], QStringLiteral("2026/12/07 10:15 JST"));
+        EXPECT_EQ(fields[1], QStringLiteral("es=caution"));
+        EXPECT_EQ(fields[3], QStringLiteral("kokubunji 6.2 GREEN 1.9 GREEN 8.6 BLINK-YELLOW-P"));
+        EXPECT_EQ(fields[5], QStringLiteral("ogimi 7.4 BLINK-YELLOW 2.1 GREEN 4.8 GREEN\n"));
+    }
+    const QByteArray err = watch.stop(GetParam().signal);
+    EXPECT_EQ(watch.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(watch.process.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral(" every %1 s\n").arg(GetParam().period).toUtf8()));
+    EXPECT_TRUE(
+        err.contains(GetParam().signal == SIGINT ? "stopped by SIGINT" : "stopped by SIGTERM"));
+    EXPECT_TRUE(err.contains("pages; last page 2026/12/07 10:15 JST, es=caution"))
+        << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CliWatchTest,
+    testing::Values(
+        WatchCase{"UrlDefaultPeriodTerm", {"SERVER/ISDJ/ionospheric-alert.html"}, {}, SIGTERM, 180},
+        WatchCase{"StoredHostAndPeriodInt", {"--json"}, {"ESHost=SERVER", "TM2=240"}, SIGINT, 240},
+        WatchCase{"StoredPeriodOutOfRange", {}, {"ESHost=SERVER", "TM2=30"}, SIGTERM, 180},
+        WatchCase{"OptionOverStoredPeriod",
+                  {"--period", "900"},
+                  {"ESHost=SERVER", "TM2=240"},
+                  SIGTERM,
+                  900}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliWatch, BadOptionsAreUsageErrors)
+{
+    for (const QStringList& args :
+         {QStringList{"watch", "--period", "59"}, QStringList{"watch", "--period", "soon"},
+          QStringList{"watch", "--period"}, QStringList{"watch", "a", "b"},
+          QStringList{"watch", "--every", "60"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+} // namespace

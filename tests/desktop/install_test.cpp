@@ -1,0 +1,153 @@
+#include "named_case.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Exit status (-1 when it did not run or finish) and all output of a tool.
+std::pair<int, QString> run(const char* tool, const QStringList& args)
+{
+    const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
+    if (program.isEmpty())
+        return {-1, QStringLiteral("%1 missing: run scripts/setup").arg(QLatin1String(tool))};
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, args);
+    const bool done =
+        process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    return {done ? process.exitCode() : -1, QString::fromUtf8(process.readAll())};
+}
+
+// Every file the install and the package hold, relative to the prefix.
+QStringList expectedFiles()
+{
+    QStringList files{"bin/ondrel",
+                      "bin/ondrel-cli",
+                      ONDREL_LIBDIR "/ondrel/libondrel_webengine.so",
+                      "share/applications/ondrel.desktop",
+                      "share/metainfo/ondrel.metainfo.xml",
+                      "share/icons/hicolor/scalable/apps/ondrel.svg"};
+    for (int size : {16, 32, 48, 128})
+        files << QStringLiteral("share/icons/hicolor/%1x%1/apps/ondrel.png").arg(size);
+    files.sort();
+    return files;
+}
+
+// The build tree installed once into a temporary prefix.
+class InstallTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = std::make_unique<QTemporaryDir>();
+        s_install = run(ONDREL_CMAKE, {"--install", ONDREL_BUILD_DIR, "--prefix", s_dir->path()});
+    }
+    static void TearDownTestSuite() { s_dir.reset(); }
+    void SetUp() override { ASSERT_EQ(s_install.first, 0) << s_install.second.toStdString(); }
+
+    static QString path(const QString& relative) { return s_dir->filePath(relative); }
+    static QByteArray read(const QString& relative)
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> s_dir;
+    static inline std::pair<int, QString> s_install;
+};
+
+TEST_F(InstallTest, HoldsTheProgramsAMenuEntryAndItsMetainfo)
+{
+    QStringList files;
+    for (QDirIterator it(s_dir->path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << QDir(s_dir->path()).relativeFilePath(it.next());
+    files.sort();
+    EXPECT_EQ(files, expectedFiles());
+
+    const QList<QByteArray> entry = read("share/applications/ondrel.desktop").split('\n');
+    for (const char* line : {"Name=Ondrel", "Name[ja]=電離層", "Exec=ondrel", "Icon=ondrel",
+                             "Categories=Network;HamRadio;", "Exec=ondrel -T"})
+        EXPECT_TRUE(entry.contains(line)) << line;
+    EXPECT_TRUE(read("share/metainfo/ondrel.metainfo.xml")
+                    .contains("<launchable type=\"desktop-id\">ondrel.desktop</launchable>"));
+}
+
+struct ValidatorCase {
+    const char* name;
+    const char* tool;
+    QStringList args;
+};
+ONDREL_NAMED_CASE(ValidatorCase)
+
+class ValidatorTest : public InstallTest, public testing::WithParamInterface<ValidatorCase> {};
+
+TEST_P(ValidatorTest, InstalledFileIsValid)
+{
+    QStringList args = GetParam().args;
+    args.last() = path(args.last());
+    const auto [status, output] = run(GetParam().tool, args);
+    EXPECT_EQ(status, 0) << output.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, ValidatorTest,
+                         testing::Values(ValidatorCase{"DesktopEntry",
+                                                       "desktop-file-validate",
+                                                       {"share/applications/ondrel.desktop"}},
+                                         ValidatorCase{"Metainfo",
+                                                       "appstreamcli",
+                                                       {"validate", "--no-net", "--pedantic",
+                                                        "share/metainfo/ondrel.metainfo.xml"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class IconSizeTest : public InstallTest, public testing::WithParamInterface<int> {};
+
+TEST_P(IconSizeTest, PngIsRenderedAtItsDirectorysSize)
+{
+    const QByteArray head =
+        read(QStringLiteral("share/icons/hicolor/%1x%1/apps/ondrel.png").arg(GetParam())).left(24);
+    ASSERT_TRUE(head.startsWith("\x89PNG\r\n\x1a\n") && head.size() == 24);
+    EXPECT_EQ(qFromBigEndian<quint32>(head.constData() + 16), quint32(GetParam())); // IHDR width
+    EXPECT_EQ(qFromBigEndian<quint32>(head.constData() + 20), quint32(GetParam())); // and height
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, IconSizeTest, testing::Values(16, 32, 48, 128));
+
+// The build tree packed with the package's CPack settings, as built: the
+// install step replaces cpack's own, which would first rebuild the tree.
+TEST(PackageTest, DebHoldsTheInstallLayoutAndItsDependencies)
+{
+    QTemporaryDir out;
+    const auto packed = run(
+        "cpack", {"-G", "DEB", "-B", out.path(), "--config", ONDREL_BUILD_DIR "/CPackConfig.cmake",
+                  "-D", "CPACK_INSTALL_CMAKE_PROJECTS=", "-D",
+                  "CPACK_INSTALL_COMMANDS=" ONDREL_CMAKE " --install " ONDREL_BUILD_DIR});
+    ASSERT_EQ(packed.first, 0) << packed.second.toStdString();
+    const QString deb =
+        out.filePath(QStringLiteral("ondrel_" ONDREL_VERSION "_%1.deb")
+                         .arg(run("dpkg", {"--print-architecture"}).second.trimmed()));
+    const auto [status, listing] = run("dpkg-deb", {"-c", deb});
+    ASSERT_EQ(status, 0) << listing.toStdString();
+
+    const QString prefix = QStringLiteral("./") + QDir::cleanPath(ONDREL_PREFIX).mid(1) + u'/';
+    QStringList files;
+    for (const QString& line : listing.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'-')) // a regular file
+            files << line.section(u' ', -1).mid(prefix.size());
+    }
+    files.sort();
+    EXPECT_EQ(files, expectedFiles());
+    const QString depends = run("dpkg-deb", {"-f", deb, "Depends"}).second;
+    for (const char* library : {"libqt6widgets6", "libqt6network6", "libqt6dbus6", "libqt6svg6"})
+        EXPECT_TRUE(depends.contains(QLatin1String(library))) << depends.toStdString();
+}
+
+} // namespace

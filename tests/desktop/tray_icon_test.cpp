@@ -1,0 +1,122 @@
+#include "app/desktop_integration.h"
+#include "app/desktop_notifications.h"
+#include "app/form_fixture.h"
+#include "app/tray_icon.h"
+#include "named_case.h"
+
+#include <QAction>
+#include <QCheckBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingSink : public NoticeSink {
+  public:
+    std::vector<EsNotice> shown;
+    void show(const EsNotice& notice) override { shown.push_back(notice); }
+};
+
+// A window with its desktop integration, on a clock the test sets.
+struct DesktopFixture : FormFixture {
+    explicit DesktopFixture(bool tray = true, const QStringList& settings = {})
+    {
+        writeSettings(settings);
+        desktop = std::make_unique<DesktopIntegration>(
+            *controller,
+            DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray});
+    }
+    ~DesktopFixture() { desktop.reset(); }
+    TrayIcon& tray() { return *desktop->tray(); }
+
+    RecordingSink sink;
+    int seconds = 0;
+    std::unique_ptr<DesktopIntegration> desktop;
+};
+
+TEST(TrayIcon, ColourAndToolTipFollowEachRefresh)
+{
+    DesktopFixture f;
+    f.load();
+    EXPECT_EQ(f.tray().colour(), UndefinedColor);
+    f.deliverPage();
+    EXPECT_EQ(f.tray().colour(), CautionColor);
+    EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("Ondrel: Es 注意")));
+    f.tray().reloadAction->trigger(); // as "Ref"
+    ASSERT_EQ(f.download.urls.size(), 2u);
+    f.download.fail();
+    EXPECT_EQ(f.tray().colour(), UndefinedColor);
+    EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("応答なし-11")));
+
+    const QImage image = roundIcon(AlertColor).pixmap(32, 32).toImage();
+    EXPECT_EQ(image.pixelColor(16, 16), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+}
+
+TEST(TrayIcon, MenuMirrorsKeepInFrontAndStoresTheNotificationsChoice)
+{
+    DesktopFixture f;
+    f.load(QStringLiteral("-T"));
+    EXPECT_TRUE(f.tray().keepInFrontAction->isChecked());
+    f.tray().keepInFrontAction->trigger();
+    EXPECT_FALSE(f.window->keepsInFront());
+    f.window->Check1->setChecked(true);
+    EXPECT_TRUE(f.tray().keepInFrontAction->isChecked());
+
+    f.tray().notificationsAction->trigger();
+    EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESNotify=0")));
+    f.deliverPage();
+    EXPECT_TRUE(f.sink.shown.empty());
+}
+
+TEST(TrayIcon, LeftClickShowsTheWindowAndQuitRunsShutDown)
+{
+    DesktopFixture f;
+    f.load();
+    emit f.tray().icon().activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(f.window->isVisible());
+    f.tray().quitAction->trigger();
+    EXPECT_FALSE(f.window->isVisible());
+    EXPECT_FALSE(f.timer2.isEnabled()); // Form_Unload stopped the countdown
+}
+
+struct SettingsCase {
+    const char* name;
+    QStringList settings;
+    size_t notices; // for caution, quiet, caution again two minutes later
+};
+ONDREL_NAMED_CASE(SettingsCase)
+
+class NotifySettingsTest : public testing::TestWithParam<SettingsCase> {};
+
+TEST_P(NotifySettingsTest, StoredKeysSwitchAndSpaceNoticesWithoutATray)
+{
+    DesktopFixture f(false, GetParam().settings);
+    EXPECT_EQ(f.desktop->tray(), nullptr);
+    QString quiet;
+    for (int k = 0; k < kStationCount; ++k)
+        quiet += testpage::station(k, testpage::quiet(k));
+    f.load();
+    for (const QByteArray& page :
+         {testpage::realisticBytes(), testpage::page(QStringLiteral("x"), quiet).toUtf8(),
+          testpage::realisticBytes()}) {
+        f.controller->controls.Label6_Click();
+        f.deliverPage(page);
+        f.seconds += 60;
+    }
+    ASSERT_EQ(f.sink.shown.size(), GetParam().notices);
+    if (GetParam().notices > 0) {
+        EXPECT_EQ(f.sink.shown[0].title, QStringLiteral("Es 注意"));
+        EXPECT_TRUE(f.sink.shown[0].body.startsWith(QStringLiteral("国分寺 Es 8.6 MHz\n")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NotifySettingsTest,
+    testing::Values(SettingsCase{"NoSettings", {}, 1},
+                    SettingsCase{"SwitchedOff", {"ESNotify=0"}, 0},
+                    SettingsCase{"NoCooldown", {"ESNotifyCool=0"}, 2},
+                    SettingsCase{"BadValuesMeanDefaults", {"ESNotify=x", "ESNotifyCool=-5"}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
