@@ -52,6 +52,8 @@ void TrayIcon::buildMenu(bool notificationsOn, std::function<void(bool)> notific
         m_menu->addAction(QStringLiteral("ウィンドウを表示"), this, [this] { raiseWindow(); });
     reloadAction = m_menu->addAction(QStringLiteral("今すぐ再読み込み (Ref)"), this,
                                      [this] { m_form.controls.Label6_Click(); });
+    historyAction =
+        m_menu->addAction(QStringLiteral("履歴…"), this, [this] { m_form.openHistory(); });
     m_menu->addSeparator();
 
     keepInFrontAction = m_menu->addAction(QStringLiteral("最前面に表示"));

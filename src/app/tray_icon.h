@@ -37,6 +37,7 @@ class TrayIcon : public QObject {
 
     QAction* showWindowAction = nullptr;
     QAction* reloadAction = nullptr;
+    QAction* historyAction = nullptr; // the chart window
     QAction* keepInFrontAction = nullptr; // mirrors the window's check box
     QAction* notificationsAction = nullptr;
     QAction* quitAction = nullptr;

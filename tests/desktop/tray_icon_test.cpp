@@ -5,6 +5,7 @@
 #include "named_case.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,11 @@ TEST(TrayIcon, LeftClickShowsTheWindowAndQuitRunsShutDown)
     f.load();
     emit f.tray().icon().activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(f.window->isVisible());
+    f.tray().historyAction->trigger();
+    const auto windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+        return w->isVisible() && w->windowTitle() == QStringLiteral("履歴");
+    }));
     f.tray().quitAction->trigger();
     EXPECT_FALSE(f.window->isVisible());
     EXPECT_FALSE(f.timer2.isEnabled()); // Form_Unload stopped the countdown
