@@ -253,8 +253,7 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
         retryDue = errorBoxes > 0;
         errors += errorBoxes;
         ASSERT_EQ(errorBoxes, isCommunicationError(kind) ? 1 : 0) << "refresh " << i;
-        if (retryDue)
-            ASSERT_TRUE(timer1.armed()) << "refresh " << i;
+        ASSERT_EQ(timer1.armed(), retryDue) << "refresh " << i;
 
         if (isGood(kind)) {
             ASSERT_EQ(*outcome, RefreshOutcome::Parsed) << "refresh " << i;
