@@ -2,6 +2,7 @@
 // what the loop as defined gives, and a small scan budget must not crash.
 #include "fuzz_check.h"
 #include "view/readout_formatting.h"
+#include "view/literal_format.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,28 +10,7 @@
 
 namespace {
 
-// The removal loop as defined, without shortcuts; quadratic, so only run
-// on small sections.
-QString literalFormat(const QString& section)
-{
-    QString s = section;
-    for (qsizetype i = 1; i <= section.size(); ++i) {
-        const qsizetype a = s.indexOf(u'<', i - 1);
-        if (a < 0)
-            break;
-        const qsizetype close = s.indexOf(u'>', a + 1);
-        if (close < 0)
-            break;
-        s.replace(s.sliced(a, close - a + 1), QString());
-        s.replace(QStringLiteral("------"), QString());
-        s.replace(QStringLiteral("--"), QString());
-        s.replace(QStringLiteral("="), QString());
-        s.replace(QStringLiteral("MHZ"), QStringLiteral("MHz"));
-        s.replace(QStringLiteral("]　"), QStringLiteral("]\r\n　"));
-    }
-    return s.size() < 2 ? QString() : s.first(s.size() - 2);
-}
-
+// The literal loop is quadratic: only small sections are compared.
 constexpr qsizetype kLiteralLimit = 256;
 
 } // namespace
