@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -130,9 +131,12 @@ TEST(CliWatch, FailedReloadTellsTheCauseAndTheRetry)
         << err.toStdString();
 }
 
-// Waits for the second reload, at the next full minute.
+// Waits for the second reload, at the next full minute; a quarter hour
+// only restarts the count, so a run that would meet one is skipped.
 TEST(CliWatch, PrintsEachPageTimeOnceUnlessAll)
 {
+    if ((QTime::currentTime().addSecs(2).minute() + 1) % 15 == 0)
+        GTEST_SKIP() << "the next full minute is a quarter hour";
     const QStringList args{"SERVER/ISDJ/ionospheric-alert.html", "--period", "60"};
     WatchRun same(args, {});
     WatchRun all(args + QStringList{"--all"}, {});
@@ -141,7 +145,7 @@ TEST(CliWatch, PrintsEachPageTimeOnceUnlessAll)
     changed.server.route(kPath, HttpTestServer::Route{200, testpage::realisticBytes().replace(
                                                                "10:15 JST", "10:30 JST")});
     const auto lines = [](WatchRun& run) { return run.process.peek(1 << 16).count('\n'); };
-    ASSERT_TRUE(waitFor([&] { return lines(all) == 2 && lines(changed) == 2; }, 75000));
+    ASSERT_TRUE(waitFor([&] { return lines(all) == 2 && lines(changed) == 2; }, 65000));
 
     EXPECT_TRUE(same.stop(SIGTERM).contains("after 2 refreshes, 2 pages"));
     EXPECT_EQ(lines(same), 1);
