@@ -19,6 +19,27 @@ bool hasServerResponse(const QNetworkReply& reply)
            (error >= 400 && error < 500);
 }
 
+// Why a transfer brought no body, in a few words.
+QString failureCause(const QNetworkReply& reply, int timeoutMs)
+{
+    const QString scheme = reply.url().scheme();
+    if (scheme != u"http" && scheme != u"https")
+        return QStringLiteral("not an http or https address");
+    switch (reply.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // the transfer time-out aborts it
+        return QStringLiteral("no answer within %1 s").arg(timeoutMs / 1000.0);
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("TLS error: ") + reply.errorString();
+    default:
+        return reply.errorString();
+    }
+}
+
 } // namespace
 
 HttpPageDownload::HttpPageDownload(QObject* parent) : QObject(parent) {}
@@ -89,17 +110,21 @@ void HttpPageDownload::onFinished()
     const StateChanged stateChanged = std::exchange(m_stateChanged, {});
     const Finished finished = std::exchange(m_finished, {});
 
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    m_lastHttpStatus = status.isValid() ? std::optional<int>(status.toInt()) : std::nullopt;
+    m_lastError.clear();
     if (m_tooLarge) {
+        m_lastError = QStringLiteral("the page is larger than %1 bytes").arg(m_maxBodyBytes);
         finished(std::nullopt);
         return;
     }
     if (!hasServerResponse(*reply)) {
+        m_lastError = failureCause(*reply, m_timeoutMs);
         stateChanged(icError);
         finished(std::nullopt);
         return;
     }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status == 304 && !m_accepted.body.isEmpty()) {
+    if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty()) {
         m_delivered = m_accepted;
     } else {
         m_delivered = {reply->readAll(), reply->rawHeader("ETag"),

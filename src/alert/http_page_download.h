@@ -29,6 +29,11 @@ public:
     void Cancel() override;
     void keepAccepted() override;
 
+    // The last finished transfer: its HTTP status, if a response came, and
+    // why no body came, empty when one did.
+    std::optional<int> lastHttpStatus() const { return m_lastHttpStatus; }
+    QString lastError() const { return m_lastError; }
+
 private:
     struct Page {
         QByteArray body;
@@ -46,6 +51,8 @@ private:
     int m_timeoutMs = kDefaultTimeoutMs;
     qint64 m_maxBodyBytes = kDefaultMaxBodyBytes;
     bool m_tooLarge = false;
+    std::optional<int> m_lastHttpStatus;
+    QString m_lastError;
     Page m_delivered;
     Page m_accepted;
 };

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "alert/page_base.h"
 #include "alert/page_urls.h"
 #include "app/browser_view.h"
 #include "app/clock.h"
@@ -29,14 +30,6 @@ const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明
 const char16_t kCredit[] = u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
                            u"Information and Communications Technology」 から提供されているものです ";
 
-QString pageBase(SettingsStore& settings)
-{
-    QString base = storedText(settings, QStringLiteral("ESHost")).value_or(defaultPageBase());
-    while (base.endsWith(u'/'))
-        base.chop(1);
-    return base.isEmpty() ? defaultPageBase() : base;
-}
-
 } // namespace
 
 void Startup::Form_Load(const QString& arguments)
@@ -61,7 +54,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.Label5->setText(QString::fromUtf16(kCredit));
         prepareReadout();
 
-        f.form.PageUrl = pageUrls(pageBase(f.settings));
+        f.form.PageUrl = pageUrls(storedPageBase(f.settings));
         f.form.ReloadElapsed = 0;
         f.readout.AlertTime.clear();
         f.conv.ConvError.clear();

@@ -6,7 +6,8 @@
 #include <optional>
 
 // Exit statuses shared by every command of the tool.
-enum ExitStatus { ExitOk = 0, ExitUsage = 2, ExitOutcome = 3 };
+// ExitNotSet: `settings get` of a key that is not stored.
+enum ExitStatus { ExitOk = 0, ExitNotSet = 1, ExitUsage = 2, ExitOutcome = 3 };
 
 // Prints one line to standard error.
 void printError(const QString& line);

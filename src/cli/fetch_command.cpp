@@ -2,9 +2,12 @@
 
 #include "alert/fetch_cycle.h"
 #include "alert/http_page_download.h"
+#include "alert/page_base.h"
 #include "alert/page_urls.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
+#include "cli/refresh_problem.h"
+#include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "support/code_conv.h"
 #include "support/timer.h"
@@ -18,7 +21,8 @@
 namespace {
 
 struct FetchOptions {
-    QString url = pageUrls()[0];
+    std::optional<QString> url;
+    std::optional<QString> directory;
     int timeoutMs = HttpPageDownload::kDefaultTimeoutMs;
     QString savePath;
 };
@@ -26,10 +30,9 @@ struct FetchOptions {
 std::optional<FetchOptions> parseOptions(QStringList args)
 {
     FetchOptions options;
-    bool urlGiven = false;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
-        if (arg == u"--timeout" || arg == u"--save") {
+        if (arg == u"--timeout" || arg == u"--save" || arg == u"--dir") {
             if (args.isEmpty()) {
                 printError(QStringLiteral("fetch: %1 needs a value").arg(arg));
                 return std::nullopt;
@@ -39,6 +42,12 @@ std::optional<FetchOptions> parseOptions(QStringList args)
                 options.savePath = value;
                 continue;
             }
+            if (arg == u"--dir") {
+                if (!isSettingsDirectory(QStringLiteral("fetch"), value))
+                    return std::nullopt;
+                options.directory = value;
+                continue;
+            }
             bool ok = false;
             const double seconds = value.toDouble(&ok);
             if (!ok || !(seconds > 0) || seconds > 86400) {
@@ -46,12 +55,11 @@ std::optional<FetchOptions> parseOptions(QStringList args)
                 return std::nullopt;
             }
             options.timeoutMs = static_cast<int>(std::lround(seconds * 1000));
-        } else if (arg.startsWith(u'-') || urlGiven) {
+        } else if (arg.startsWith(u'-') || options.url) {
             printError(QStringLiteral("fetch: unexpected argument %1").arg(arg));
             return std::nullopt;
         } else {
             options.url = arg;
-            urlGiven = true;
         }
     }
     return options;
@@ -107,18 +115,26 @@ int runFetchCommand(const QStringList& args)
     if (!options)
         return ExitUsage;
 
+    StderrMessageBoxes boxes;
+    QString url;
+    if (options->url) {
+        url = *options->url;
+    } else {
+        SettingsStore settings = settingsIn(options->directory, boxes);
+        url = pageUrls(storedPageBase(settings, printError))[0];
+    }
+
     ReadoutState state;
     CodeConv conv;
     HttpPageDownload http;
     http.setTimeout(options->timeoutMs);
     SavingDownload saving(http, options->savePath);
     PageDownload& download = options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
-    StderrMessageBoxes boxes;
     QtTimer retryTimer([] {});
     NoWindow window;
 
     FetchCycle cycle(state, conv, download, boxes, retryTimer, window);
-    cycle.alertUrl = options->url;
+    cycle.alertUrl = url;
     RefreshOutcome outcome = RefreshOutcome::Failed;
     cycle.finished = [&outcome](RefreshOutcome result) {
         outcome = result;
@@ -129,6 +145,9 @@ int runFetchCommand(const QStringList& args)
 
     if (saving.saveFailed)
         return ExitUsage;
-    printOut(readoutJson(outcomeName(outcome), state));
+    if (outcome != RefreshOutcome::Parsed)
+        printError(QStringLiteral("fetch: ") +
+                   refreshProblem(outcome, http.lastHttpStatus(), http.lastError()));
+    printOut(fetchJson(outcomeName(outcome), state, http.lastHttpStatus(), http.lastError()));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
 }

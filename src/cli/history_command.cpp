@@ -5,6 +5,7 @@
 #include "history/history_log.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 #include <optional>
@@ -17,11 +18,17 @@ struct HistoryArgs {
     std::optional<QString> database;
 };
 
-// A date or time as given: "2026-12-07" (that day's start, JST, as the
-// page gives time), "2026-12-07 10:15" (JST), or ISO 8601 with a zone.
+// A date or time as given: "2026-12-07" (that day's start, or its last
+// second, JST, as the page gives time), "2026-12-07 10:15" (JST), or ISO
+// 8601 with a zone.
 std::optional<QDateTime> parseWhen(const QString& text, bool endOfDay)
 {
-    const QDate day = QDate::fromString(text, Qt::ISODate);
+    // Only a bare date is a whole day: the ISO date reading would also take
+    // the date off the front of a time.
+    static const QRegularExpression dateOnly(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QDate day = dateOnly.match(text).hasMatch()
+                          ? QDate::fromString(text, QStringLiteral("yyyy-MM-dd"))
+                          : QDate();
     const QTimeZone jst = QTimeZone(9 * 3600);
     if (day.isValid()) {
         const QDateTime start(day, QTime(0, 0), jst);

@@ -43,3 +43,22 @@ QByteArray readoutJson(const char* outcome, const ReadoutState& state)
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
+
+QByteArray fetchJson(const char* outcome, const ReadoutState& state,
+                     std::optional<int> httpStatus, const QString& transferError)
+{
+    // A QJsonObject sorts its keys: the two are added by hand to keep them last.
+    QByteArray json = readoutJson(outcome, state);
+    json.chop(2); // "}\n"
+    json += ",\"http_status\":";
+    json += httpStatus ? QByteArray::number(*httpStatus) : QByteArrayLiteral("null");
+    json += ",\"error\":";
+    if (transferError.isEmpty()) {
+        json += "null";
+    } else {
+        const QByteArray quoted =
+            QJsonDocument(QJsonArray{transferError}).toJson(QJsonDocument::Compact);
+        json += quoted.mid(1, quoted.size() - 2); // without the array's brackets
+    }
+    return json + "}\n";
+}

@@ -1,10 +1,14 @@
 #include "cli/settings_command.h"
 
+#include "app/stored_settings.h"
 #include "cli/cli_io.h"
-#include "cli/stderr_message_boxes.h"
-#include "support/program_directory.h"
+#include "cli/known_settings.h"
+#include "cli/settings_dir.h"
+#include "support/message_boxes.h"
 #include "support/settings_store.h"
 #include "support/text_helpers.h"
+
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -33,6 +37,8 @@ std::optional<SettingsArgs> parseArgs(const QStringList& args)
                 return std::nullopt;
             }
             parsed.directory = args.at(++i);
+            if (!isSettingsDirectory(QStringLiteral("settings"), *parsed.directory))
+                return std::nullopt;
         } else {
             printError(QStringLiteral("settings: unknown option %1").arg(arg));
             return std::nullopt;
@@ -51,6 +57,88 @@ std::optional<qsizetype> operandCount(const QString& verb)
     if (verb == u"set")
         return 2;
     return std::nullopt;
+}
+
+// Keeps the store's failure box, for a sentence of the tool's own.
+class KeptFailure : public MessageBoxes {
+public:
+    void show(const QString& text, const QString&, Icon) override { m_text = text; }
+    void showTimed(const QString& text, const QString&, int, std::function<void()> closed) override
+    {
+        m_text = text;
+        if (closed)
+            closed();
+    }
+
+    // The cause the box gives after its number and its run-time phrase:
+    // "IPT 5 Invalid procedure call or argument: key name unusable" gives
+    // "key name unusable".
+    QString cause() const { return causeOf(m_text); }
+
+    static QString causeOf(const QString& failure)
+    {
+        static const QRegularExpression numbered(QStringLiteral("^I[GP]T \\d+ "));
+        QString text = failure;
+        text.remove(numbered);
+        const qsizetype colon = text.indexOf(QStringLiteral(": "));
+        return colon < 0 ? text : text.mid(colon + 2);
+    }
+
+private:
+    QString m_text;
+};
+
+int printPath(SettingsStore& store)
+{
+    try {
+        printOut((store.settingsPath() + u'\n').toUtf8());
+        return ExitOk;
+    } catch (const ProcedureFailure& e) {
+        printError(QStringLiteral("settings: cannot tell where the settings file is: %1.")
+                       .arg(KeptFailure::causeOf(QString::fromUtf8(e.what()))));
+        return ExitOutcome;
+    }
+}
+
+int printValue(SettingsStore& store, const KeptFailure& failure, const QString& key)
+{
+    const std::optional<QString> value = storedText(store, key);
+    if (store.lastCallFailed()) {
+        printError(QStringLiteral("settings: cannot read %1: %2.").arg(key, failure.cause()));
+        return ExitOutcome;
+    }
+    if (value) {
+        printOut((*value + u'\n').toUtf8());
+        return ExitOk;
+    }
+    const std::optional<KnownSetting> known = knownSetting(key);
+    printError(known ? QStringLiteral("settings: %1 is not set; the program uses %2.")
+                           .arg(known->key, known->missing)
+                     : QStringLiteral("settings: %1 is not set.").arg(key));
+    return ExitNotSet;
+}
+
+int storeValue(SettingsStore& store, const KeptFailure& failure, const QString& key,
+               const QString& value)
+{
+    store.IniSection = QStringLiteral("ESConf");
+    store.IniPut(key, value);
+    if (store.lastCallFailed()) {
+        // A file that could not be written was told already, by the store.
+        if (!failure.cause().isEmpty())
+            printError(key == u"NEW" ? QStringLiteral("settings: cannot reset the settings: %1.")
+                                           .arg(failure.cause())
+                                     : QStringLiteral("settings: cannot store %1: %2.")
+                                           .arg(key, failure.cause()));
+        return ExitOutcome;
+    }
+    // The file is the user's: an odd value is kept, but the user hears what
+    // the program makes of it.
+    const std::optional<KnownSetting> known = knownSetting(key);
+    if (known && !known->uses(value))
+        printError(QStringLiteral("settings: %1 \"%2\" is stored, but the program takes %3 and %4.")
+                       .arg(known->key, value, known->takes, known->unusable));
+    return ExitOk;
 }
 
 } // namespace
@@ -72,29 +160,12 @@ int runSettingsCommand(const QStringList& args)
         return ExitUsage;
     }
 
-    StderrMessageBoxes boxes;
-    const std::optional<QString> directory = parsed->directory;
-    SettingsStore store([directory] { return directory ? *directory : defaultProgramDirectory(); },
-                        boxes);
+    KeptFailure failure;
+    SettingsStore store = settingsIn(parsed->directory, failure);
     const QString& verb = words.first();
-    if (verb == u"path") {
-        try {
-            printOut((store.settingsPath() + u'\n').toUtf8());
-        } catch (const ProcedureFailure& e) {
-            printError(QStringLiteral("settings: %1").arg(e.what()));
-            return ExitOutcome;
-        }
-        return ExitOk;
-    }
-    store.IniSection = QStringLiteral("ESConf");
-    if (verb == u"get") {
-        QString value;
-        store.IniGet(words.at(1), value);
-        if (store.lastCallFailed())
-            return ExitOutcome;
-        printOut((value + u'\n').toUtf8());
-        return ExitOk;
-    }
-    store.IniPut(words.at(1), words.at(2));
-    return store.lastCallFailed() ? ExitOutcome : ExitOk;
+    if (verb == u"path")
+        return printPath(store);
+    if (verb == u"get")
+        return printValue(store, failure, words.at(1));
+    return storeValue(store, failure, words.at(1), words.at(2));
 }

@@ -17,10 +17,9 @@ void StderrMessageBoxes::show(const QString& text, const QString&, Icon)
     printBox(text);
 }
 
-void StderrMessageBoxes::showTimed(const QString& text, const QString&, int,
+void StderrMessageBoxes::showTimed(const QString&, const QString&, int,
                                    std::function<void()> closed)
 {
-    printBox(text);
     if (closed)
         closed();
 }

@@ -2,16 +2,19 @@
 
 #include "alert/fetch_cycle.h"
 #include "alert/http_page_download.h"
+#include "alert/page_base.h"
 #include "alert/page_urls.h"
 #include "app/schedule.h"
 #include "app/stored_settings.h"
 #include "app/tray_status.h"
 #include "cli/cli_io.h"
+#include "cli/known_settings.h"
 #include "cli/readout_json.h"
+#include "cli/refresh_problem.h"
+#include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "cli/stop_signals.h"
 #include "support/code_conv.h"
-#include "support/program_directory.h"
 #include "support/settings_store.h"
 #include "support/timer.h"
 #include "view/readout_state.h"
@@ -31,6 +34,7 @@ struct WatchOptions {
     std::optional<int> period;
     std::optional<QString> directory;
     bool json = false;
+    bool all = false; // also pages whose time stamp was printed already
 };
 
 std::optional<WatchOptions> parseOptions(QStringList args)
@@ -40,6 +44,8 @@ std::optional<WatchOptions> parseOptions(QStringList args)
         const QString arg = args.takeFirst();
         if (arg == u"--json") {
             options.json = true;
+        } else if (arg == u"--all") {
+            options.all = true;
         } else if (arg == u"--period" || arg == u"--dir") {
             if (args.isEmpty() || args.first().isEmpty()) {
                 printError(QStringLiteral("watch: %1 needs a value").arg(arg));
@@ -47,6 +53,8 @@ std::optional<WatchOptions> parseOptions(QStringList args)
             }
             const QString value = args.takeFirst();
             if (arg == u"--dir") {
+                if (!isSettingsDirectory(QStringLiteral("watch"), value))
+                    return std::nullopt;
                 options.directory = value;
                 continue;
             }
@@ -68,21 +76,6 @@ std::optional<WatchOptions> parseOptions(QStringList args)
         }
     }
     return options;
-}
-
-// Period and address as the window takes them from the settings.
-int storedPeriod(SettingsStore& settings)
-{
-    const int period = storedNumberOr(settings, QStringLiteral("TM2"), kDefaultPeriod);
-    return period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod;
-}
-
-QString storedAlertUrl(SettingsStore& settings)
-{
-    QString base = storedText(settings, QStringLiteral("ESHost")).value_or(defaultPageBase());
-    while (base.endsWith(u'/'))
-        base.chop(1);
-    return pageUrls(base.isEmpty() ? defaultPageBase() : base)[0];
 }
 
 const char* toneName(EsTone tone)
@@ -125,8 +118,8 @@ class WatchHost : public FetchCycle::Host {
 
 class Watch {
   public:
-    Watch(const QString& url, int period, bool json)
-        : m_period(period), m_json(json), m_retry([this] { m_cycle.RefreshAlert(); }),
+    Watch(const QString& url, int period, bool json, bool all)
+        : m_period(period), m_json(json), m_all(all), m_retry([this] { m_cycle.RefreshAlert(); }),
           m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host)
     {
         m_cycle.alertUrl = url;
@@ -173,18 +166,24 @@ class Watch {
     {
         ++m_refreshes;
         if (outcome != RefreshOutcome::Parsed && outcome != RefreshOutcome::Stopped) {
-            printError(QStringLiteral("watch: %1 %2")
-                           .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
-                                QLatin1String(outcomeName(outcome))));
+            QString line = QStringLiteral("watch: %1 %2").arg(
+                QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+                refreshProblem(outcome, m_download.lastHttpStatus(), m_download.lastError()));
+            if (m_retry.isEnabled())
+                line += QStringLiteral("; retrying in %1 s").arg(m_retry.interval() / 1000);
+            printError(line);
             return;
         }
         ++m_pages;
+        const bool newPage = m_pages == 1 || m_state.AlertTime != m_lastPage;
         m_lastPage = m_state.AlertTime;
-        printOut(m_json ? readoutJson(outcomeName(outcome), m_state) : textLine(m_state));
+        if (newPage || m_all)
+            printOut(m_json ? readoutJson(outcomeName(outcome), m_state) : textLine(m_state));
     }
 
     int m_period;
     bool m_json;
+    bool m_all;
     ReadoutState m_state;
     CodeConv m_conv;
     HttpPageDownload m_download;
@@ -209,13 +208,13 @@ int runWatchCommand(const QStringList& args)
         return ExitUsage;
 
     StderrMessageBoxes boxes;
-    const std::optional<QString> directory = options->directory;
-    SettingsStore settings(
-        [directory] { return directory ? *directory : defaultProgramDirectory(); }, boxes);
-    const int period = options->period.value_or(storedPeriod(settings));
-    const QString url = options->url.value_or(storedAlertUrl(settings));
+    SettingsStore settings = settingsIn(options->directory, boxes);
+    const int period = options->period ? *options->period
+                                       : reloadPeriod(storedText(settings, QStringLiteral("TM2")));
+    const QString url =
+        options->url ? *options->url : pageUrls(storedPageBase(settings, printError))[0];
 
-    Watch watch(url, period, options->json);
+    Watch watch(url, period, options->json, options->all);
     StopSignals stopSignals([&watch](int signal) {
         watch.stop(signal);
         QCoreApplication::exit(ExitOk);

@@ -75,6 +75,58 @@ TEST_F(CliHistoryTest, JsonIsOneObjectPerLineWithNulls)
     EXPECT_EQ(object.value(QStringLiteral("es_text")).toString(), QStringLiteral("?"));
 }
 
+// Pages a second apart around 10:31 JST; each bound takes its own second.
+struct BoundCase {
+    const char* name;
+    QStringList args;
+    QStringList pageTimes;
+};
+ONDREL_NAMED_CASE(BoundCase)
+
+class CliHistoryBoundTest : public testing::TestWithParam<BoundCase> {};
+
+TEST_P(CliHistoryBoundTest, TimesAreInclusiveToTheSecond)
+{
+    QTemporaryDir dir;
+    const QString db = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryLog log(db);
+        ASSERT_TRUE(log.open());
+        for (const char* time : {"10:30:59", "10:31:00", "10:31:01"})
+            log.appendPage(historytest::page(QStringLiteral("2026/12/07 %1 JST").arg(time)));
+    }
+    const CliRun run =
+        runCli(QStringList{"history", "--db", db, "--station", "wk546"} + GetParam().args);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList pageTimes;
+    for (const QByteArray& row : run.out.split('\n').mid(1, run.out.count('\n') - 1))
+        pageTimes << QString::fromUtf8(row.left(row.indexOf(',')));
+    EXPECT_EQ(pageTimes, GetParam().pageTimes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, CliHistoryBoundTest,
+    testing::Values(
+        BoundCase{"UntilJstMinute",
+                  {"--until", "2026-12-07 10:31"},
+                  {"2026/12/07 10:30:59 JST", "2026/12/07 10:31:00 JST"}},
+        BoundCase{"SinceJstMinute",
+                  {"--since", "2026-12-07 10:31"},
+                  {"2026/12/07 10:31:00 JST", "2026/12/07 10:31:01 JST"}},
+        BoundCase{"UntilUtc", {"--until", "2026-12-07T01:30:59Z"}, {"2026/12/07 10:30:59 JST"}},
+        BoundCase{"SinceOffset",
+                  {"--since", "2026-12-07T10:31:01+09:00"},
+                  {"2026/12/07 10:31:01 JST"}},
+        BoundCase{"BothOnOneSecond",
+                  {"--since", "2026-12-07T01:31Z", "--until", "2026-12-07T10:31+09:00"},
+                  {"2026/12/07 10:31:00 JST"}},
+        BoundCase{"WholeDay",
+                  {"--since", "2026-12-07", "--until", "2026-12-07"},
+                  {"2026/12/07 10:30:59 JST", "2026/12/07 10:31:00 JST",
+                   "2026/12/07 10:31:01 JST"}},
+        BoundCase{"DayBefore", {"--until", "2026-12-06"}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct UsageCase {
     const char* name;
     QStringList args;

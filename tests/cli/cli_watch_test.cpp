@@ -9,7 +9,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -107,12 +110,54 @@ INSTANTIATE_TEST_SUITE_P(
                   900}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CliWatch, FailedReloadTellsTheCauseAndTheRetry)
+{
+    quint16 port = 0;
+    {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        port = closed.serverPort();
+    }
+    WatchRun watch({QStringLiteral("http://127.0.0.1:%1/").arg(port)}, {});
+    QByteArray err;
+    waitFor([&] { return (err += watch.process.readAllStandardError()).count('\n') >= 2; }, 10000);
+    const QList<QByteArray> lines = err.split('\n');
+    ASSERT_GE(lines.size(), 2) << err.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ondrel-cli: watch: \\d\\d:\\d\\d:\\d\\d "
+                                                  "network-error: connection refused; retrying "
+                                                  "in 30 s$"))
+                    .match(QString::fromUtf8(lines[1]))
+                    .hasMatch())
+        << err.toStdString();
+}
+
+// Waits for the second reload, at the next full minute; a quarter hour
+// only restarts the count, so a run that would meet one is skipped.
+TEST(CliWatch, PrintsEachPageTimeOnceUnlessAll)
+{
+    if ((QTime::currentTime().addSecs(2).minute() + 1) % 15 == 0)
+        GTEST_SKIP() << "the next full minute is a quarter hour";
+    const QStringList args{"SERVER/ISDJ/ionospheric-alert.html", "--period", "60"};
+    WatchRun same(args, {});
+    WatchRun all(args + QStringList{"--all"}, {});
+    WatchRun changed(args, {});
+    ASSERT_TRUE(waitFor([&changed] { return !changed.server.requests.isEmpty(); }, 10000));
+    changed.server.route(kPath, HttpTestServer::Route{200, testpage::realisticBytes().replace(
+                                                               "10:15 JST", "10:30 JST")});
+    const auto lines = [](WatchRun& run) { return run.process.peek(1 << 16).count('\n'); };
+    ASSERT_TRUE(waitFor([&] { return lines(all) == 2 && lines(changed) == 2; }, 65000));
+
+    EXPECT_TRUE(same.stop(SIGTERM).contains("after 2 refreshes, 2 pages"));
+    EXPECT_EQ(lines(same), 1);
+    EXPECT_TRUE(changed.process.readAllStandardOutput().contains("2026/12/07 10:30 JST  es="));
+}
+
 TEST(CliWatch, BadOptionsAreUsageErrors)
 {
     for (const QStringList& args :
          {QStringList{"watch", "--period", "59"}, QStringList{"watch", "--period", "soon"},
           QStringList{"watch", "--period"}, QStringList{"watch", "a", "b"},
-          QStringList{"watch", "--every", "60"}}) {
+          QStringList{"watch", "--every", "60"}, QStringList{"watch", "--dir", "/nonexistent"}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());

@@ -1,0 +1,17 @@
+#include "cli/refresh_problem.h"
+
+#include <QStringList>
+
+QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
+                       const QString& transferError)
+{
+    QStringList causes;
+    if (!transferError.isEmpty())
+        causes << transferError;
+    if (httpStatus)
+        causes << QStringLiteral("HTTP %1").arg(*httpStatus);
+    QString line = QLatin1String(outcomeName(outcome));
+    if (!causes.isEmpty())
+        line += QStringLiteral(": ") + causes.join(QStringLiteral(", "));
+    return line;
+}

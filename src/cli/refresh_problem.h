@@ -1,0 +1,13 @@
+#pragma once
+
+#include "alert/page_refresh.h"
+
+#include <QString>
+
+#include <optional>
+
+// What went wrong with a refresh, for one line on standard error: the
+// outcome, then why no body came and the HTTP status, where known
+// ("network-error: connection refused", "not-alert-page: HTTP 404").
+QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
+                       const QString& transferError);
