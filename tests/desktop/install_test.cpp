@@ -1,10 +1,9 @@
+#include "desktop/tool_run.h"
 #include "named_case.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -13,20 +12,6 @@
 #include <memory>
 
 namespace {
-
-// Exit status (-1 when it did not run or finish) and all output of a tool.
-std::pair<int, QString> run(const char* tool, const QStringList& args)
-{
-    const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
-    if (program.isEmpty())
-        return {-1, QStringLiteral("%1 missing: run scripts/setup").arg(QLatin1String(tool))};
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, args);
-    const bool done =
-        process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    return {done ? process.exitCode() : -1, QString::fromUtf8(process.readAll())};
-}
 
 // Every file the install and the package hold, relative to the prefix.
 QStringList expectedFiles()
@@ -49,7 +34,8 @@ class InstallTest : public testing::Test {
     static void SetUpTestSuite()
     {
         s_dir = std::make_unique<QTemporaryDir>();
-        s_install = run(ONDREL_CMAKE, {"--install", ONDREL_BUILD_DIR, "--prefix", s_dir->path()});
+        s_install =
+            runTool(ONDREL_CMAKE, {"--install", ONDREL_BUILD_DIR, "--prefix", s_dir->path()});
     }
     static void TearDownTestSuite() { s_dir.reset(); }
     void SetUp() override { ASSERT_EQ(s_install.first, 0) << s_install.second.toStdString(); }
@@ -94,7 +80,7 @@ TEST_P(ValidatorTest, InstalledFileIsValid)
 {
     QStringList args = GetParam().args;
     args.last() = path(args.last());
-    const auto [status, output] = run(GetParam().tool, args);
+    const auto [status, output] = runTool(GetParam().tool, args);
     EXPECT_EQ(status, 0) << output.toStdString();
 }
 
@@ -126,15 +112,15 @@ INSTANTIATE_TEST_SUITE_P(Sizes, IconSizeTest, testing::Values(16, 32, 48, 128));
 TEST(PackageTest, DebHoldsTheInstallLayoutAndItsDependencies)
 {
     QTemporaryDir out;
-    const auto packed = run(
+    const auto packed = runTool(
         "cpack", {"-G", "DEB", "-B", out.path(), "--config", ONDREL_BUILD_DIR "/CPackConfig.cmake",
                   "-D", "CPACK_INSTALL_CMAKE_PROJECTS=", "-D",
                   "CPACK_INSTALL_COMMANDS=" ONDREL_CMAKE " --install " ONDREL_BUILD_DIR});
     ASSERT_EQ(packed.first, 0) << packed.second.toStdString();
     const QString deb =
         out.filePath(QStringLiteral("ondrel_" ONDREL_VERSION "_%1.deb")
-                         .arg(run("dpkg", {"--print-architecture"}).second.trimmed()));
-    const auto [status, listing] = run("dpkg-deb", {"-c", deb});
+                         .arg(runTool("dpkg", {"--print-architecture"}).second.trimmed()));
+    const auto [status, listing] = runTool("dpkg-deb", {"-c", deb});
     ASSERT_EQ(status, 0) << listing.toStdString();
 
     const QString prefix = QStringLiteral("./") + QDir::cleanPath(ONDREL_PREFIX).mid(1) + u'/';
@@ -145,7 +131,7 @@ TEST(PackageTest, DebHoldsTheInstallLayoutAndItsDependencies)
     }
     files.sort();
     EXPECT_EQ(files, expectedFiles());
-    const QString depends = run("dpkg-deb", {"-f", deb, "Depends"}).second;
+    const QString depends = runTool("dpkg-deb", {"-f", deb, "Depends"}).second;
     for (const char* library : {"libqt6widgets6", "libqt6network6", "libqt6dbus6", "libqt6svg6"})
         EXPECT_TRUE(depends.contains(QLatin1String(library))) << depends.toStdString();
 }
