@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Ondrel reads the ionospheric alert page of the WDC for Ionosphere, Tokyo
 (NICT) and shows Fmax, Fmin and Es of the four Japanese ionosonde stations
 in a tiny always-on-top window, with a tray icon and desktop notifications
-when the Es level rises. ondrel-cli watches the page headless.")
+when the Es level rises. ondrel-cli watches the page headless, also as the
+systemd user service ondrel-watch.service.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # ondrel_VERSION_ARCH.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -5,8 +5,12 @@
 #include "app/stored_settings.h"
 #include "app/tray_icon.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+
+#include <cstdio>
 
 namespace {
 
@@ -35,7 +39,8 @@ QDBusConnection sessionBusIfAny()
 } // namespace
 
 DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
-    : m_form(form), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink)
+    : m_form(form), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
+      m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront)
 {
     // Both keys are optional; anything but a number in range means the default.
     m_policy.enabled = storedNumberOr(form.settings, kNotifyKey, 1) != 0;
@@ -46,6 +51,11 @@ DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
     if (seams.tray) {
         m_tray = std::make_unique<TrayIcon>(form, m_policy.enabled,
                                             [this](bool on) { setNotificationsOn(on); });
+        QAction* autostart = m_tray->autostartAction;
+        autostart->setChecked(startsAtLogin());
+        QObject::connect(autostart, &QAction::triggered, m_tray.get(), [this, autostart](bool on) {
+            autostart->setChecked(setStartsAtLogin(on));
+        });
         m_tray->icon().show();
     }
     if (!m_sink) {
@@ -68,6 +78,16 @@ void DesktopIntegration::setNotificationsOn(bool on)
 {
     m_policy.enabled = on;
     store(m_form.settings, kNotifyKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool DesktopIntegration::setStartsAtLogin(bool on)
+{
+    const QString failure =
+        on ? m_autostart.turnOn(QCoreApplication::applicationFilePath(), m_startedInFront)
+           : m_autostart.turnOff();
+    if (!failure.isEmpty())
+        std::fprintf(stderr, "ondrel: start at login: %s\n", failure.toLocal8Bit().constData());
+    return startsAtLogin();
 }
 
 void DesktopIntegration::refreshed()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/autostart.h"
 #include "app/es_notice_policy.h"
 
 #include <chrono>
@@ -19,6 +20,11 @@ struct DesktopSeams {
     std::function<std::chrono::seconds()> now;
     // Whether to show a tray icon; the program asks the desktop.
     bool tray = false;
+    // Whether the window was started with "-T"; starting at login keeps it.
+    bool startedInFront = false;
+    // Where the login autostart entry goes; the user's autostart directory
+    // when empty.
+    QString autostartDirectory = {};
 };
 
 // The tray icon and the Es notifications, updated after each refresh of
@@ -35,6 +41,11 @@ class DesktopIntegration {
     // Turns notifications on or off and stores the choice (ESNotify).
     void setNotificationsOn(bool on);
 
+    bool startsAtLogin() const { return m_autostart.isOn(); }
+    // Writes or removes the login autostart entry; a failure is reported
+    // on standard error. Whether it is on afterwards.
+    bool setStartsAtLogin(bool on);
+
   private:
     void refreshed();
 
@@ -44,6 +55,8 @@ class DesktopIntegration {
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<NoticeSink> m_ownSink;
     NoticeSink* m_sink;
+    LoginAutostart m_autostart;
+    bool m_startedInFront;
     // Lets the refresh listener outlive this object harmlessly.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

@@ -66,6 +66,8 @@ void TrayIcon::buildMenu(bool notificationsOn, std::function<void(bool)> notific
     notificationsAction->setCheckable(true);
     notificationsAction->setChecked(notificationsOn);
     connect(notificationsAction, &QAction::toggled, this, std::move(notificationsToggled));
+    autostartAction = m_menu->addAction(QStringLiteral("ログイン時に起動"));
+    autostartAction->setCheckable(true);
     m_menu->addSeparator();
 
     // Closing the window runs the usual shut-down, which ends the program.

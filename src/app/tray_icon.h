@@ -40,6 +40,7 @@ class TrayIcon : public QObject {
     QAction* historyAction = nullptr; // the chart window
     QAction* keepInFrontAction = nullptr; // mirrors the window's check box
     QAction* notificationsAction = nullptr;
+    QAction* autostartAction = nullptr; // checkable; the owner connects it
     QAction* quitAction = nullptr;
 
   private:

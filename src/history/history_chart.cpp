@@ -22,17 +22,10 @@ const QColor kText(0xd8, 0xdc, 0xe2);
 
 const char* const kReadingLabels[] = {"Fmax", "Fmin", "Es"};
 
-QString jstText(qint64 t, const QString& format)
-{
-    return QDateTime::fromSecsSinceEpoch(t, QTimeZone(kJstOffset))
-        .toString(format);
-}
-
 QString valueText(const PageRecord& r, int column)
 {
     const QString label = QLatin1StringView(kReadingLabels[column]);
-    const QString signal = r.signalNames[column].isEmpty() ? QStringLiteral("-")
-                                                           : r.signalNames[column];
+    const QString signal = HistoryChart::signalWord(signalLevel(r.signalNames[column]));
     return QStringLiteral("%1 %2 MHz (%3)").arg(label, r.texts[column].trimmed(), signal);
 }
 
@@ -65,6 +58,26 @@ QColor HistoryChart::signalColour(SignalLevel level)
         break;
     }
     return QColor(0x8a, 0x8a, 0x8a);
+}
+
+QString HistoryChart::signalWord(SignalLevel level)
+{
+    switch (level) {
+    case SignalLevel::Quiet:
+        return QStringLiteral("通常");
+    case SignalLevel::Caution:
+        return QStringLiteral("注意");
+    case SignalLevel::Alert:
+        return QStringLiteral("警報");
+    case SignalLevel::Undefined:
+        break;
+    }
+    return QStringLiteral("不明");
+}
+
+QString HistoryChart::jstText(qint64 t, const QString& format)
+{
+    return QDateTime::fromSecsSinceEpoch(t, QTimeZone(kJstOffset)).toString(format);
 }
 
 QString HistoryChart::stationName(int station)
@@ -263,18 +276,16 @@ void HistoryChart::paintLegend(QPainter& p) const
         x += 12 + fm.horizontalAdvance(QStringLiteral("実線 Fmax  破線 Fmin"));
     }
     x += 12;
-    const std::pair<SignalLevel, const char*> levels[] = {{SignalLevel::Quiet, "通常"},
-                                                          {SignalLevel::Caution, "注意"},
-                                                          {SignalLevel::Alert, "警報"},
-                                                          {SignalLevel::Undefined, "不明"}};
     p.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [level, name] : levels) {
+    for (SignalLevel level : {SignalLevel::Quiet, SignalLevel::Caution, SignalLevel::Alert,
+                              SignalLevel::Undefined}) {
+        const QString word = signalWord(level);
         p.setPen(Qt::NoPen);
         p.setBrush(signalColour(level));
         p.drawEllipse(QPointF(x + 5, y1 - fm.ascent() / 3), 4.5, 4.5);
         p.setPen(kText);
-        p.drawText(QPointF(x + 13, y1), QString::fromUtf8(name));
-        x += 22 + fm.horizontalAdvance(QString::fromUtf8(name));
+        p.drawText(QPointF(x + 13, y1), word);
+        x += 22 + fm.horizontalAdvance(word);
     }
     if (m_view == ChartView::Es) {
         p.setPen(kText);

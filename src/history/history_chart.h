@@ -23,6 +23,10 @@ public:
 
     static QColor stationColour(int station);
     static QColor signalColour(SignalLevel level);
+    // The legend's word for a level: 通常, 注意, 警報, 不明.
+    static QString signalWord(SignalLevel level);
+    // `t` (seconds since the epoch) in JST, as the chart shows times.
+    static QString jstText(qint64 t, const QString& format);
     static QString stationName(int station);
 
 protected:

@@ -5,12 +5,16 @@
 #include "history/history_log.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,12 +35,14 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
                       QStringLiteral("VL PGothic"), face.family()});
     setFont(face);
     nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
-    chooseCsvFile = [this] {
-        const QString name = QStringLiteral("ondrel-history-%1.csv")
-                                 .arg(nowUtc().toString(QStringLiteral("yyyyMMdd-HHmm")));
-        return QFileDialog::getSaveFileName(this, QStringLiteral("CSV保存"), name,
+    chooseCsvFile = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("CSV保存"), proposed,
                                             QStringLiteral("CSV (*.csv)"));
     };
+    // Closes like a dialog.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     spanBox = new QComboBox(this);
     for (const char* label : kSpanLabels)
@@ -113,6 +119,15 @@ QByteArray HistoryWindow::shownCsv() const
     return historyCsv(read(m_shown.value_or(shownFilter())));
 }
 
+QString HistoryWindow::proposedCsvPath() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder(QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    const QString stamp =
+        HistoryChart::jstText(nowUtc().toSecsSinceEpoch(), QStringLiteral("yyyyMMdd-HHmm"));
+    return folder.filePath(QStringLiteral("ondrel-history-%1.csv").arg(stamp));
+}
+
 bool HistoryWindow::saveCsv(const QString& path)
 {
     QSaveFile file(path);
@@ -124,7 +139,7 @@ bool HistoryWindow::saveCsv(const QString& path)
 
 void HistoryWindow::onSave()
 {
-    const QString path = chooseCsvFile();
+    const QString path = chooseCsvFile(proposedCsvPath());
     if (path.isEmpty())
         return;
     if (!saveCsv(path))

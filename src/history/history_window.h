@@ -22,8 +22,9 @@ public:
 
     // The clock the shown span ends at; the system's by default.
     std::function<QDateTime()> nowUtc;
-    // Asks where to save; empty for cancel. A file dialog by default.
-    std::function<QString()> chooseCsvFile;
+    // Asks where to save, starting from `proposed`; empty for cancel. A
+    // file dialog by default.
+    std::function<QString(const QString& proposed)> chooseCsvFile;
 
     void setSpan(ChartSpan span);
     void setView(ChartView view);
@@ -34,6 +35,9 @@ public:
     void reload();
     // The shown span's records as CSV, as ondrel-cli history prints them.
     QByteArray shownCsv() const;
+    // Where saving starts: ondrel-history-<JST now>.csv in the user's
+    // documents folder, or the home folder when there is none.
+    QString proposedCsvPath() const;
     // Writes shownCsv() to `path`; whether it worked.
     bool saveCsv(const QString& path);
 

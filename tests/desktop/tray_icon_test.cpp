@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,17 @@ class RecordingSink : public NoticeSink {
 
 // A window with its desktop integration, on a clock the test sets.
 struct DesktopFixture : FormFixture {
-    explicit DesktopFixture(bool tray = true, const QStringList& settings = {})
+    explicit DesktopFixture(bool tray = true, const QStringList& settings = {},
+                            bool startedInFront = false)
     {
         writeSettings(settings);
         desktop = std::make_unique<DesktopIntegration>(
-            *controller,
-            DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray});
+            *controller, DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); },
+                                      tray, startedInFront, autostartDirectory()});
     }
     ~DesktopFixture() { desktop.reset(); }
     TrayIcon& tray() { return *desktop->tray(); }
+    QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
     RecordingSink sink;
     int seconds = 0;
@@ -84,6 +87,31 @@ TEST(TrayIcon, LeftClickShowsTheWindowAndQuitRunsShutDown)
     f.tray().quitAction->trigger();
     EXPECT_FALSE(f.window->isVisible());
     EXPECT_FALSE(f.timer2.isEnabled()); // Form_Unload stopped the countdown
+}
+
+TEST(TrayIcon, StartAtLoginWritesAndRemovesTheEntryKeepingMinusT)
+{
+    DesktopFixture f(true, {}, true);
+    QAction& action = *f.tray().autostartAction;
+    EXPECT_FALSE(action.isChecked());
+    action.trigger();
+    EXPECT_TRUE(action.isChecked());
+    QFile entry(LoginAutostart(f.autostartDirectory()).filePath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().split('\n').contains(
+        "Exec=" + execArgument(QCoreApplication::applicationFilePath()).toUtf8() + " -T"));
+    action.trigger();
+    EXPECT_FALSE(action.isChecked());
+    EXPECT_FALSE(entry.exists());
+}
+
+TEST(TrayIcon, StartAtLoginStaysUncheckedWhenTheEntryCannotBeWritten)
+{
+    DesktopFixture f;
+    QFile blocker(f.autostartDirectory()); // a file where the directory should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    f.tray().autostartAction->trigger();
+    EXPECT_FALSE(f.tray().autostartAction->isChecked());
 }
 
 struct SettingsCase {

@@ -4,10 +4,12 @@
 #include "history/history_window.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -75,11 +77,17 @@ TEST_F(HistoryWindowTest, ShowsTheLoggedPageWithTooltipAndSavesItAsCsv)
     const ChartPoint point = data.series[1].segments[0][0];
     const QString tip = history->chart->describeAt(history->chart->scale().map(point.t, point.value));
     EXPECT_TRUE(tip.contains(QStringLiteral("国分寺"))) << tip.toStdString();
-    EXPECT_TRUE(tip.contains(QStringLiteral("Es 8.6 MHz (BLINK-YELLOW-P)"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("Es 8.6 MHz (注意)"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("Fmax 6.2 MHz (通常)"))) << tip.toStdString();
 
     const QString csv = f.directory.filePath(QStringLiteral("shown.csv"));
-    history->chooseCsvFile = [&csv] { return csv; };
+    QString proposed;
+    history->chooseCsvFile = [&](const QString& start) {
+        proposed = start;
+        return csv;
+    };
     history->saveButton->click();
+    EXPECT_EQ(proposed, history->proposedCsvPath());
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
@@ -101,5 +109,52 @@ TEST_F(HistoryWindowTest, SpanAndViewChooseWhatIsDrawn)
     for (const ChartSeries& series : history->chart->data().series)
         EXPECT_TRUE(series.segments.empty());
 }
+
+class HistoryCloseKeyTest : public HistoryWindowTest,
+                            public testing::WithParamInterface<QKeyCombination> {};
+
+TEST_P(HistoryCloseKeyTest, KeyClosesTheWindow)
+{
+    f.controller->openHistory();
+    HistoryWindow* history = f.controller->history.window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+    QTest::keyClick(history, GetParam().key(), GetParam().keyboardModifiers());
+    EXPECT_FALSE(history->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, HistoryCloseKeyTest,
+                         testing::Values(QKeyCombination(Qt::Key_Escape),
+                                         QKeyCombination(Qt::ControlModifier, Qt::Key_W)),
+                         [](const auto& info) { return info.index == 0 ? "Esc" : "CtrlW"; });
+
+// The home folder moved to a temporary one for one test.
+class TemporaryHome {
+public:
+    TemporaryHome() : m_saved(qgetenv("HOME")) { qputenv("HOME", dir.path().toLocal8Bit()); }
+    ~TemporaryHome() { qputenv("HOME", m_saved); }
+    QTemporaryDir dir;
+
+private:
+    QByteArray m_saved;
+};
+
+class ProposedCsvPathTest : public HistoryWindowTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(ProposedCsvPathTest, NamedInJstInTheDocumentsFolderOrHome)
+{
+    const TemporaryHome home;
+    const bool hasDocuments = GetParam();
+    if (hasDocuments) {
+        ASSERT_TRUE(QDir(home.dir.path()).mkdir(QStringLiteral("Documents")));
+    }
+    HistoryWindow history({});
+    history.nowUtc = pageNow; // 10:20 JST
+    EXPECT_EQ(history.proposedCsvPath(),
+              home.dir.filePath(hasDocuments ? "Documents/ondrel-history-20261207-1020.csv"
+                                             : "ondrel-history-20261207-1020.csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, ProposedCsvPathTest, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Documents" : "NoDocuments"; });
 
 } // namespace
