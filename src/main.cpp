@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     prepareGraphics();
@@ -22,10 +24,17 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("ondrel"));
 
-    // A second copy ends at once, showing nothing and touching no setting.
+    // A second copy shows nothing and touches no setting: it asks the
+    // running one to bring its window to the front and ends.
     SingleInstance instance;
-    if (!instance.acquire())
-        return 0;
+    if (!instance.acquire()) {
+        if (instance.activateRunning()) {
+            std::fputs("ondrel: already running; its window was brought to the front\n", stderr);
+            return 0;
+        }
+        std::fputs("ondrel: already running, but it did not answer within a second\n", stderr);
+        return 1;
+    }
 
     installFontSubstitutions();
     Form1 window;
@@ -40,5 +49,10 @@ int main(int argc, char* argv[])
 
     form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));
     window.show();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     return QApplication::exec();
 }

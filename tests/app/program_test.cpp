@@ -87,6 +87,8 @@ TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
                         10000));
     EXPECT_EQ(second.process().exitCode(), 0);
     EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
+    EXPECT_EQ(second.process().readAllStandardError(),
+              "ondrel: already running; its window was brought to the front\n");
     EXPECT_EQ(first.process().state(), QProcess::Running);
     EXPECT_EQ(server.requests.size(), 1);
     QFile file(settings);
