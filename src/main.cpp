@@ -1,5 +1,6 @@
 #include "alert/http_page_download.h"
 #include "app/clock.h"
+#include "app/command_line.h"
 #include "app/desktop_integration.h"
 #include "app/form_controller.h"
 #include "app/graphics_setup.h"
@@ -18,6 +19,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
     prepareGraphics();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ondrel"));
