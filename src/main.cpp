@@ -21,7 +21,13 @@ int main(int argc, char* argv[])
 {
     if (const auto status = answerCommandLine(argc, argv))
         return *status;
-    prepareGraphics();
+    const WindowSystem windowSystem = prepareGraphics();
+    if (windowSystem == WindowSystem::None) {
+        std::fputs("ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ondrel"));
     QApplication::setApplicationDisplayName(QString());
@@ -38,6 +44,7 @@ int main(int argc, char* argv[])
         std::fputs("ondrel: already running, but it did not answer within a second\n", stderr);
         return 1;
     }
+    reportWindowSystem(windowSystem, QGuiApplication::platformName());
 
     installFontSubstitutions();
     Form1 window;

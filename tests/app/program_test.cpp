@@ -146,7 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
         OptionCase{"UnknownOption", {"--top"}, true, 2, "",
                    "ondrel: unknown option --top\n" + kUsageStart},
-        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""}),
+        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
+        OptionCase{"NoDisplay", {"-T"}, false, 1, "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
