@@ -1,5 +1,6 @@
 #include "alert/http_page_download.h"
 #include "app/clock.h"
+#include "app/command_line.h"
 #include "app/desktop_integration.h"
 #include "app/form_controller.h"
 #include "app/graphics_setup.h"
@@ -14,18 +15,36 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
-    prepareGraphics();
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
+    const WindowSystem windowSystem = prepareGraphics();
+    if (windowSystem == WindowSystem::None) {
+        std::fputs("ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ondrel"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("ondrel"));
 
-    // A second copy ends at once, showing nothing and touching no setting.
+    // A second copy shows nothing and touches no setting: it asks the
+    // running one to bring its window to the front and ends.
     SingleInstance instance;
-    if (!instance.acquire())
-        return 0;
+    if (!instance.acquire()) {
+        if (instance.activateRunning()) {
+            std::fputs("ondrel: already running; its window was brought to the front\n", stderr);
+            return 0;
+        }
+        std::fputs("ondrel: already running, but it did not answer within a second\n", stderr);
+        return 1;
+    }
+    reportWindowSystem(windowSystem, QGuiApplication::platformName());
 
     installFontSubstitutions();
     Form1 window;
@@ -40,5 +59,10 @@ int main(int argc, char* argv[])
 
     form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));
     window.show();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     return QApplication::exec();
 }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 QString defaultProgramDirectory()
 {
     return chooseProgramDirectory(
@@ -21,10 +23,24 @@ QString chooseProgramDirectory(const QString& executableDirectory, const QString
         const QFileInfo directory(executableDirectory);
         const bool hasSettings =
             FileExists(QDir(executableDirectory).filePath(kSettingsFileName)) == 1;
-        if (hasSettings || (directory.isDir() && directory.isWritable()))
+        if (hasSettings ||
+            (directory.isDir() && isPortableDirectory(executableDirectory,
+                                                      directory.ownerId() == ::geteuid(),
+                                                      directory.isWritable())))
             return executableDirectory;
     }
     if (configDirectory.isEmpty())
         throw ProcedureFailure("neither the executable's nor a configuration directory is known");
     return configDirectory;
+}
+
+bool isPortableDirectory(const QString& directory, bool ownedByUser, bool writable)
+{
+    const QString path = QDir::cleanPath(directory);
+    for (const char* system : {"/usr", "/opt", "/snap"}) {
+        const QString prefix = QLatin1String(system);
+        if (path == prefix || path.startsWith(prefix + u'/'))
+            return false;
+    }
+    return ownedByUser && writable;
 }

@@ -35,4 +35,53 @@ INSTANTIATE_TEST_SUITE_P(
         GraphicsCase{"Headless", "offscreen", "", "", GraphicsChoice::SoftwarePane}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct WindowSystemCase {
+    const char* name;
+    SessionEnvironment session; // platform, WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY
+    WindowSystem chosen;
+};
+ONDREL_NAMED_CASE(WindowSystemCase)
+
+class WindowSystemTest : public testing::TestWithParam<WindowSystemCase> {};
+
+TEST_P(WindowSystemTest, RunsWhereWindowsCanBePlaced)
+{
+    const WindowSystemCase& c = GetParam();
+    EXPECT_EQ(chooseWindowSystem(c.session), c.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, WindowSystemTest,
+    testing::Values(
+        WindowSystemCase{"X11", {"", "", "x11", ":0"}, WindowSystem::AsConfigured},
+        WindowSystemCase{"DisplayOnly", {"", "", "", ":0"}, WindowSystem::AsConfigured},
+        WindowSystemCase{"WaylandWithXwayland", {"", "wayland-0", "wayland", ":0"},
+                         WindowSystem::Xwayland},
+        WindowSystemCase{"WaylandSocketWithXwayland", {"", "wayland-0", "", ":1"},
+                         WindowSystem::Xwayland},
+        WindowSystemCase{"WaylandSessionTypeWithXwayland", {"", "", "wayland", ":0"},
+                         WindowSystem::Xwayland},
+        WindowSystemCase{"WaylandWithoutXwayland", {"", "wayland-0", "wayland", ""},
+                         WindowSystem::Wayland},
+        WindowSystemCase{"WaylandAskedFor", {"wayland", "wayland-0", "wayland", ":0"},
+                         WindowSystem::Wayland},
+        WindowSystemCase{"WaylandEglAskedFor", {"wayland-egl", "wayland-0", "", ":0"},
+                         WindowSystem::Wayland},
+        WindowSystemCase{"XcbAskedFor", {"xcb", "wayland-0", "wayland", ":0"},
+                         WindowSystem::AsConfigured},
+        WindowSystemCase{"HeadlessAskedFor", {"offscreen", "", "", ""},
+                         WindowSystem::AsConfigured},
+        WindowSystemCase{"NoDisplay", {"", "", "", ""}, WindowSystem::None},
+        WindowSystemCase{"WaylandSessionTypeButNoSocket", {"", "", "wayland", ""},
+                         WindowSystem::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlacesWindows, EveryPlatformButWayland)
+{
+    EXPECT_TRUE(placesWindows(QStringLiteral("xcb")));
+    EXPECT_TRUE(placesWindows(QStringLiteral("offscreen")));
+    EXPECT_FALSE(placesWindows(QStringLiteral("wayland")));
+    EXPECT_FALSE(placesWindows(QStringLiteral("wayland-egl")));
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 #include "alert/test_page.h"
 #include "app/form_fixture.h"
 #include "alert/http_page_download.h"
+#include "named_case.h"
+#include "version.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -87,11 +89,67 @@ TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
                         10000));
     EXPECT_EQ(second.process().exitCode(), 0);
     EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
+    EXPECT_EQ(second.process().readAllStandardError(),
+              "ondrel: already running; its window was brought to the front\n");
     EXPECT_EQ(first.process().state(), QProcess::Running);
     EXPECT_EQ(server.requests.size(), 1);
     QFile file(settings);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
 }
+
+struct OptionCase {
+    const char* name;
+    QStringList arguments;
+    bool display;
+    int exitCode;
+    QByteArray out; // what standard output starts with
+    QByteArray err; // what standard error starts with
+};
+ONDREL_NAMED_CASE(OptionCase)
+
+class ProgramOptionsTest : public testing::TestWithParam<OptionCase> {};
+
+// None of these may reach the window: a run that does would not end.
+TEST_P(ProgramOptionsTest, AnswersWithoutOpeningTheWindow)
+{
+    const OptionCase& c = GetParam();
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (c.display)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    else
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ONDREL_GUI), c.arguments);
+    const bool ended = program.waitForFinished(10000);
+    if (!ended)
+        program.kill();
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(program.exitCode(), c.exitCode);
+    EXPECT_TRUE(program.readAllStandardOutput().startsWith(c.out));
+    EXPECT_TRUE(program.readAllStandardError().startsWith(c.err));
+}
+
+const QByteArray kUsageStart = "Usage: ondrel [-T]\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ProgramOptionsTest,
+    testing::Values(
+        OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
+        OptionCase{"UnknownOption", {"--top"}, true, 2, "",
+                   "ondrel: unknown option --top\n" + kUsageStart},
+        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
+        OptionCase{"NoDisplay", {"-T"}, false, 1, "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

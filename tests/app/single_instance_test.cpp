@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -36,6 +37,34 @@ TEST(SingleInstance, LockOfACrashedCopyIsTakenOver)
     lock.close();
     SingleInstance next(dir.path());
     EXPECT_TRUE(next.acquire());
+}
+
+TEST(SingleInstance, SecondCopyBringsTheFirstToTheFront)
+{
+    QTemporaryDir dir;
+    // The socket of a copy that crashed is in the way until the next one
+    // holds the lock.
+    QFile stale(dir.filePath(QStringLiteral("ondrel.socket")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    SingleInstance first(dir.path());
+    ASSERT_TRUE(first.acquire());
+    int requests = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&requests] { ++requests; });
+    SingleInstance second(dir.path());
+    ASSERT_FALSE(second.acquire());
+    EXPECT_TRUE(second.activateRunning());
+    EXPECT_EQ(requests, 1);
+}
+
+TEST(SingleInstance, CopyThatDoesNotAnswerIsReported)
+{
+    QTemporaryDir dir;
+    QLockFile silent(dir.filePath(QStringLiteral("ondrel.lock")));
+    ASSERT_TRUE(silent.tryLock(0));
+    SingleInstance second(dir.path());
+    ASSERT_FALSE(second.acquire());
+    EXPECT_FALSE(second.activateRunning());
 }
 
 } // namespace
