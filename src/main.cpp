@@ -55,9 +55,12 @@ int main(int argc, char* argv[])
     PaneBrowser browser(window.WebBrowser1);
     FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory, nullptr,
                                  nullptr, defaultHistoryPath});
-    DesktopIntegration desktop(form, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable()});
+    const QString arguments = QCoreApplication::arguments().mid(1).join(u' ');
+    // Start at login repeats the keep-in-front switch.
+    DesktopIntegration desktop(form, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(),
+                                      asksKeepInFront(arguments)});
 
-    form.startup.Form_Load(QCoreApplication::arguments().mid(1).join(u' '));
+    form.startup.Form_Load(arguments);
     window.show();
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();

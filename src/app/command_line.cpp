@@ -39,3 +39,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     }
     return std::nullopt;
 }
+
+bool asksKeepInFront(const QString& arguments)
+{
+    return arguments.toUpper() == u"-T";
+}
