@@ -9,9 +9,11 @@
 #include <QDateTime>
 #include <QLoggingCategory>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 // Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
@@ -253,9 +255,12 @@ void Form1::render(const ReadoutState& state)
     setWindowTitle(state.windowCaption);
 }
 
-QSize Form1::frameExtra() const
+QMargins Form1::frameMarginsNow() const
 {
-    return frameGeometry().size() - geometry().size();
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom()};
 }
 
 int Form1::Top() const
@@ -280,24 +285,71 @@ int Form1::Height() const
 
 void Form1::setTop(int twips)
 {
-    move(pos().x(), twipsToPixels(twips));
+    QRect outer = frameGeometry();
+    outer.moveTop(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setLeft(int twips)
 {
-    move(twipsToPixels(twips), pos().y());
+    QRect outer = frameGeometry();
+    outer.moveLeft(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setWidth(int twips)
 {
-    resize(std::max(1, twipsToPixels(twips) - frameExtra().width()), height());
-    notifyResize();
+    QRect outer = frameGeometry();
+    outer.setWidth(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setHeight(int twips)
 {
-    resize(width(), std::max(1, twipsToPixels(twips) - frameExtra().height()));
-    notifyResize();
+    QRect outer = frameGeometry();
+    outer.setHeight(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setOuterSize(int widthTwips, int heightTwips)
+{
+    setWidth(widthTwips);
+    setHeight(heightTwips);
+}
+
+void Form1::setOuterGeometry(const QRect& outer)
+{
+    const QMargins frame = frameMarginsNow();
+    const QSize before = size();
+    resize(std::max(1, outer.width() - frame.left() - frame.right()),
+           std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (frameGeometry().topLeft() != outer.topLeft())
+        move(outer.topLeft()); // a window's position is its frame's
+    if (frame.isNull())
+        m_unframedOuter = outer;
+    else
+        m_unframedOuter.reset();
+    if (size() != before)
+        notifyResize();
+}
+
+void Form1::applyOuterOnceFramed()
+{
+    // The frame becomes known when the window manager has framed the
+    // shown window, which moves or resizes it.
+    if (m_unframedOuter && !frameMarginsNow().isNull())
+        setOuterGeometry(*m_unframedOuter);
+}
+
+void Form1::keepOnScreen()
+{
+    const QRect outer = frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(outer))
+            return;
+    }
+    const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    setOuterGeometry(outer.translated(corner - outer.topLeft()));
 }
 
 void Form1::notifyResize()
@@ -308,12 +360,6 @@ void Form1::notifyResize()
         return;
     m_notifiedSize = size();
     Q_EMIT resized();
-}
-
-void Form1::setOuterSize(int widthTwips, int heightTwips)
-{
-    setWidth(widthTwips);
-    setHeight(heightTwips);
 }
 
 void Form1::setKeepInFront(bool on)
@@ -341,10 +387,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    applyOuterOnceFramed();
+}
+
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     notifyResize();
+    applyOuterOnceFramed();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
