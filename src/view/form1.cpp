@@ -368,8 +368,9 @@ void Form1::setKeepInFront(bool on)
         return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides a shown window.
-    if (wasVisible)
+    // Changing the flags hides a shown window; a closing one stays hidden
+    // rather than flash up once more.
+    if (wasVisible && !m_unloaded)
         show();
 }
 

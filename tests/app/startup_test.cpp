@@ -4,6 +4,7 @@
 #include "alert/page_urls.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -228,13 +229,29 @@ TEST(Shutdown, StaleDiagnosticFilesAreDeleted)
     EXPECT_FALSE(QFile::exists(f.directory.filePath(QStringLiteral("GetHtml_APPD.txt"))));
 }
 
-TEST(Shutdown, KeepInFrontIsReleased)
+// Counts the times a watched window is shown.
+struct ShowCounter : QObject {
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+TEST(Shutdown, KeepInFrontIsReleasedWithoutShowingTheWindowAgain)
 {
     FormFixture f;
+    f.window->show();
     f.load(QStringLiteral("-T"));
     ASSERT_TRUE(f.window->keepsInFront());
+    ASSERT_TRUE(f.window->isVisible());
+    ShowCounter counter;
+    f.window->installEventFilter(&counter);
     f.window->close();
     EXPECT_FALSE(f.window->keepsInFront());
+    EXPECT_FALSE(f.window->isVisible());
+    EXPECT_EQ(counter.shows, 0);
 }
 
 TEST(Shutdown, RefusedPageShowsItsMessageThenClosesTheWindow)
