@@ -4,6 +4,7 @@
 #include "view/readout_state.h"
 #include "view/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -58,6 +59,15 @@ void setColours(QWidget* widget, const QColor& back, const QColor& text)
         palette.setColor(QPalette::Text, text);
     }
     widget->setPalette(palette);
+}
+
+// The style's own colours for a control the layout leaves at its defaults,
+// so the colours of the group or window that holds it do not reach it.
+void keepStyleColours(QWidget* control)
+{
+    QPalette palette = QApplication::palette(control);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    control->setPalette(palette);
 }
 
 template <typename Label>
@@ -122,7 +132,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     place(Picture1, 2520, 3840, 375, 375);
     Picture1->hide();
     Check1 = new QCheckBox(QStringLiteral("最前面表示する"), client);
-    setColours(Check1, kFormBack, kRed);
+    // Red caption only: the indicator and its mark stay the style's. The
+    // form's own background shows through.
+    keepStyleColours(Check1);
+    QPalette checkPalette = Check1->palette();
+    checkPalette.setColor(QPalette::WindowText, kRed);
+    Check1->setPalette(checkPalette);
     place(Check1, 120, 5520, 1935, 255);
     buildBrowserControls(client);
     buildReadout(client);
@@ -141,10 +156,13 @@ void Form1::buildEditor(QWidget* client)
     setColours(Frame2, kPaleYellow, kBlue);
     place(Frame2, 2520, 4560, 1575, 855);
     Command6 = new QPushButton(QStringLiteral("Can"), Frame2);
+    keepStyleColours(Command6);
     place(Command6, 620, 520, 495, 255);
     Command5 = new QPushButton(QStringLiteral("Set"), Frame2);
+    keepStyleColours(Command5);
     place(Command5, 120, 520, 495, 255);
     VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
+    keepStyleColours(VScroll1);
     VScroll1->setRange(60, 900);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(15);
@@ -165,12 +183,15 @@ void Form1::buildBrowserControls(QWidget* client)
     setColours(Frame1, kFormBack, {});
     place(Frame1, 120, 2760, 1815, 615);
     Command3 = new QPushButton(QStringLiteral("＞"), Frame1);
+    keepStyleColours(Command3);
     Command3->setFont(f5());
     place(Command3, 960, 240, 615, 255);
     Command2 = new QPushButton(QStringLiteral("＜"), Frame1);
+    keepStyleColours(Command2);
     Command2->setFont(f5());
     place(Command2, 120, 240, 615, 255);
     Command1 = new QPushButton(QStringLiteral("元のサイズに戻す"), client);
+    keepStyleColours(Command1);
     Command1->setFont(f5());
     place(Command1, 120, 2160, 1815, 495);
 

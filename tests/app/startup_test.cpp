@@ -3,11 +3,13 @@
 
 #include "alert/page_urls.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -168,6 +170,24 @@ INSTANTIATE_TEST_SUITE_P(Arguments, SwitchTest,
                                          SwitchCase{"Nothing", "", false},
                                          SwitchCase{"Other", "-X", false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Controls whose colours the layout leaves alone look as the style draws
+// them, whatever the colours of the group or window holding them.
+TEST(Layout, ControlsWithoutColoursOfTheirOwnKeepTheStyles)
+{
+    FormFixture f;
+    Form1& w = *f.window;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.Command1, w.Command2, w.Command3, w.Command5, w.Command6, w.VScroll1, w.Check1}) {
+        const QPalette style = QApplication::palette(control);
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button,
+                                               QPalette::ButtonText, QPalette::Text, QPalette::Base})
+            EXPECT_EQ(control->palette().color(QPalette::Active, role),
+                      style.color(QPalette::Active, role))
+                << control->metaObject()->className() << " role " << role;
+    }
+    EXPECT_EQ(w.Check1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
 
 TEST(Startup, WindowLostOffEveryScreenComesBack)
 {
