@@ -35,10 +35,12 @@ void BrowserPane::Label3_MouseUp(int index, Qt::MouseButton button)
         // The pane opens where it was last left, or on most of the screen.
         const auto defaultWidth = static_cast<int>(std::lround(f.form.ScreenWidth * 0.85));
         const auto defaultHeight = static_cast<int>(std::lround(f.form.ScreenHeight * 0.7));
-        f.window.setWidth(storedNumber(f.settings, QStringLiteral("ESW"), defaultWidth));
-        f.window.setHeight(storedNumber(f.settings, QStringLiteral("ESH"), defaultHeight));
-        f.window.setTop(storedNumber(f.settings, QStringLiteral("ESWT"), 0));
-        f.window.setLeft(storedNumber(f.settings, QStringLiteral("ESWL"), 0));
+        // A value that is not a number counts as missing.
+        f.window.setWidth(storedNumberOr(f.settings, QStringLiteral("ESW"), defaultWidth));
+        f.window.setHeight(storedNumberOr(f.settings, QStringLiteral("ESH"), defaultHeight));
+        f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESWT"), 0));
+        f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESWL"), 0));
+        f.window.keepOnScreen();
         f.browser.navigate(f.form.PaneUrl);
     } catch (const ProcedureFailure&) {
     }
@@ -53,6 +55,7 @@ void BrowserPane::Command1_Click()
         window.setOuterSize(kCompactWidth, kCompactHeight);
         window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
         window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
+        window.keepOnScreen();
         f.form.PaneOpen = 0;
         f.browser.stop();
     } catch (const ProcedureFailure&) {

@@ -42,7 +42,7 @@ void ReadoutExplainer::Label2_MouseUp(int index, Qt::MouseButton button)
     if (button != Qt::LeftButton || index < 0 || index >= kStationCellCount)
         return;
     try {
-        const MessageText message = stationMessage(m_form.readout, index);
+        const MessageText message = asShown(stationMessage(m_form.readout, index));
         m_form.boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
     } catch (const ProcedureFailure&) {
     }

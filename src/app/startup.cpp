@@ -48,7 +48,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.VScroll1->setValue(f.form.ReloadPeriod);
 
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
-        keepOnScreen();
+        f.window.keepOnScreen();
         f.form.PaneOpen = 0;
         f.window.Label1->setToolTip(QString::fromUtf16(kHeaderTip));
         f.window.Label5->setText(QString::fromUtf16(kCredit));
@@ -82,19 +82,6 @@ void Startup::restoreCompactPosition()
     // A position that is not a number counts as missing.
     f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
     f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
-}
-
-void Startup::keepOnScreen()
-{
-    Form1& window = m_form.window;
-    const QRect frame = window.frameGeometry();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame))
-            return;
-    }
-    // A monitor was unplugged since: back onto the primary screen.
-    const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-    window.move(corner);
 }
 
 void Startup::prepareReadout()

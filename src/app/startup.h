@@ -15,7 +15,6 @@ public:
 
 private:
     void restoreCompactPosition();
-    void keepOnScreen();
     void prepareReadout();
     void deleteStaleFiles();
 

@@ -4,14 +4,17 @@
 #include "view/readout_state.h"
 #include "view/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLoggingCategory>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 // Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
@@ -56,6 +59,15 @@ void setColours(QWidget* widget, const QColor& back, const QColor& text)
         palette.setColor(QPalette::Text, text);
     }
     widget->setPalette(palette);
+}
+
+// The style's own colours for a control the layout leaves at its defaults,
+// so the colours of the group or window that holds it do not reach it.
+void keepStyleColours(QWidget* control)
+{
+    QPalette palette = QApplication::palette(control);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    control->setPalette(palette);
 }
 
 template <typename Label>
@@ -120,7 +132,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     place(Picture1, 2520, 3840, 375, 375);
     Picture1->hide();
     Check1 = new QCheckBox(QStringLiteral("最前面表示する"), client);
-    setColours(Check1, kFormBack, kRed);
+    // Red caption only: the indicator and its mark stay the style's. The
+    // form's own background shows through.
+    keepStyleColours(Check1);
+    QPalette checkPalette = Check1->palette();
+    checkPalette.setColor(QPalette::WindowText, kRed);
+    Check1->setPalette(checkPalette);
     place(Check1, 120, 5520, 1935, 255);
     buildBrowserControls(client);
     buildReadout(client);
@@ -139,10 +156,13 @@ void Form1::buildEditor(QWidget* client)
     setColours(Frame2, kPaleYellow, kBlue);
     place(Frame2, 2520, 4560, 1575, 855);
     Command6 = new QPushButton(QStringLiteral("Can"), Frame2);
+    keepStyleColours(Command6);
     place(Command6, 620, 520, 495, 255);
     Command5 = new QPushButton(QStringLiteral("Set"), Frame2);
+    keepStyleColours(Command5);
     place(Command5, 120, 520, 495, 255);
     VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
+    keepStyleColours(VScroll1);
     VScroll1->setRange(60, 900);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(15);
@@ -163,12 +183,15 @@ void Form1::buildBrowserControls(QWidget* client)
     setColours(Frame1, kFormBack, {});
     place(Frame1, 120, 2760, 1815, 615);
     Command3 = new QPushButton(QStringLiteral("＞"), Frame1);
+    keepStyleColours(Command3);
     Command3->setFont(f5());
     place(Command3, 960, 240, 615, 255);
     Command2 = new QPushButton(QStringLiteral("＜"), Frame1);
+    keepStyleColours(Command2);
     Command2->setFont(f5());
     place(Command2, 120, 240, 615, 255);
     Command1 = new QPushButton(QStringLiteral("元のサイズに戻す"), client);
+    keepStyleColours(Command1);
     Command1->setFont(f5());
     place(Command1, 120, 2160, 1815, 495);
 
@@ -253,9 +276,12 @@ void Form1::render(const ReadoutState& state)
     setWindowTitle(state.windowCaption);
 }
 
-QSize Form1::frameExtra() const
+QMargins Form1::frameMarginsNow() const
 {
-    return frameGeometry().size() - geometry().size();
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom()};
 }
 
 int Form1::Top() const
@@ -280,24 +306,71 @@ int Form1::Height() const
 
 void Form1::setTop(int twips)
 {
-    move(pos().x(), twipsToPixels(twips));
+    QRect outer = frameGeometry();
+    outer.moveTop(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setLeft(int twips)
 {
-    move(twipsToPixels(twips), pos().y());
+    QRect outer = frameGeometry();
+    outer.moveLeft(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setWidth(int twips)
 {
-    resize(std::max(1, twipsToPixels(twips) - frameExtra().width()), height());
-    notifyResize();
+    QRect outer = frameGeometry();
+    outer.setWidth(twipsToPixels(twips));
+    setOuterGeometry(outer);
 }
 
 void Form1::setHeight(int twips)
 {
-    resize(width(), std::max(1, twipsToPixels(twips) - frameExtra().height()));
-    notifyResize();
+    QRect outer = frameGeometry();
+    outer.setHeight(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setOuterSize(int widthTwips, int heightTwips)
+{
+    setWidth(widthTwips);
+    setHeight(heightTwips);
+}
+
+void Form1::setOuterGeometry(const QRect& outer)
+{
+    const QMargins frame = frameMarginsNow();
+    const QSize before = size();
+    resize(std::max(1, outer.width() - frame.left() - frame.right()),
+           std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (frameGeometry().topLeft() != outer.topLeft())
+        move(outer.topLeft()); // a window's position is its frame's
+    if (frame.isNull())
+        m_unframedOuter = outer;
+    else
+        m_unframedOuter.reset();
+    if (size() != before)
+        notifyResize();
+}
+
+void Form1::applyOuterOnceFramed()
+{
+    // The frame becomes known when the window manager has framed the
+    // shown window, which moves or resizes it.
+    if (m_unframedOuter && !frameMarginsNow().isNull())
+        setOuterGeometry(*m_unframedOuter);
+}
+
+void Form1::keepOnScreen()
+{
+    const QRect outer = frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(outer))
+            return;
+    }
+    const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    setOuterGeometry(outer.translated(corner - outer.topLeft()));
 }
 
 void Form1::notifyResize()
@@ -310,20 +383,15 @@ void Form1::notifyResize()
     Q_EMIT resized();
 }
 
-void Form1::setOuterSize(int widthTwips, int heightTwips)
-{
-    setWidth(widthTwips);
-    setHeight(heightTwips);
-}
-
 void Form1::setKeepInFront(bool on)
 {
     if (keepsInFront() == on)
         return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides a shown window.
-    if (wasVisible)
+    // Changing the flags hides a shown window; a closing one stays hidden
+    // rather than flash up once more.
+    if (wasVisible && !m_unloaded)
         show();
 }
 
@@ -341,10 +409,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    applyOuterOnceFramed();
+}
+
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     notifyResize();
+    applyOuterOnceFramed();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -31,6 +32,10 @@ public:
     void setWidth(int twips);
     void setHeight(int twips);
     void setOuterSize(int widthTwips, int heightTwips);
+
+    // Brings a window that lies on no screen (a monitor unplugged since)
+    // back to the primary screen's corner.
+    void keepOnScreen();
 
     // Places a control as the design does, in twips of the client area.
     static void place(QWidget* control, int left, int top, int width, int height);
@@ -67,6 +72,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -75,9 +81,14 @@ private:
     void buildBrowserControls(QWidget* client);
     void buildReadout(QWidget* client);
     void setTabOrder();
-    QSize frameExtra() const;
+    QMargins frameMarginsNow() const;
+    void setOuterGeometry(const QRect& outer);
+    void applyOuterOnceFramed();
     void notifyResize();
 
     bool m_unloaded = false;
     QSize m_notifiedSize;
+    // Outer geometry asked for before the window manager framed the
+    // window, pixels: until then Qt takes it for the client area.
+    std::optional<QRect> m_unframedOuter;
 };

@@ -4,9 +4,53 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 const QString kMark = QStringLiteral("◎");
+
+bool isDigits(QStringView digits, int base)
+{
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits) {
+        const bool decimal = c >= u'0' && c <= u'9';
+        const bool hex = (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+        if (!decimal && !(base == 16 && hex))
+            return false;
+    }
+    return true;
+}
+
+// The character that the entity named `name` (between "&" and ";") stands
+// for; a non-breaking space is a plain one, which every font has.
+std::optional<char32_t> entityCharacter(QStringView name)
+{
+    static const struct {
+        QLatin1String name;
+        char32_t character;
+    } kNamed[] = {{QLatin1String("NBSP"), U' '}, {QLatin1String("AMP"), U'&'},
+                  {QLatin1String("LT"), U'<'},   {QLatin1String("GT"), U'>'},
+                  {QLatin1String("QUOT"), U'"'}, {QLatin1String("APOS"), U'\''}};
+    for (const auto& named : kNamed) {
+        if (name.compare(named.name, Qt::CaseInsensitive) == 0)
+            return named.character;
+    }
+    if (!name.startsWith(u'#'))
+        return std::nullopt;
+    QStringView digits = name.sliced(1);
+    int base = 10;
+    if (digits.startsWith(u'x', Qt::CaseInsensitive)) {
+        base = 16;
+        digits = digits.sliced(1);
+    }
+    bool ok = false;
+    const uint code = isDigits(digits, base) ? digits.toUInt(&ok, base) : 0;
+    if (!ok || code == 0 || code > 0x10FFFF || QChar::isSurrogate(code))
+        return std::nullopt;
+    return code == 0xA0 ? U' ' : char32_t(code);
+}
 
 } // namespace
 
@@ -56,6 +100,39 @@ MessageText stationMessage(const ReadoutState& state, int index)
         message.text = Mid(detail, p3 + 1, detail.size() - p3);
         break;
     }
+    return message;
+}
+
+QString decodeEntities(const QString& text)
+{
+    const QStringView rest(text);
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype amp = text.indexOf(u'&'); amp >= 0; amp = text.indexOf(u'&', from)) {
+        out += rest.sliced(from, amp - from);
+        const qsizetype semicolon = text.indexOf(u';', amp + 1);
+        const auto character = semicolon < 0
+                                   ? std::nullopt
+                                   : entityCharacter(rest.sliced(amp + 1, semicolon - amp - 1));
+        if (character) {
+            out += QString::fromUcs4(&*character, 1);
+            from = semicolon + 1;
+        } else {
+            out += u'&';
+            from = amp + 1;
+        }
+    }
+    out += rest.sliced(from);
+    return out;
+}
+
+MessageText asShown(MessageText message)
+{
+    message.text = decodeEntities(message.text);
+    message.title = decodeEntities(message.title);
+    message.title.remove(u'\r');
+    message.title.remove(u'\n');
     return message;
 }
 

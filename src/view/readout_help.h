@@ -21,6 +21,16 @@ QString cellTooltip(const ReadoutState& state, int index);
 // detail text; its title carries the delay note.
 MessageText stationMessage(const ReadoutState& state, int index);
 
+// `message` as a box shows it: the page's HTML entities read as the
+// characters they stand for, and no line break in the title (a box title
+// cannot show one).
+MessageText asShown(MessageText message);
+
+// `text` with the entities the page uses decoded: &NBSP; &AMP; &LT; &GT;
+// &QUOT; &APOS; in any case, &#NNN; and &#xHH;. A non-breaking space
+// becomes a plain one; anything else that starts with "&" stays as it is.
+QString decodeEntities(const QString& text);
+
 // The header's short explanation.
 MessageText helpMessage();
 

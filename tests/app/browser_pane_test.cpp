@@ -98,19 +98,48 @@ TEST(BrowserPane, MiddleClickBeforeAnyPageTakesTheGeometryButLoadsNothing)
                              [](const QString& c) { return c.startsWith(u"navigate"); }));
 }
 
-TEST(BrowserPane, StoredPaneGeometryIsUsedAndABadValueStopsThere)
+struct StoredPaneCase {
+    const char* name;
+    const char* width; // stored ESW, ESH, ESWT, ESWL
+    const char* height;
+    const char* top;
+    const char* left;
+    const char* geometry; // Width x Height + Left + Top
+};
+ONDREL_NAMED_CASE(StoredPaneCase)
+
+class StoredPaneTest : public testing::TestWithParam<StoredPaneCase> {};
+
+TEST_P(StoredPaneTest, OpensWhereStoredWithDefaultsForWhatIsNoNumber)
+{
+    const StoredPaneCase& row = GetParam();
+    PaneFixture f;
+    f.writeSettings({QStringLiteral("ESW=") + row.width, QStringLiteral("ESH=") + row.height,
+                     QStringLiteral("ESWT=") + row.top, QStringLiteral("ESWL=") + row.left});
+    f.clickHeading(1);
+    EXPECT_EQ(f.geometry(), QLatin1String(row.geometry));
+    EXPECT_EQ(f.controller->form.PaneOpen, 1);
+    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("navigate ") + f.controller->form.PageUrl[3]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, StoredPaneTest,
+    testing::Values(
+        StoredPaneCase{"AllStored", "9000", "6000", "150", "300", "9000x6000+300+150"},
+        StoredPaneCase{"WidthNoNumber", "abc", "6000", "150", "300", "24480x6000+300+150"},
+        StoredPaneCase{"HeightNoNumber", "9000", "abc", "150", "300", "9000x11340+300+150"},
+        StoredPaneCase{"TopNoNumber", "9000", "6000", "abc", "300", "9000x6000+300+0"},
+        StoredPaneCase{"LeftNoNumber", "9000", "6000", "150", "abc", "9000x6000+0+150"},
+        StoredPaneCase{"OffEveryScreen", "9000", "6000", "-90000", "90000", "9000x6000+0+0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BrowserPane, RestoredPositionOffEveryScreenComesBack)
 {
     PaneFixture f;
-    f.writeSettings({"ESW=9000", "ESH=6000", "ESWT=150", "ESWL=300"});
-    f.clickHeading(1);
-    EXPECT_EQ(f.geometry(), QStringLiteral("9000x6000+300+150"));
-
-    PaneFixture g;
-    g.writeSettings({"ESW=9000", "ESH=abc"});
-    g.clickHeading(1);
-    EXPECT_EQ(g.window->Width(), 9000);
-    EXPECT_EQ(g.window->Height(), 2925);
-    EXPECT_TRUE(g.browser.calls.empty() || !g.browser.calls.back().startsWith(u"navigate"));
+    f.writeSettings({"ESTop=-90000", "ESLeft=90000"});
+    f.clickHeading(0);
+    QTest::mouseClick(f.window->Command1, Qt::LeftButton);
+    EXPECT_EQ(f.geometry(), QStringLiteral("2340x2925+0+0"));
 }
 
 TEST(BrowserPane, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)

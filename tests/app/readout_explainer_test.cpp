@@ -42,6 +42,19 @@ TEST(StationMessage, LeftClickOnEsShowsItsParagraph)
     EXPECT_EQ(box.milliseconds, -1);
 }
 
+TEST(StationMessage, ShowsEntitiesAsTextAndNoLineBreakInItsTitle)
+{
+    FormFixture f;
+    showRefreshed(f);
+    const QString detail = QStringLiteral(" 稚内(北海道)\r\n◎約 11.2 [MHz]です&NBSP;◎b◎c");
+    f.controller->readout.StationDetail[0] = detail;
+    QTest::mouseClick(f.window->Label2[0], Qt::LeftButton);
+    ASSERT_EQ(f.boxes.shown.size(), 1u);
+    EXPECT_EQ(f.boxes.shown[0].title, QStringLiteral("Ondrel  稚内(北海道)"));
+    EXPECT_EQ(f.boxes.shown[0].text, QStringLiteral("約 11.2 [MHz]です "));
+    EXPECT_EQ(f.controller->readout.StationDetail[0], detail);
+}
+
 struct SilentClickCase {
     const char* name;
     int index;

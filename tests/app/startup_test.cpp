@@ -3,10 +3,13 @@
 
 #include "alert/page_urls.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -168,6 +171,24 @@ INSTANTIATE_TEST_SUITE_P(Arguments, SwitchTest,
                                          SwitchCase{"Other", "-X", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Controls whose colours the layout leaves alone look as the style draws
+// them, whatever the colours of the group or window holding them.
+TEST(Layout, ControlsWithoutColoursOfTheirOwnKeepTheStyles)
+{
+    FormFixture f;
+    Form1& w = *f.window;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.Command1, w.Command2, w.Command3, w.Command5, w.Command6, w.VScroll1, w.Check1}) {
+        const QPalette style = QApplication::palette(control);
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button,
+                                               QPalette::ButtonText, QPalette::Text, QPalette::Base})
+            EXPECT_EQ(control->palette().color(QPalette::Active, role),
+                      style.color(QPalette::Active, role))
+                << control->metaObject()->className() << " role " << role;
+    }
+    EXPECT_EQ(w.Check1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
 TEST(Startup, WindowLostOffEveryScreenComesBack)
 {
     FormFixture f;
@@ -228,13 +249,29 @@ TEST(Shutdown, StaleDiagnosticFilesAreDeleted)
     EXPECT_FALSE(QFile::exists(f.directory.filePath(QStringLiteral("GetHtml_APPD.txt"))));
 }
 
-TEST(Shutdown, KeepInFrontIsReleased)
+// Counts the times a watched window is shown.
+struct ShowCounter : QObject {
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+TEST(Shutdown, KeepInFrontIsReleasedWithoutShowingTheWindowAgain)
 {
     FormFixture f;
+    f.window->show();
     f.load(QStringLiteral("-T"));
     ASSERT_TRUE(f.window->keepsInFront());
+    ASSERT_TRUE(f.window->isVisible());
+    ShowCounter counter;
+    f.window->installEventFilter(&counter);
     f.window->close();
     EXPECT_FALSE(f.window->keepsInFront());
+    EXPECT_FALSE(f.window->isVisible());
+    EXPECT_EQ(counter.shows, 0);
 }
 
 TEST(Shutdown, RefusedPageShowsItsMessageThenClosesTheWindow)

@@ -128,6 +128,46 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"SummaryCell", 12, kDetail}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct EntityCase {
+    const char* name;
+    const char16_t* page;
+    const char16_t* shown;
+};
+ONDREL_NAMED_CASE(EntityCase)
+
+class DecodeEntitiesTest : public testing::TestWithParam<EntityCase> {};
+
+TEST_P(DecodeEntitiesTest, ReadsAsText)
+{
+    EXPECT_EQ(decodeEntities(QString::fromUtf16(GetParam().page)),
+              QString::fromUtf16(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entities, DecodeEntitiesTest,
+    testing::Values(
+        EntityCase{"UpperNbspIsABlank", u"約 11.2 [MHz]です&NBSP;", u"約 11.2 [MHz]です "},
+        EntityCase{"LowerNbspIsABlank", u"a&nbsp;b", u"a b"},
+        EntityCase{"NamedInAnyCase", u"&AMP;&lt;&Gt;&QUOT;&apos;", u"&<>\"'"},
+        EntityCase{"DecodedOnceOnly", u"&AMP;LT;", u"&LT;"},
+        EntityCase{"Decimal", u"&#65;&#12354;", u"Aあ"},
+        EntityCase{"HexInEitherCase", u"&#X41;&#x3042;&#x1F600;", u"Aあ\U0001F600"},
+        EntityCase{"NumericNbspIsABlank", u"a&#160;b&#XA0;c", u"a b c"},
+        EntityCase{"UnknownStays", u"&COPY; &FOO;", u"&COPY; &FOO;"},
+        EntityCase{"WithoutSemicolonStays", u"&NBSP &#65", u"&NBSP &#65"},
+        EntityCase{"NotANumberStays", u"&#; &#X; &#1A; &#+5;", u"&#; &#X; &#1A; &#+5;"},
+        EntityCase{"OutOfRangeStays", u"&#0;&#xD800;&#x110000;", u"&#0;&#xD800;&#x110000;"},
+        EntityCase{"LoneAmpersandBeforeAnEntity", u"A & B&AMP;C", u"A & B&C"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShownMessage, TitleLosesItsLineBreaksAndBothLoseTheirEntities)
+{
+    const MessageText shown = asShown({QStringLiteral("a&NBSP;\r\nb"),
+                                       QStringLiteral("Ondrel  稚内&AMP;\r\n (遅延)")});
+    EXPECT_EQ(shown.text, QStringLiteral("a \r\nb"));
+    EXPECT_EQ(shown.title, QStringLiteral("Ondrel  稚内& (遅延)"));
+}
+
 TEST(HelpMessage, IsTheFourteenLinesJoinedByCrLf)
 {
     const QStringList lines{
