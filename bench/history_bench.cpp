@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/chart_data.h"
 #include "history/history_log.h"
 #include "history/history_window.h"

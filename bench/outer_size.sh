@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks under a real window manager (openbox on Xvfb) that the compact
 # window has the same outer geometry, frame included, at start-up and after
 # the pane was opened and "元のサイズに戻す" pressed, and that it stands at

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Which window system the built program runs on in a Wayland session: starts
 # a headless weston with Xwayland and runs build/src/ondrel three ways, each
 # for a few seconds, printing what the program says about its choice.

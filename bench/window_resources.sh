@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real window against a local copy of the alert page: the time
 # from process start to the first readout on screen, and resident memory
 # after the first refresh; then, with --pane, after the browser pane has

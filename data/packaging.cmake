@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by scripts/package with cpack.
 
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the SVG icon to square PNGs for the hicolor theme's fixed sizes,
 // so the installed icon needs no SVG support in the desktop environment.
 //   ondrel-render-icon SVG SIZE OUT.png

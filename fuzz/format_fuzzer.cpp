@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station detail text of arbitrary sections: the fast loop must give
 // what the loop as defined gives, and a small scan budget must not crash.
 #include "fuzz_check.h"

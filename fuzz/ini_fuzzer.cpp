@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on arbitrary content: a key written reads back, and
 // every line the write does not touch stays as it was.
 #include "fuzz_check.h"

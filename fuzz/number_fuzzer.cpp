@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number conversion of settings: textToLong against a reference on short
 // numbers, and singleToText read back both ways.
 #include "fuzz_check.h"

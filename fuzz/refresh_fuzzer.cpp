@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh on arbitrary page bytes, from the state of a fresh program.
 #include "alert/page_refresh.h"
 #include "fuzz_check.h"

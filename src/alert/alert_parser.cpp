@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/alert_parser.h"
 
 #include "support/text_helpers.h"

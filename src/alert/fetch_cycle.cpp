@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/fetch_cycle.h"
 
 #include "support/code_conv.h"

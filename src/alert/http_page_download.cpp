@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/http_page_download.h"
 
 #include "version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/browser_pane.h"
 
 #include "app/browser_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/es_notice_policy.h"
 
 #include "view/signal_indicator.h"

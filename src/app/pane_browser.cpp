@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pane_browser.h"
 
 #include "app/browser_engine.h"

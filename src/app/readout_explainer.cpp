@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/readout_explainer.h"
 
 #include "app/form_controller.h"

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
 #include "alert/page_base.h"
 #include "alert/page_urls.h"
 #include "app/browser_view.h"
 #include "app/clock.h"
+#include "app/command_line.h"
 #include "app/form_controller.h"
 #include "app/schedule.h"
 #include "app/stored_settings.h"
@@ -71,7 +73,7 @@ void Startup::Form_Load(const QString& arguments)
         f.fetch.alertUrl = f.form.PageUrl[0];
         f.fetch.RefreshAlert();
         f.browser.stop();
-        f.window.Check1->setChecked(arguments.toUpper() == u"-T");
+        f.window.Check1->setChecked(asksKeepInFront(arguments));
     } catch (const ProcedureFailure&) {
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser engine module: a QWebEngineView whose pages keep to their
 // own view and start no downloads.
 

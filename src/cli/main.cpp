@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_io.h"
 #include "cli/fetch_command.h"
 #include "cli/history_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/stderr_message_boxes.h"
 
 #include "cli/cli_io.h"

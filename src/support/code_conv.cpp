@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/code_conv.h"
 
 #include "support/text_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/timed_message_box.h"
 
 #include "support/message_boxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/fetch_cycle.h"
 
 #include "alert/http_page_download.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/http_test_server.h"
 
 #include <QTcpSocket>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alert/test_page.h"
 
 #include "support/code_conv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on damaged or hostile settings files, and a write afterwards.
 #include "app/form_fixture.h"
 #include "named_case.h"

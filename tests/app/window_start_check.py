@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built window program, started as scripts/run starts it, on a real X
 display (xvfb-run) against a local server: it must paint a readout within
 seconds and say nothing about the OpenGL it runs without.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktop_integration.h"
 #include "app/desktop_notifications.h"
 #include "app/form_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/page_record.h"
 #include "history/history_records.h"
 #include "named_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real refresh cycle against a local server that serves good pages and
 // every kind of fault in turn. ONDREL_SOAK_REFRESHES sets the number of
 // refreshes (scripts/soak runs 10,000), ONDREL_SOAK_TIMEOUT_MS the download

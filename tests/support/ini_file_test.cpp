@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/file_faults.h"
 #include "support/ini_file.h"
 #include "support/text_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "named_case.h"
 #include "support/file_faults.h"
 #include "support/program_directory.h"
