@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_log.h"
-#include "history/history_window.h"
+#include "history_ui/history_window.h"
 #include "history_sample.h"
 
 #include <QApplication>

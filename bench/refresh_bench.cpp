@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alert/page_refresh.h"
-#include "support/code_conv.h"
-#include "support/text_helpers.h"
+#include "core/page/page_refresh.h"
+#include "core/text/code_conv.h"
+#include "core/text/text_helpers.h"
 
 #include <QFile>
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fetch_command.h"
 
-#include "alert/fetch_cycle.h"
-#include "alert/http_page_download.h"
-#include "alert/page_base.h"
-#include "alert/page_urls.h"
+#include "core/refresh/fetch_cycle.h"
+#include "net/http_page_download.h"
+#include "core/settings/page_base.h"
+#include "core/page/page_urls.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
-#include "support/code_conv.h"
-#include "support/timer.h"
-#include "view/readout_state.h"
+#include "core/text/code_conv.h"
+#include "core/refresh/timer.h"
+#include "core/page/readout_state.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

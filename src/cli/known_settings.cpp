@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/known_settings.h"
 
-#include "alert/page_base.h"
-#include "alert/page_urls.h"
-#include "app/es_notice_policy.h"
-#include "app/schedule.h"
-#include "support/number_text.h"
-#include "support/text_helpers.h"
+#include "core/settings/page_base.h"
+#include "core/page/page_urls.h"
+#include "core/status/es_notice_policy.h"
+#include "core/refresh/schedule.h"
+#include "core/text/number_text.h"
+#include "core/text/text_helpers.h"
 
 #include <chrono>
 #include <limits>

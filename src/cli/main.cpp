@@ -5,7 +5,7 @@
 #include "cli/parse_command.h"
 #include "cli/settings_command.h"
 #include "cli/watch_command.h"
-#include "version.h"
+#include "core/version.h"
 
 #include <QCoreApplication>
 

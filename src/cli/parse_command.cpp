@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/parse_command.h"
 
-#include "alert/page_refresh.h"
+#include "core/page/page_refresh.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
-#include "support/code_conv.h"
+#include "core/text/code_conv.h"
 
 int runParseCommand(const QStringList& args)
 {

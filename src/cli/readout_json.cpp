@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/readout_json.h"
 
-#include "view/readout_state.h"
+#include "core/page/readout_state.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alert/page_refresh.h"
+#include "core/page/page_refresh.h"
 
 #include <QByteArray>
 #include <QString>

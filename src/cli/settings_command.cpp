@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/settings_command.h"
 
-#include "app/stored_settings.h"
+#include "core/settings/stored_settings.h"
 #include "cli/cli_io.h"
 #include "cli/known_settings.h"
 #include "cli/settings_dir.h"
-#include "support/message_boxes.h"
-#include "support/settings_store.h"
-#include "support/text_helpers.h"
+#include "core/refresh/message_boxes.h"
+#include "core/settings/settings_store.h"
+#include "core/text/text_helpers.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 #include "cli/settings_dir.h"
 
 #include "cli/cli_io.h"
-#include "support/program_directory.h"
+#include "core/settings/program_directory.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/settings_store.h"
+#include "core/settings/settings_store.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/message_boxes.h"
+#include "core/refresh/message_boxes.h"
 
 // Message boxes for the command-line tool: each box is one line on
 // standard error and closes at once. The one timed box, the window's

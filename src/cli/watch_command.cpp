@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/watch_command.h"
 
-#include "alert/fetch_cycle.h"
-#include "alert/http_page_download.h"
-#include "alert/page_base.h"
-#include "alert/page_urls.h"
-#include "app/schedule.h"
-#include "app/stored_settings.h"
-#include "app/tray_status.h"
+#include "core/refresh/fetch_cycle.h"
+#include "net/http_page_download.h"
+#include "core/settings/page_base.h"
+#include "core/page/page_urls.h"
+#include "core/refresh/schedule.h"
+#include "core/settings/stored_settings.h"
+#include "core/status/tray_status.h"
 #include "cli/cli_io.h"
 #include "cli/known_settings.h"
 #include "cli/readout_json.h"
@@ -15,11 +15,11 @@
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "cli/stop_signals.h"
-#include "support/code_conv.h"
-#include "support/settings_store.h"
-#include "support/timer.h"
-#include "view/readout_state.h"
-#include "view/station_names.h"
+#include "core/text/code_conv.h"
+#include "core/settings/settings_store.h"
+#include "core/refresh/timer.h"
+#include "core/page/readout_state.h"
+#include "core/page/station_names.h"
 
 #include <QCoreApplication>
 #include <QTime>

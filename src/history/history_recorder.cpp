@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_recorder.h"
 
-#include "app/stored_settings.h"
+#include "core/settings/stored_settings.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alert/http_test_server.h"
-#include "alert/test_page.h"
-#include "cli/cli_runner.h"
-#include "named_case.h"
+#include "support/http_test_server.h"
+#include "support/test_page.h"
+#include "support/cli_runner.h"
+#include "support/named_case.h"
 
 #include <QFile>
 #include <QJsonArray>

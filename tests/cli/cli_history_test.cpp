@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/cli_runner.h"
+#include "support/cli_runner.h"
 #include "history/history_log.h"
-#include "history/history_records.h"
-#include "named_case.h"
+#include "support/history_records.h"
+#include "support/named_case.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

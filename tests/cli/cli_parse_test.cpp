@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "cli/cli_runner.h"
-#include "named_case.h"
+#include "support/cli_runner.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/cli_runner.h"
-#include "named_case.h"
+#include "support/cli_runner.h"
+#include "support/named_case.h"
 
 #include <QDir>
 #include <QFile>

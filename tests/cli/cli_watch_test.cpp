@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alert/http_test_server.h"
-#include "alert/test_page.h"
-#include "cli/cli_runner.h"
-#include "named_case.h"
-#include "wait_for.h"
+#include "support/http_test_server.h"
+#include "support/test_page.h"
+#include "support/cli_runner.h"
+#include "support/named_case.h"
+#include "support/wait_for.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/autostart.h"
-#include "desktop/tool_run.h"
-#include "named_case.h"
+#include "desktop/autostart.h"
+#include "support/tool_run.h"
+#include "support/named_case.h"
 
 #include <QFile>
 #include <QTemporaryDir>

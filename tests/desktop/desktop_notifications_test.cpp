@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/desktop_notifications.h"
-#include "named_case.h"
-#include "wait_for.h"
+#include "desktop/desktop_notifications.h"
+#include "support/named_case.h"
+#include "support/wait_for.h"
 
 #include <QDBusContext>
 #include <QFile>

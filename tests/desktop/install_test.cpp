@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "desktop/tool_run.h"
-#include "named_case.h"
+#include "support/tool_run.h"
+#include "support/named_case.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/desktop_integration.h"
-#include "app/desktop_notifications.h"
-#include "app/form_fixture.h"
-#include "app/tray_icon.h"
-#include "named_case.h"
+#include "desktop/desktop_integration.h"
+#include "desktop/desktop_notifications.h"
+#include "support/form_fixture.h"
+#include "desktop/tray_icon.h"
+#include "support/named_case.h"
 
 #include <QAction>
 #include <QApplication>

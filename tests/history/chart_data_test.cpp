@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/chart_data.h"
-#include "named_case.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 

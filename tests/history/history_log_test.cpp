@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_log.h"
 #include "history/history_schema.h"
-#include "history/history_records.h"
+#include "support/history_records.h"
 
 #include <QDir>
 #include <QFile>

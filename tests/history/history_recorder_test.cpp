@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakes.h"
+#include "support/fakes.h"
 #include "history/history_recorder.h"
-#include "history/history_records.h"
-#include "named_case.h"
-#include "support/settings_store.h"
+#include "support/history_records.h"
+#include "support/named_case.h"
+#include "core/settings/settings_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/page_record.h"
-#include "history/history_records.h"
-#include "named_case.h"
+#include "support/history_records.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 

@@ -3,14 +3,14 @@
 // every kind of fault in turn. ONDREL_SOAK_REFRESHES sets the number of
 // refreshes (scripts/soak runs 10,000), ONDREL_SOAK_TIMEOUT_MS the download
 // time-out.
-#include "alert/http_page_download.h"
-#include "alert/http_test_server.h"
-#include "alert/test_page.h"
-#include "app/form_controller.h"
-#include "fakes.h"
-#include "support/code_conv.h"
-#include "view/form1.h"
-#include "wait_for.h"
+#include "net/http_page_download.h"
+#include "support/http_test_server.h"
+#include "support/test_page.h"
+#include "window/form_controller.h"
+#include "support/fakes.h"
+#include "core/text/code_conv.h"
+#include "window/form1.h"
+#include "support/wait_for.h"
 
 #include <QElapsedTimer>
 #include <QFile>

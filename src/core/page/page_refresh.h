@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/page/readout_state.h"
+
+#include <QByteArray>
+
+class CodeConv;
+
+// How one refresh on a body in hand ended; the caller acts on it.
+enum class RefreshOutcome {
+    Parsed,       // alert page accepted and read through to the summary
+    Stopped,      // alert page accepted, its layout broke the parse
+    NotAlertPage, // some other page: the header shows the trouble sign
+    Forbidden,    // the server refuses access: the window shows why and closes
+    Failed,       // the body could not be turned into a page
+    NetworkError, // the download failed: no body at all
+};
+
+// Name of an outcome as the command-line tool prints it.
+const char* outcomeName(RefreshOutcome outcome);
+
+// What every refresh does before its page is fetched: the summary levels
+// and the last conversion error are cleared.
+void startRefresh(ReadoutState& state, CodeConv& conv);
+
+// The body's way to the readout once it is in hand: conversion, the
+// refusal and title checks, and the parse. Never throws; a failure marks
+// the header and keeps what was already written.
+RefreshOutcome refreshOnBody(const QByteArray& body, ReadoutState& state, CodeConv& conv);
+
+// A whole refresh on a body already in hand.
+RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv);

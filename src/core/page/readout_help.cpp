@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/readout_help.h"
+
+#include "core/text/text_helpers.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+const QString kMark = QStringLiteral("◎");
+
+bool isDigits(QStringView digits, int base)
+{
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits) {
+        const bool decimal = c >= u'0' && c <= u'9';
+        const bool hex = (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+        if (!decimal && !(base == 16 && hex))
+            return false;
+    }
+    return true;
+}
+
+// The character that the entity named `name` (between "&" and ";") stands
+// for; a non-breaking space is a plain one, which every font has.
+std::optional<char32_t> entityCharacter(QStringView name)
+{
+    static const struct {
+        QLatin1String name;
+        char32_t character;
+    } kNamed[] = {{QLatin1String("NBSP"), U' '}, {QLatin1String("AMP"), U'&'},
+                  {QLatin1String("LT"), U'<'},   {QLatin1String("GT"), U'>'},
+                  {QLatin1String("QUOT"), U'"'}, {QLatin1String("APOS"), U'\''}};
+    for (const auto& named : kNamed) {
+        if (name.compare(named.name, Qt::CaseInsensitive) == 0)
+            return named.character;
+    }
+    if (!name.startsWith(u'#'))
+        return std::nullopt;
+    QStringView digits = name.sliced(1);
+    int base = 10;
+    if (digits.startsWith(u'x', Qt::CaseInsensitive)) {
+        base = 16;
+        digits = digits.sliced(1);
+    }
+    bool ok = false;
+    const uint code = isDigits(digits, base) ? digits.toUInt(&ok, base) : 0;
+    if (!ok || code == 0 || code > 0x10FFFF || QChar::isSurrogate(code))
+        return std::nullopt;
+    return code == 0xA0 ? U' ' : char32_t(code);
+}
+
+} // namespace
+
+QString cellTooltip(const ReadoutState& state, int index)
+{
+    if (index < 0 || index >= kStationCellCount)
+        return {};
+    if (state.cells[index].caption == u"?") {
+        return state.DelayNote[index / kReadingCount].isEmpty()
+                   ? QStringLiteral("データがない為不明")
+                   : QStringLiteral("データ遅延と思われます QRX");
+    }
+    switch (index % kReadingCount) {
+    case 0:
+        return QStringLiteral("Ｆ層臨界周波数[MHz]");
+    case 1:
+        return QStringLiteral("電離層最低反射周波数[MHz]");
+    default:
+        return QStringLiteral("スポラディックＥ層臨界周波数[MHz]");
+    }
+}
+
+MessageText stationMessage(const ReadoutState& state, int index)
+{
+    if (index < 0 || index >= kStationCellCount)
+        throw ProcedureFailure("not a station cell");
+    const int k = index / kReadingCount;
+    const int v = index % kReadingCount;
+    const QString& detail = state.StationDetail[k];
+
+    const qsizetype p1 = Find(detail, kMark, 1);
+    const qsizetype p2 = Find(detail, kMark, p1 + 1);
+    const qsizetype p3 = v == 0 ? 0 : Find(detail, kMark, p2 + 1);
+
+    // The title is cut first, so a detail without a usable heading fails
+    // there whatever the column.
+    MessageText message;
+    message.title = QStringLiteral("Ondrel  ") + Mid(detail, 2, p1 - 2) + state.DelayNote[k];
+    switch (v) {
+    case 0:
+        message.text = Mid(detail, p1 + 1, p2 - 1 - p1);
+        break;
+    case 1:
+        message.text = Mid(detail, p2 + 1, p3 - 1 - p2);
+        break;
+    default:
+        message.text = Mid(detail, p3 + 1, detail.size() - p3);
+        break;
+    }
+    return message;
+}
+
+QString decodeEntities(const QString& text)
+{
+    const QStringView rest(text);
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype amp = text.indexOf(u'&'); amp >= 0; amp = text.indexOf(u'&', from)) {
+        out += rest.sliced(from, amp - from);
+        const qsizetype semicolon = text.indexOf(u';', amp + 1);
+        const auto character = semicolon < 0
+                                   ? std::nullopt
+                                   : entityCharacter(rest.sliced(amp + 1, semicolon - amp - 1));
+        if (character) {
+            out += QString::fromUcs4(&*character, 1);
+            from = semicolon + 1;
+        } else {
+            out += u'&';
+            from = amp + 1;
+        }
+    }
+    out += rest.sliced(from);
+    return out;
+}
+
+MessageText asShown(MessageText message)
+{
+    message.text = decodeEntities(message.text);
+    message.title = decodeEntities(message.title);
+    message.title.remove(u'\r');
+    message.title.remove(u'\n');
+    return message;
+}
+
+MessageText helpMessage()
+{
+    const QStringList lines{
+        QStringLiteral("このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
+        QStringLiteral("and Communications Technology」から提供されたものです "),
+        QString(),
+        QStringLiteral("Fmax=Ｆ層臨界周波数"),
+        QString(),
+        QStringLiteral("Fmin=電離層最低反射周波数"),
+        QString(),
+        QStringLiteral("Es=スポラディックＥ層臨界周波数"),
+        QString(),
+        QStringLiteral("を表します"),
+        QString(),
+        QStringLiteral("? は 最新の自動解析値が存在しない事を示します。"),
+        QString(),
+        QStringLiteral("起動オプション\u3000-T で前面表示となります"),
+    };
+    return {lines.join(QStringLiteral("\r\n")), QStringLiteral("Ondrel")};
+}
+
+QString summaryHeadingHint()
+{
+    return QStringLiteral("右ｸﾘｯｸすると全体の詳細表示します");
+}

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/page/readout_state.h"
+
+// Colours cell `index` by its alert signal name and folds the signal into
+// its column's summary (cells 0 to 11 only).
+void ShowSignal(ReadoutState& state, const QString& name, int index);
+
+// Fills the summary row from the summary levels and, from the Es column,
+// the status phrase and the window caption.
+void ShowSummary(ReadoutState& state);

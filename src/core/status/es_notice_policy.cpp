@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/es_notice_policy.h"
+
+#include "core/page/signal_indicator.h"
+#include "core/page/station_names.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int kEsColumn = 2;
+constexpr int kQuiet = 8;
+constexpr int kCaution = 9;
+constexpr int kAlert = 10;
+
+// Station k's own Es level, folded as the summary folds it.
+int stationLevel(const ReadoutState& state, int k)
+{
+    ReadoutState single;
+    ShowSignal(single, state.readings[k].esSignal, kEsColumn);
+    return single.SummaryLevel[kEsColumn];
+}
+
+EsNotice riseNotice(const ReadoutState& state, int level)
+{
+    QStringList stations;
+    for (int k = 0; k < kStationCount; ++k) {
+        if (stationLevel(state, k) != level)
+            continue;
+        stations << QStringLiteral("%1 Es %2 MHz")
+                        .arg(QString::fromUtf16(kStationNames[k].name),
+                             state.cells[cellIndex(k, kEsColumn)].caption);
+    }
+    EsNotice notice;
+    notice.title = level == kAlert ? QStringLiteral("Es 警報") : QStringLiteral("Es 注意");
+    notice.body = stations.join(QStringLiteral("、")) + u'\n' + state.statusItem;
+    notice.urgent = level == kAlert;
+    return notice;
+}
+
+} // namespace
+
+std::optional<EsNotice> EsNoticePolicy::afterRefresh(const ReadoutState& state, Seconds now)
+{
+    const int level = state.SummaryLevel[kEsColumn];
+    if (!state.headerOpaque && level >= kQuiet && level <= kAlert)
+        return afterReadable(state, level, now);
+    return afterUnreadable(now);
+}
+
+std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state, int level,
+                                                      Seconds now)
+{
+    const int previous = m_level;
+    m_level = level;
+    m_lastPageTime = state.statusItem;
+    m_unreadableSince.reset();
+    m_staleReported = false;
+    if (!enabled || level <= previous || level < kCaution)
+        return std::nullopt;
+    const auto last = m_lastNotice.find(level);
+    if (last != m_lastNotice.end() && now - last->second < cooldown)
+        return std::nullopt;
+    m_lastNotice[level] = now;
+    return riseNotice(state, level);
+}
+
+std::optional<EsNotice> EsNoticePolicy::afterUnreadable(Seconds now)
+{
+    if (!m_unreadableSince)
+        m_unreadableSince = now;
+    if (m_level != kAlert || m_staleReported || now - *m_unreadableSince <= kStaleAfter)
+        return std::nullopt;
+    m_staleReported = true;
+    if (!enabled)
+        return std::nullopt;
+    EsNotice notice;
+    notice.title = QStringLiteral("Es データが古くなっています");
+    notice.body =
+        QStringLiteral("警報のあと %1 分を超えて警報ページを読めていません\n最後のページ: %2")
+            .arg(std::chrono::duration_cast<std::chrono::minutes>(kStaleAfter).count())
+            .arg(m_lastPageTime);
+    notice.urgent = false;
+    return notice;
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/tray_status.h"
+
+#include "core/page/station_names.h"
+
+namespace {
+
+constexpr int kEsColumn = 2;
+constexpr int kEsQuiet = 8;
+
+QString phraseOf(const ReadoutState& state)
+{
+    if (esTone(state) != EsTone::Unknown)
+        return state.StatusPhrase;
+    return state.headerOpaque ? QStringLiteral("更新できません") : QStringLiteral("読み込み中");
+}
+
+} // namespace
+
+EsTone esTone(const ReadoutState& state)
+{
+    if (state.headerOpaque)
+        return EsTone::Unknown;
+    switch (state.SummaryLevel[kEsColumn] - kEsQuiet) {
+    case 0:
+        return EsTone::Quiet;
+    case 1:
+        return EsTone::Caution;
+    case 2:
+        return EsTone::Alert;
+    default:
+        return EsTone::Unknown;
+    }
+}
+
+ColourValue toneColour(EsTone tone)
+{
+    switch (tone) {
+    case EsTone::Quiet:
+        return QuietColor;
+    case EsTone::Caution:
+        return CautionColor;
+    case EsTone::Alert:
+        return AlertColor;
+    case EsTone::Unknown:
+        break;
+    }
+    return UndefinedColor;
+}
+
+QString trayToolTip(const ReadoutState& state)
+{
+    QString tip =
+        QStringLiteral("<b>Ondrel: %1</b><br>%2<table cellspacing=\"0\" cellpadding=\"3\">"
+                       "<tr><td></td><th>Fmax</th><th>Fmin</th><th>Es</th></tr>")
+            .arg(phraseOf(state).toHtmlEscaped(), state.statusItem.toHtmlEscaped());
+    for (int k = 0; k < kStationCount; ++k) {
+        tip += QStringLiteral("<tr><td>%1</td>").arg(QString::fromUtf16(kStationNames[k].mark));
+        for (int column = 0; column < kReadingCount; ++column) {
+            tip += QStringLiteral("<td align=\"right\">%1</td>")
+                       .arg(state.cells[cellIndex(k, column)].caption.toHtmlEscaped());
+        }
+        tip += QStringLiteral("</tr>");
+    }
+    return tip + QStringLiteral("</table>");
+}

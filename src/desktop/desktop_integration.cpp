@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/desktop_integration.h"
+
+#include "desktop/desktop_notifications.h"
+#include "window/form_controller.h"
+#include "core/settings/stored_settings.h"
+#include "desktop/tray_icon.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const QString kNotifyKey = QStringLiteral("ESNotify");
+const QString kCooldownKey = QStringLiteral("ESNotifyCool");
+constexpr int kMaxCooldownMinutes = 24 * 60;
+
+std::function<std::chrono::seconds()> processClock()
+{
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    return [timer] { return std::chrono::seconds(timer->elapsed() / 1000); };
+}
+
+// The session bus where one runs; never one started just for us (libdbus's
+// X11 autolaunch would leave a daemon behind).
+QDBusConnection sessionBusIfAny()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+        (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus"))))
+        return QDBusConnection(QStringLiteral("ondrel-no-session-bus"));
+    return QDBusConnection::sessionBus();
+}
+
+} // namespace
+
+DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
+    : m_form(form), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
+      m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront)
+{
+    // Both keys are optional; anything but a number in range means the default.
+    m_policy.enabled = storedNumberOr(form.settings, kNotifyKey, 1) != 0;
+    const int cooldown = storedNumberOr(form.settings, kCooldownKey, -1);
+    if (cooldown >= 0 && cooldown <= kMaxCooldownMinutes)
+        m_policy.cooldown = std::chrono::minutes(cooldown);
+
+    if (seams.tray) {
+        m_tray = std::make_unique<TrayIcon>(form, m_policy.enabled,
+                                            [this](bool on) { setNotificationsOn(on); });
+        QAction* autostart = m_tray->autostartAction;
+        autostart->setChecked(startsAtLogin());
+        QObject::connect(autostart, &QAction::triggered, m_tray.get(), [this, autostart](bool on) {
+            autostart->setChecked(setStartsAtLogin(on));
+        });
+        m_tray->icon().show();
+    }
+    if (!m_sink) {
+        m_ownSink = std::make_unique<DbusNoticeSink>(sessionBusIfAny,
+                                                     [tray = m_tray.get()](const EsNotice& notice) {
+                                                         if (tray)
+                                                             tray->showMessage(notice);
+                                                     });
+        m_sink = m_ownSink.get();
+    }
+    form.refreshListeners.push_back([this, alive = std::weak_ptr<int>(m_alive)](RefreshOutcome) {
+        if (alive.lock())
+            refreshed();
+    });
+}
+
+DesktopIntegration::~DesktopIntegration() = default;
+
+void DesktopIntegration::setNotificationsOn(bool on)
+{
+    m_policy.enabled = on;
+    store(m_form.settings, kNotifyKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool DesktopIntegration::setStartsAtLogin(bool on)
+{
+    const QString failure =
+        on ? m_autostart.turnOn(QCoreApplication::applicationFilePath(), m_startedInFront)
+           : m_autostart.turnOff();
+    if (!failure.isEmpty())
+        std::fprintf(stderr, "ondrel: start at login: %s\n", failure.toLocal8Bit().constData());
+    return startsAtLogin();
+}
+
+void DesktopIntegration::refreshed()
+{
+    if (m_tray)
+        m_tray->update();
+    if (const auto notice = m_policy.afterRefresh(m_form.readout, m_now()))
+        m_sink->show(*notice);
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "desktop/autostart.h"
+#include "core/status/es_notice_policy.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class FormController;
+class NoticeSink;
+class TrayIcon;
+
+// What the desktop integration takes from outside; tests replace it.
+struct DesktopSeams {
+    // Where notices go; the session bus's notification service (falling
+    // back to the tray's balloon) when null.
+    NoticeSink* sink = nullptr;
+    // A monotonic clock; the process's own when empty.
+    std::function<std::chrono::seconds()> now;
+    // Whether to show a tray icon; the program asks the desktop.
+    bool tray = false;
+    // Whether the window was started with "-T"; starting at login keeps it.
+    bool startedInFront = false;
+    // Where the login autostart entry goes; the user's autostart directory
+    // when empty.
+    QString autostartDirectory = {};
+};
+
+// The tray icon and the Es notifications, updated after each refresh of
+// the window. Adds to the window, changes nothing in it.
+class DesktopIntegration {
+  public:
+    DesktopIntegration(FormController& form, DesktopSeams seams);
+    ~DesktopIntegration();
+
+    // Null without a system tray.
+    TrayIcon* tray() const { return m_tray.get(); }
+
+    bool notificationsOn() const { return m_policy.enabled; }
+    // Turns notifications on or off and stores the choice (ESNotify).
+    void setNotificationsOn(bool on);
+
+    bool startsAtLogin() const { return m_autostart.isOn(); }
+    // Writes or removes the login autostart entry; a failure is reported
+    // on standard error. Whether it is on afterwards.
+    bool setStartsAtLogin(bool on);
+
+  private:
+    void refreshed();
+
+    FormController& m_form;
+    EsNoticePolicy m_policy;
+    std::function<std::chrono::seconds()> m_now;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<NoticeSink> m_ownSink;
+    NoticeSink* m_sink;
+    LoginAutostart m_autostart;
+    bool m_startedInFront;
+    // Lets the refresh listener outlive this object harmlessly.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+};

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/tray_icon.h"
+
+#include "window/form_controller.h"
+#include "core/status/tray_status.h"
+#include "window/form1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+
+QIcon roundIcon(ColourValue colour)
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // A dark rim keeps pale colours visible on light panels.
+        const qreal rim = size / 16.0;
+        painter.setPen(QPen(QColor(40, 40, 40), rim));
+        painter.setBrush(QColor(colourName(colour)));
+        painter.drawEllipse(QRectF(rim, rim, size - 2 * rim, size - 2 * rim));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+TrayIcon::TrayIcon(FormController& form, bool notificationsOn,
+                   std::function<void(bool)> notificationsToggled)
+    : m_form(form), m_menu(std::make_unique<QMenu>())
+{
+    buildMenu(notificationsOn, std::move(notificationsToggled));
+    m_icon.setContextMenu(m_menu.get());
+    connect(&m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
+                    raiseWindow();
+            });
+    update();
+}
+
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::buildMenu(bool notificationsOn, std::function<void(bool)> notificationsToggled)
+{
+    Form1& window = m_form.window;
+    showWindowAction =
+        m_menu->addAction(QStringLiteral("ウィンドウを表示"), this, [this] { raiseWindow(); });
+    reloadAction = m_menu->addAction(QStringLiteral("今すぐ再読み込み (Ref)"), this,
+                                     [this] { m_form.controls.Label6_Click(); });
+    historyAction =
+        m_menu->addAction(QStringLiteral("履歴…"), this, [this] { m_form.openHistory(); });
+    m_menu->addSeparator();
+
+    keepInFrontAction = m_menu->addAction(QStringLiteral("最前面に表示"));
+    keepInFrontAction->setCheckable(true);
+    keepInFrontAction->setChecked(window.Check1->isChecked());
+    connect(keepInFrontAction, &QAction::toggled, window.Check1, &QCheckBox::setChecked);
+    connect(window.Check1, &QCheckBox::toggled, keepInFrontAction, &QAction::setChecked);
+
+    notificationsAction = m_menu->addAction(QStringLiteral("Es の通知"));
+    notificationsAction->setCheckable(true);
+    notificationsAction->setChecked(notificationsOn);
+    connect(notificationsAction, &QAction::toggled, this, std::move(notificationsToggled));
+    autostartAction = m_menu->addAction(QStringLiteral("ログイン時に起動"));
+    autostartAction->setCheckable(true);
+    m_menu->addSeparator();
+
+    // Closing the window runs the usual shut-down, which ends the program.
+    quitAction = m_menu->addAction(QStringLiteral("終了"), this, [this] { m_form.window.close(); });
+}
+
+void TrayIcon::update()
+{
+    const ReadoutState& readout = m_form.readout;
+    const ColourValue colour = toneColour(esTone(readout));
+    if (colour != m_colour || m_icon.icon().isNull()) {
+        m_colour = colour;
+        m_icon.setIcon(roundIcon(colour));
+    }
+    m_icon.setToolTip(trayToolTip(readout));
+}
+
+void TrayIcon::showMessage(const EsNotice& notice)
+{
+    m_icon.showMessage(notice.title, notice.body,
+                       notice.urgent ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
+}
+
+void TrayIcon::raiseWindow()
+{
+    Form1& window = m_form.window;
+    if (window.isMinimized())
+        window.showNormal();
+    else
+        window.show();
+    window.raise();
+    window.activateWindow();
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/status/es_notice_policy.h"
+#include "core/page/readout_state.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <functional>
+#include <memory>
+
+class FormController;
+class QAction;
+class QMenu;
+
+// A round icon filled with `colour`.
+QIcon roundIcon(ColourValue colour);
+
+// The tray icon: the Es summary as its colour, the readings as its tooltip,
+// and a menu for the window's main actions. Left click brings the window up.
+class TrayIcon : public QObject {
+    Q_OBJECT
+  public:
+    TrayIcon(FormController& form, bool notificationsOn,
+             std::function<void(bool)> notificationsToggled);
+    ~TrayIcon() override;
+
+    // Icon and tooltip as the readout stands.
+    void update();
+    void showMessage(const EsNotice& notice);
+    // Shows, restores and raises the window.
+    void raiseWindow();
+
+    QSystemTrayIcon& icon() { return m_icon; }
+    ColourValue colour() const { return m_colour; }
+
+    QAction* showWindowAction = nullptr;
+    QAction* reloadAction = nullptr;
+    QAction* historyAction = nullptr; // the chart window
+    QAction* keepInFrontAction = nullptr; // mirrors the window's check box
+    QAction* notificationsAction = nullptr;
+    QAction* autostartAction = nullptr; // checkable; the owner connects it
+    QAction* quitAction = nullptr;
+
+  private:
+    void buildMenu(bool notificationsOn, std::function<void(bool)> notificationsToggled);
+
+    FormController& m_form;
+    std::unique_ptr<QMenu> m_menu;
+    QSystemTrayIcon m_icon;
+    ColourValue m_colour = 0;
+};

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history_ui/history_window.h"
+
+#include "history_ui/history_chart.h"
+#include "history/history_export.h"
+#include "history/history_log.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kSpanLabels[] = {"6 時間", "24 時間", "7 日", "30 日"};
+
+} // namespace
+
+HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_log(std::move(log))
+{
+    setWindowTitle(QStringLiteral("履歴"));
+    setAttribute(Qt::WA_AlwaysShowToolTips); // hovering works without focus too
+    resize(900, 480);
+    // One Japanese face for kana and digits alike, where one is installed.
+    QFont face = font();
+    face.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("VL PGothic"), face.family()});
+    setFont(face);
+    nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
+    chooseCsvFile = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("CSV保存"), proposed,
+                                            QStringLiteral("CSV (*.csv)"));
+    };
+    // Closes like a dialog.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+
+    spanBox = new QComboBox(this);
+    for (const char* label : kSpanLabels)
+        spanBox->addItem(QString::fromUtf8(label));
+    spanBox->setCurrentIndex(static_cast<int>(ChartSpan::Hours24));
+    viewBox = new QComboBox(this);
+    viewBox->addItem(QStringLiteral("Es"));
+    viewBox->addItem(QStringLiteral("Fmax / Fmin"));
+    saveButton = new QPushButton(QStringLiteral("CSV保存…"), this);
+    chart = new HistoryChart(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("期間"), this));
+    bar->addWidget(spanBox);
+    bar->addSpacing(12);
+    bar->addWidget(new QLabel(QStringLiteral("表示"), this));
+    bar->addWidget(viewBox);
+    bar->addStretch(1);
+    bar->addWidget(saveButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(bar);
+    layout->addWidget(chart, 1);
+
+    connect(spanBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
+    connect(viewBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { onSave(); });
+}
+
+void HistoryWindow::setSpan(ChartSpan span)
+{
+    spanBox->setCurrentIndex(static_cast<int>(span));
+}
+
+void HistoryWindow::setView(ChartView view)
+{
+    viewBox->setCurrentIndex(static_cast<int>(view));
+}
+
+ChartSpan HistoryWindow::span() const
+{
+    return kChartSpans[std::clamp(spanBox->currentIndex(), 0, 3)];
+}
+
+ChartView HistoryWindow::view() const
+{
+    return viewBox->currentIndex() == 1 ? ChartView::FmaxFmin : ChartView::Es;
+}
+
+HistoryFilter HistoryWindow::shownFilter() const
+{
+    const QDateTime until = nowUtc().toUTC();
+    return {until.addSecs(-spanSeconds(span())), until, {}};
+}
+
+std::vector<PageRecord> HistoryWindow::read(const HistoryFilter& filter) const
+{
+    HistoryLog* log = m_log ? m_log() : nullptr;
+    return log ? log->read(filter) : std::vector<PageRecord>();
+}
+
+void HistoryWindow::reload()
+{
+    const HistoryFilter filter = shownFilter();
+    m_shown = filter;
+    std::vector<PageRecord> records = read(filter);
+    ChartData data = prepareChart(records, view(), filter.since->toSecsSinceEpoch(),
+                                  filter.until->toSecsSinceEpoch());
+    chart->setData(std::move(records), std::move(data), view());
+}
+
+QByteArray HistoryWindow::shownCsv() const
+{
+    return historyCsv(read(m_shown.value_or(shownFilter())));
+}
+
+QString HistoryWindow::proposedCsvPath() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder(QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    const QString stamp =
+        HistoryChart::jstText(nowUtc().toSecsSinceEpoch(), QStringLiteral("yyyyMMdd-HHmm"));
+    return folder.filePath(QStringLiteral("ondrel-history-%1.csv").arg(stamp));
+}
+
+bool HistoryWindow::saveCsv(const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(shownCsv());
+    return file.commit();
+}
+
+void HistoryWindow::onSave()
+{
+    const QString path = chooseCsvFile(proposedCsvPath());
+    if (path.isEmpty())
+        return;
+    if (!saveCsv(path))
+        QMessageBox::warning(this, QStringLiteral("CSV保存"),
+                             QStringLiteral("%1 に書き込めませんでした").arg(path));
+}

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/http_page_download.h"
+
+#include "core/version.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+
+// A reply that carries a response of the server, whatever its status,
+// rather than a failure to talk to it.
+bool hasServerResponse(const QNetworkReply& reply)
+{
+    if (!reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        return false;
+    const int error = reply.error();
+    return error == QNetworkReply::NoError || (error >= 200 && error < 300) ||
+           (error >= 400 && error < 500);
+}
+
+// Why a transfer brought no body, in a few words.
+QString failureCause(const QNetworkReply& reply, int timeoutMs)
+{
+    const QString scheme = reply.url().scheme();
+    if (scheme != u"http" && scheme != u"https")
+        return QStringLiteral("not an http or https address");
+    switch (reply.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // the transfer time-out aborts it
+        return QStringLiteral("no answer within %1 s").arg(timeoutMs / 1000.0);
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("TLS error: ") + reply.errorString();
+    default:
+        return reply.errorString();
+    }
+}
+
+} // namespace
+
+HttpPageDownload::HttpPageDownload(QObject* parent) : QObject(parent) {}
+
+HttpPageDownload::~HttpPageDownload()
+{
+    Cancel();
+}
+
+void HttpPageDownload::get(const QString& url, StateChanged stateChanged, Finished finished)
+{
+    Cancel();
+    m_stateChanged = std::move(stateChanged);
+    m_finished = std::move(finished);
+    m_tooLarge = false;
+
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(m_timeoutMs);
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QByteArrayLiteral("Ondrel/" ONDREL_VERSION));
+    // The provider asks for light access: the page is only sent again when
+    // it changed.
+    if (!m_accepted.etag.isEmpty())
+        request.setRawHeader("If-None-Match", m_accepted.etag);
+    if (!m_accepted.lastModified.isEmpty())
+        request.setRawHeader("If-Modified-Since", m_accepted.lastModified);
+
+    m_reply = m_manager.get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &HttpPageDownload::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &HttpPageDownload::onFinished);
+}
+
+void HttpPageDownload::Cancel()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    m_stateChanged = {};
+    m_finished = {};
+}
+
+void HttpPageDownload::keepAccepted()
+{
+    m_accepted = m_delivered;
+}
+
+void HttpPageDownload::onReadyRead()
+{
+    if (m_reply && m_reply->bytesAvailable() > m_maxBodyBytes) {
+        m_tooLarge = true;
+        m_reply->abort();
+    }
+}
+
+void HttpPageDownload::onFinished()
+{
+    QNetworkReply* reply = m_reply;
+    if (!reply)
+        return;
+    m_reply = nullptr;
+    reply->deleteLater();
+    const StateChanged stateChanged = std::exchange(m_stateChanged, {});
+    const Finished finished = std::exchange(m_finished, {});
+
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    m_lastHttpStatus = status.isValid() ? std::optional<int>(status.toInt()) : std::nullopt;
+    m_lastError.clear();
+    if (m_tooLarge) {
+        m_lastError = QStringLiteral("the page is larger than %1 bytes").arg(m_maxBodyBytes);
+        finished(std::nullopt);
+        return;
+    }
+    if (!hasServerResponse(*reply)) {
+        m_lastError = failureCause(*reply, m_timeoutMs);
+        stateChanged(icError);
+        finished(std::nullopt);
+        return;
+    }
+    if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty()) {
+        m_delivered = m_accepted;
+    } else {
+        m_delivered = {reply->readAll(), reply->rawHeader("ETag"),
+                       reply->rawHeader("Last-Modified")};
+    }
+    finished(m_delivered.body);
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/command_line.h"
+
+#include "core/version.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] = "Usage: ondrel [-T]\n"
+                      "Shows the Sporadic-E alerts of NICT's ionospheric alert page in a small\n"
+                      "window.\n"
+                      "\n"
+                      "  -T         keep the window in front of all others\n"
+                      "  --help     show this text\n"
+                      "  --version  show the version\n"
+                      "\n"
+                      "Settings, a single fetch, watching from a terminal and the logged\n"
+                      "readings: see ondrel-cli --help.\n";
+
+} // namespace
+
+std::optional<int> answerCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strncmp(argument, "--", 2) != 0)
+            continue;
+        if (std::strcmp(argument, "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argument, "--version") == 0) {
+            std::fputs("ondrel " ONDREL_VERSION "\n", stdout);
+            return 0;
+        }
+        std::fprintf(stderr, "ondrel: unknown option %s\n%s", argument, kUsage);
+        return 2;
+    }
+    return std::nullopt;
+}
+
+bool asksKeepInFront(const QString& arguments)
+{
+    return arguments.toUpper() == u"-T";
+}

@@ -1,0 +1,433 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/form1.h"
+
+#include "window/fonts.h"
+#include "core/page/readout_state.h"
+#include "window/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLoggingCategory>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+// Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
+// the first readout reached the screen, for the start-up measurement.
+Q_LOGGING_CATEGORY(lcReadout, "ondrel.readout", QtWarningMsg)
+
+namespace {
+
+const QColor kFormBack(224, 224, 224);
+const QColor kPaleYellow(255, 255, 192);
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kHeaderBack(255, 255, 0);
+const QColor kHeaderText(255, 0, 255);
+const QColor kRefBack(192, 255, 192);
+
+// Grid cell width after start-up, twips.
+constexpr int kCellWidth = 420;
+constexpr int kCellHeight = 255;
+constexpr int kColumnLefts[] = {120, 600, 1080};
+constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};
+
+QFont f1() { return designFont(kGothic, 12, true); }
+QFont f2() { return designFont(kGothic, 9, true); }
+QFont f3() { return designFont(kPGothic, 9.75, true); }
+QFont f4() { return designFont(kPGothic, 12, true); }
+QFont f5() { return designFont(kPGothic, 9, false); }
+QFont f6() { return designFont(kMincho, 9, true); }
+QFont windowFont() { return designFont(kMincho, 9.75, false); }
+
+void setColours(QWidget* widget, const QColor& back, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    if (back.isValid()) {
+        palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::Button, back);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+        palette.setColor(QPalette::Text, text);
+    }
+    widget->setPalette(palette);
+}
+
+// The style's own colours for a control the layout leaves at its defaults,
+// so the colours of the group or window that holds it do not reach it.
+void keepStyleColours(QWidget* control)
+{
+    QPalette palette = QApplication::palette(control);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    control->setPalette(palette);
+}
+
+template <typename Label>
+Label* makeLabel(QWidget* parent, const QString& caption, bool bordered, Qt::Alignment align)
+{
+    auto* label = new Label(parent);
+    label->setText(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align | Qt::AlignVCenter);
+    if (bordered) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+QColor qColour(ColourValue value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+} // namespace
+
+static void loadResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    loadResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("電離層"));
+    setWindowIcon(QIcon(QStringLiteral(":/ondrel.svg")));
+    setFont(windowFont());
+    setColours(this, kFormBack, {});
+    // The window sits beside the radio, rarely focused: explain on hover all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+
+    // The menu bar holds one item used as a status line. A QMenuBar would
+    // fold a caption wider than the compact window into an overflow
+    // button, so the bar is a label that wraps instead, as the menu bar of
+    // the original window did.
+    fmcls = new QLabel(QStringLiteral("QRX 読み込み中"), this);
+    fmcls->setObjectName(QStringLiteral("fmcls"));
+    fmcls->setWordWrap(true);
+    fmcls->setTextFormat(Qt::PlainText);
+    fmcls->setContentsMargins(3, 1, 3, 1);
+    fmcls->setAutoFillBackground(true);
+    fmcls->setBackgroundRole(QPalette::Button);
+    fmcls->setFont(designFont(kGothic, 9, false));
+    setMenuWidget(fmcls);
+
+    auto* client = new QWidget(this);
+    setColours(client, kFormBack, {});
+    setCentralWidget(client);
+
+    // Created in the design's order, so later controls lie above earlier
+    // ones; the editor frame is raised above the labels when it opens.
+    buildEditor(client);
+    Picture1 = new QLabel(client);
+    place(Picture1, 2520, 3840, 375, 375);
+    Picture1->hide();
+    Check1 = new QCheckBox(QStringLiteral("最前面表示する"), client);
+    // Red caption only: the indicator and its mark stay the style's. The
+    // form's own background shows through.
+    keepStyleColours(Check1);
+    QPalette checkPalette = Check1->palette();
+    checkPalette.setColor(QPalette::WindowText, kRed);
+    Check1->setPalette(checkPalette);
+    place(Check1, 120, 5520, 1935, 255);
+    buildBrowserControls(client);
+    buildReadout(client);
+    setTabOrder();
+    if (lcReadout().isDebugEnabled())
+        Label2[0]->installEventFilter(this);
+
+    const int designWidth = twipsToPixels(10200);
+    const int designHeight = twipsToPixels(6510);
+    resize(designWidth, designHeight + fmcls->sizeHint().height());
+}
+
+void Form1::buildEditor(QWidget* client)
+{
+    Frame2 = new QGroupBox(QStringLiteral("ｱｸｾｽﾀｲﾏ"), client);
+    setColours(Frame2, kPaleYellow, kBlue);
+    place(Frame2, 2520, 4560, 1575, 855);
+    Command6 = new QPushButton(QStringLiteral("Can"), Frame2);
+    keepStyleColours(Command6);
+    place(Command6, 620, 520, 495, 255);
+    Command5 = new QPushButton(QStringLiteral("Set"), Frame2);
+    keepStyleColours(Command5);
+    place(Command5, 120, 520, 495, 255);
+    VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
+    keepStyleColours(VScroll1);
+    VScroll1->setRange(60, 900);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(15);
+    VScroll1->setValue(60);
+    place(VScroll1, 1200, 240, 255, 495);
+    Label4 = makeLabel<QLabel>(Frame2, QStringLiteral("00m00s 毎"), false, Qt::AlignHCenter);
+    Label4->setFont(f2());
+    setColours(Label4, kPaleYellow, kRed);
+    place(Label4, 75, 240, 1055, 255);
+    Frame2->hide();
+    Frame2->setEnabled(false);
+}
+
+void Form1::buildBrowserControls(QWidget* client)
+{
+    Frame1 = new QGroupBox(QStringLiteral("Browser"), client);
+    Frame1->setFont(f5());
+    setColours(Frame1, kFormBack, {});
+    place(Frame1, 120, 2760, 1815, 615);
+    Command3 = new QPushButton(QStringLiteral("＞"), Frame1);
+    keepStyleColours(Command3);
+    Command3->setFont(f5());
+    place(Command3, 960, 240, 615, 255);
+    Command2 = new QPushButton(QStringLiteral("＜"), Frame1);
+    keepStyleColours(Command2);
+    Command2->setFont(f5());
+    place(Command2, 120, 240, 615, 255);
+    Command1 = new QPushButton(QStringLiteral("元のサイズに戻す"), client);
+    keepStyleColours(Command1);
+    Command1->setFont(f5());
+    place(Command1, 120, 2160, 1815, 495);
+
+    WebBrowser1 = new QWidget(client);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    place(WebBrowser1, 2160, 0, 6135, 2295);
+}
+
+void Form1::buildReadout(QWidget* client)
+{
+    Label6 = makeLabel<ClickableLabel>(client, QStringLiteral("Ref"), true, Qt::AlignHCenter);
+    setColours(Label6, kRefBack, {});
+    place(Label6, 1560, 1410, 495, 255);
+
+    Label5 = makeLabel<QLabel>(client, QString(), true, Qt::AlignLeft);
+    Label5->setWordWrap(true);
+    setColours(Label5, kPaleYellow, {});
+    place(Label5, 120, 3600, 2010, 1815);
+
+    const char16_t* const rowCaptions[] = {u"稚", u"国", u"鹿", u"沖", u"全"};
+    const char16_t* const rowTips[] = {u"ｸﾘｯｸすると稚内の詳細", u"ｸﾘｯｸすると国分寺の詳細",
+                                       u"ｸﾘｯｸすると鹿児島の詳細", u"ｸﾘｯｸすると沖縄の詳細", u"右"};
+    const int rowLefts[] = {1680, 1665, 1665, 1680, 1680};
+    const int rowWidths[] = {315, 345, 345, 315, 315};
+    for (int k = 0; k < 5; ++k) {
+        auto* heading = makeLabel<ClickableLabel>(client, QString::fromUtf16(rowCaptions[k]), true,
+                                                  Qt::AlignHCenter);
+        heading->setFont(f1());
+        setColours(heading, kPaleYellow, kBlue);
+        heading->setToolTip(QString::fromUtf16(rowTips[k]));
+        place(heading, rowLefts[k], kRowTops[k], rowWidths[k], 300);
+        Label3[k] = heading;
+    }
+
+    Label1 = makeLabel<ClickableLabel>(client, QStringLiteral("Fmax Fmin Es"), true,
+                                       Qt::AlignLeft);
+    Label1->setFont(f6());
+    setColours(Label1, kHeaderBack, kHeaderText);
+    Label1->setAutoFillBackground(false); // transparent until a refresh goes wrong
+    place(Label1, 105, 1380, 1320, 240);
+
+    for (int i = 0; i < kCellCount; ++i) {
+        const int row = i / 3;
+        auto* cell = makeLabel<ClickableLabel>(client, QStringLiteral("L"), false, Qt::AlignHCenter);
+        cell->setFont(row < 4 ? f3() : f4());
+        setColours(cell, Qt::black, i % 3 == 0 && row < 3 ? QColor(0, 255, 0) : QColor(Qt::white));
+        place(cell, kColumnLefts[i % 3], kRowTops[row], 375, kCellHeight);
+        Label2[i] = cell;
+    }
+}
+
+void Form1::setTabOrder()
+{
+    std::vector<QWidget*> order{WebBrowser1};
+    order.insert(order.end(), Label2.begin(), Label2.end());
+    order.push_back(Label1);
+    order.insert(order.end(), Label3.begin(), Label3.end());
+    order.insert(order.end(), {Command1, Frame1, Command2, Command3, Label5, Check1, Picture1,
+                               Frame2, VScroll1, Label4, Command5, Command6, Label6});
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::place(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+}
+
+void Form1::render(const ReadoutState& state)
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        ClickableLabel* cell = Label2[i];
+        cell->setText(state.cells[i].caption);
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::WindowText, qColour(state.cells[i].colour));
+        cell->setPalette(palette);
+    }
+    Label1->setAutoFillBackground(state.headerOpaque);
+    Label1->update();
+    fmcls->setText(state.statusItem);
+    setWindowTitle(state.windowCaption);
+}
+
+QMargins Form1::frameMarginsNow() const
+{
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom()};
+}
+
+int Form1::Top() const
+{
+    return pixelsToTwips(frameGeometry().top());
+}
+
+int Form1::Left() const
+{
+    return pixelsToTwips(frameGeometry().left());
+}
+
+int Form1::Width() const
+{
+    return pixelsToTwips(frameGeometry().width());
+}
+
+int Form1::Height() const
+{
+    return pixelsToTwips(frameGeometry().height());
+}
+
+void Form1::setTop(int twips)
+{
+    QRect outer = frameGeometry();
+    outer.moveTop(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setLeft(int twips)
+{
+    QRect outer = frameGeometry();
+    outer.moveLeft(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setWidth(int twips)
+{
+    QRect outer = frameGeometry();
+    outer.setWidth(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setHeight(int twips)
+{
+    QRect outer = frameGeometry();
+    outer.setHeight(twipsToPixels(twips));
+    setOuterGeometry(outer);
+}
+
+void Form1::setOuterSize(int widthTwips, int heightTwips)
+{
+    setWidth(widthTwips);
+    setHeight(heightTwips);
+}
+
+void Form1::setOuterGeometry(const QRect& outer)
+{
+    const QMargins frame = frameMarginsNow();
+    const QSize before = size();
+    resize(std::max(1, outer.width() - frame.left() - frame.right()),
+           std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (frameGeometry().topLeft() != outer.topLeft())
+        move(outer.topLeft()); // a window's position is its frame's
+    if (frame.isNull())
+        m_unframedOuter = outer;
+    else
+        m_unframedOuter.reset();
+    if (size() != before)
+        notifyResize();
+}
+
+void Form1::applyOuterOnceFramed()
+{
+    // The frame becomes known when the window manager has framed the
+    // shown window, which moves or resizes it.
+    if (m_unframedOuter && !frameMarginsNow().isNull())
+        setOuterGeometry(*m_unframedOuter);
+}
+
+void Form1::keepOnScreen()
+{
+    const QRect outer = frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(outer))
+            return;
+    }
+    const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    setOuterGeometry(outer.translated(corner - outer.topLeft()));
+}
+
+void Form1::notifyResize()
+{
+    // A hidden window gets its resize event only when shown; the handlers
+    // expect one after every change of size, and only one.
+    if (size() == m_notifiedSize)
+        return;
+    m_notifiedSize = size();
+    Q_EMIT resized();
+}
+
+void Form1::setKeepInFront(bool on)
+{
+    if (keepsInFront() == on)
+        return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    // Changing the flags hides a shown window; a closing one stays hidden
+    // rather than flash up once more.
+    if (wasVisible && !m_unloaded)
+        show();
+}
+
+bool Form1::keepsInFront() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label2[0] && event->type() == QEvent::Paint && !Label2[0]->text().isEmpty()) {
+        qCDebug(lcReadout) << "first readout painted at" << QDateTime::currentMSecsSinceEpoch();
+        Label2[0]->removeEventFilter(this);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    applyOuterOnceFramed();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    notifyResize();
+    applyOuterOnceFramed();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Q_EMIT unloading();
+    }
+    event->accept();
+}

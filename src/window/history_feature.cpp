@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/history_feature.h"
+
+#include "history_ui/history_window.h"
+
+#include <QShortcut>
+
+HistoryFeature::HistoryFeature(QWidget& mainWindow, const ReadoutState& readout,
+                               SettingsStore& settings, std::function<QString()> databasePath)
+    : recorder(std::move(databasePath), [&settings] { return keepDays(settings); }),
+      m_mainWindow(mainWindow), m_readout(readout),
+      m_shortcut(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &mainWindow))
+{
+    QObject::connect(m_shortcut, &QShortcut::activated, m_shortcut, [this] { openHistory(); });
+}
+
+HistoryFeature::~HistoryFeature()
+{
+    // The window reads the recorder's log: it goes first.
+    delete m_window.data();
+    delete m_shortcut.data();
+}
+
+void HistoryFeature::pageFinished(RefreshOutcome outcome)
+{
+    if (recorder.pageFinished(outcome, m_readout) && m_window && m_window->isVisible())
+        m_window->reload();
+}
+
+HistoryWindow* HistoryFeature::window() const
+{
+    return m_window;
+}
+
+void HistoryFeature::openHistory()
+{
+    if (!m_window)
+        m_window = new HistoryWindow([this] { return recorder.log(); }, &m_mainWindow);
+    m_window->reload();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/pane_browser.h"
+
+#include "window/browser_engine.h"
+#include "core/text/text_helpers.h"
+#include "window/twips.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QVBoxLayout>
+#include <QWidget>
+
+PaneBrowser::PaneBrowser(QWidget* host, QStringList modulePaths)
+    : m_host(host), m_modulePaths(std::move(modulePaths))
+{
+    auto* layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+PaneBrowser::~PaneBrowser()
+{
+    // The view belongs to the host widget; only the wrapper is ours.
+    if (m_engine && m_host)
+        delete m_engine->widget();
+}
+
+QStringList PaneBrowser::defaultModulePaths()
+{
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/libondrel_webengine.so"),
+            QStringLiteral(ONDREL_MODULE_DIR "/libondrel_webengine.so")};
+}
+
+BrowserEngine& PaneBrowser::engine()
+{
+    if (m_engine)
+        return *m_engine;
+    if (!m_host)
+        throw ProcedureFailure("the browser's window is gone");
+    QStringList reasons;
+    for (const QString& path : m_modulePaths) {
+        QLibrary module(path);
+        auto create = reinterpret_cast<CreateBrowserEngine>(module.resolve(kCreateBrowserEngine));
+        if (!create) {
+            reasons << module.errorString();
+            continue;
+        }
+        m_engine.reset(create(m_host));
+        m_host->layout()->addWidget(m_engine->widget());
+        return *m_engine;
+    }
+    qWarning("ondrel: the browser pane cannot start its engine: %s",
+             qPrintable(reasons.join(QStringLiteral("; "))));
+    throw ProcedureFailure("no browser engine");
+}
+
+void PaneBrowser::navigate(const QString& url)
+{
+    if (url.isEmpty())
+        throw ProcedureFailure("no page to show");
+    engine().load(QUrl::fromUserInput(url));
+}
+
+void PaneBrowser::stop()
+{
+    if (m_engine)
+        m_engine->stop();
+}
+
+void PaneBrowser::reload()
+{
+    if (m_engine)
+        m_engine->reload();
+}
+
+void PaneBrowser::back()
+{
+    if (!m_engine || !m_engine->back())
+        throw ProcedureFailure("no page to go back to");
+}
+
+void PaneBrowser::forward()
+{
+    if (!m_engine || !m_engine->forward())
+        throw ProcedureFailure("no page to go forward to");
+}
+
+void PaneBrowser::setWidth(int twips)
+{
+    if (twips < 0 || !m_host)
+        throw ProcedureFailure("negative width");
+    m_host->resize(twipsToPixels(twips), m_host->height());
+}
+
+void PaneBrowser::setHeight(int twips)
+{
+    if (twips < 0 || !m_host)
+        throw ProcedureFailure("negative height");
+    m_host->resize(m_host->width(), twipsToPixels(twips));
+}
+
+void PaneBrowser::focus()
+{
+    if (!m_host || !m_host->window()->isVisible())
+        throw ProcedureFailure("the window is not shown");
+    QWidget* target = m_engine ? m_engine->widget() : m_host.data();
+    target->setFocus();
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/browser_view.h"
+
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class BrowserEngine;
+class QWidget;
+
+// The browser pane's view inside `host`. The browser engine is loaded and
+// started only when the pane first navigates, so it costs nothing before.
+class PaneBrowser : public BrowserView {
+public:
+    // `modulePaths`: where to look for the engine module, in order.
+    PaneBrowser(QWidget* host, QStringList modulePaths = defaultModulePaths());
+    ~PaneBrowser() override;
+
+    static QStringList defaultModulePaths();
+
+    void navigate(const QString& url) override;
+    void stop() override;
+    void reload() override;
+    void back() override;
+    void forward() override;
+    void setWidth(int twips) override;
+    void setHeight(int twips) override;
+    void focus() override;
+
+    // Whether the browser engine has been started.
+    bool started() const { return m_engine != nullptr; }
+
+private:
+    BrowserEngine& engine();
+
+    QPointer<QWidget> m_host;
+    QStringList m_modulePaths;
+    std::unique_ptr<BrowserEngine> m_engine;
+};

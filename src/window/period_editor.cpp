@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/period_editor.h"
+
+#include "core/refresh/clock.h"
+#include "window/form_controller.h"
+#include "core/refresh/schedule.h"
+#include "core/settings/stored_settings.h"
+#include "core/text/text_helpers.h"
+#include "window/form1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+
+void PeriodEditor::open()
+{
+    try {
+        const int period = m_form.form.ReloadPeriod;
+        QScrollBar* scroll = m_form.window.VScroll1;
+        if (period < scroll->minimum() || period > scroll->maximum())
+            throw ProcedureFailure("period outside the scroll bar's range");
+        scroll->setValue(period);
+        QGroupBox* frame = m_form.window.Frame2;
+        Form1::place(frame, 120, 120, 1575, 855);
+        frame->raise();
+        frame->show();
+        frame->setEnabled(true);
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void PeriodEditor::VScroll1_Change()
+{
+    const int value = m_form.window.VScroll1->value();
+    m_form.window.Label4->setText(
+        QStringLiteral("%1m%2s 毎").arg(value / 60).arg(value % 60, 2, 10, QLatin1Char('0')));
+}
+
+void PeriodEditor::Command5_Click()
+{
+    try {
+        FormState& form = m_form.form;
+        form.ReloadPeriod = m_form.window.VScroll1->value();
+        close();
+        const QTime now = m_form.clock.now();
+        form.ReloadElapsed = fullHourPhase(now.minute(), now.second(), form.ReloadPeriod);
+        store(m_form.settings, QStringLiteral("TM2"), QString::number(form.ReloadPeriod));
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void PeriodEditor::Command6_Click()
+{
+    close();
+}
+
+void PeriodEditor::close()
+{
+    m_form.window.Frame2->hide();
+    m_form.window.Frame2->setEnabled(false);
+}

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/startup.h"
+
+#include "core/settings/page_base.h"
+#include "core/page/page_urls.h"
+#include "window/browser_view.h"
+#include "core/refresh/clock.h"
+#include "window/command_line.h"
+#include "window/form_controller.h"
+#include "core/refresh/schedule.h"
+#include "core/settings/stored_settings.h"
+#include "window/window_geometry.h"
+#include "core/settings/settings_store.h"
+#include "core/text/text_helpers.h"
+#include "core/refresh/timer.h"
+#include "window/form1.h"
+#include "window/twips.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kCellWidth = 420;
+
+const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明表示します、\r\n"
+                              u"ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です";
+const char16_t kCredit[] = u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
+                           u"Information and Communications Technology」 から提供されているものです ";
+
+} // namespace
+
+void Startup::Form_Load(const QString& arguments)
+{
+    FormController& f = m_form;
+    try {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        f.form.ScreenWidth = pixelsToTwips(screen.width());
+        f.form.ScreenHeight = pixelsToTwips(screen.height());
+
+        restoreCompactPosition();
+        // A period that is not a number or out of the editor's range would
+        // leave a window that never reloads: the default serves instead.
+        const int period = storedNumberOr(f.settings, QStringLiteral("TM2"), kDefaultPeriod);
+        f.form.ReloadPeriod = period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod;
+        f.window.VScroll1->setValue(f.form.ReloadPeriod);
+
+        f.window.setOuterSize(kCompactWidth, kCompactHeight);
+        f.window.keepOnScreen();
+        f.form.PaneOpen = 0;
+        f.window.Label1->setToolTip(QString::fromUtf16(kHeaderTip));
+        f.window.Label5->setText(QString::fromUtf16(kCredit));
+        prepareReadout();
+
+        f.form.PageUrl = pageUrls(storedPageBase(f.settings));
+        f.form.ReloadElapsed = 0;
+        f.readout.AlertTime.clear();
+        f.conv.ConvError.clear();
+
+        const QTime now = f.clock.now();
+        f.form.ReloadElapsed = quarterHourPhase(now.minute(), now.second(), f.form.ReloadPeriod);
+        f.scheduler.startCounting();
+
+        f.Timer1.setInterval(0);
+        f.Timer1.setEnabled(false);
+        f.Timer2.setInterval(1000);
+        f.Timer2.setEnabled(true);
+
+        f.fetch.alertUrl = f.form.PageUrl[0];
+        f.fetch.RefreshAlert();
+        f.browser.stop();
+        f.window.Check1->setChecked(asksKeepInFront(arguments));
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void Startup::restoreCompactPosition()
+{
+    FormController& f = m_form;
+    // A position that is not a number counts as missing.
+    f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
+    f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
+}
+
+void Startup::prepareReadout()
+{
+    FormController& f = m_form;
+    for (int i = 0; i < kCellCount; ++i) {
+        f.readout.cells[i] = GridCell{};
+        QLabel* cell = f.window.Label2[i];
+        cell->setAlignment(Qt::AlignCenter);
+        cell->resize(twipsToPixels(kCellWidth), cell->height());
+    }
+    f.render();
+}
+
+void Startup::Form_Unload()
+{
+    FormController& f = m_form;
+    try {
+        Form1& window = f.window;
+        if (window.Top() > 0 && !window.isMinimized()) {
+            if (f.form.PaneOpen == 1)
+                storePaneGeometry(f.settings, window);
+            else
+                storeCompactPosition(f.settings, window);
+        }
+        f.download.Cancel();
+        f.browser.stop();
+        f.Timer1.setInterval(0);
+        f.Timer1.setEnabled(false);
+        f.Timer2.setInterval(0);
+        f.Timer2.setEnabled(false);
+        window.setKeepInFront(false);
+        deleteStaleFiles();
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void Startup::deleteStaleFiles()
+{
+    QString directory = m_form.programDirectory();
+    if (!directory.endsWith(u'/'))
+        directory += u'/';
+    for (const char* name : {"GetHtml_OVRW.txt", "GetHtml_APPD.txt"}) {
+        const QString path = directory + QLatin1String(name);
+        if (FileExists(path) == 1 && !QFile::remove(path))
+            throw ProcedureFailure("stale file cannot be deleted");
+    }
+}

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/es_notice_policy.h"
+#include "support/named_case.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using std::chrono::minutes;
+
+namespace {
+
+// One refresh: when it ended and the Es level it left; 0 is a refresh that
+// brought no readable page.
+struct Step {
+    int minute;
+    int level;
+};
+
+struct SequenceCase {
+    const char* name;
+    std::vector<Step> steps;
+    // Per step: '-' nothing, 'C' caution, 'A' alert, 'S' stale data.
+    const char* notices;
+    int cooldownMinutes = 30;
+};
+ONDREL_NAMED_CASE(SequenceCase)
+
+ReadoutState readout(int level)
+{
+    ReadoutState state;
+    state.headerOpaque = level == 0;
+    state.SummaryLevel = {2, 5, level};
+    state.statusItem = QStringLiteral("page of level %1").arg(level);
+    return state;
+}
+
+char kindOf(const std::optional<EsNotice>& notice)
+{
+    if (!notice)
+        return '-';
+    if (notice->title == QStringLiteral("Es 注意"))
+        return 'C';
+    if (notice->title == QStringLiteral("Es 警報"))
+        return 'A';
+    return notice->title.contains(QStringLiteral("古く")) ? 'S' : '?';
+}
+
+class SequenceTest : public testing::TestWithParam<SequenceCase> {};
+
+TEST_P(SequenceTest, NoticesFollowTheLevelAndTheClock)
+{
+    EsNoticePolicy policy;
+    policy.cooldown = minutes(GetParam().cooldownMinutes);
+    std::string seen;
+    for (const Step& step : GetParam().steps)
+        seen += kindOf(policy.afterRefresh(readout(step.level), minutes(step.minute)));
+    EXPECT_EQ(seen, GetParam().notices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, SequenceTest,
+    testing::Values(
+        SequenceCase{"QuietStaysSilent", {{0, 8}, {3, 8}, {6, 8}}, "---"},
+        SequenceCase{"RiseToCautionOnce", {{0, 8}, {3, 9}, {6, 9}}, "-C-"},
+        SequenceCase{"QuietToAlert", {{0, 8}, {3, 10}}, "-A"},
+        SequenceCase{"CautionThenAlert", {{0, 8}, {3, 9}, {6, 10}}, "-CA"},
+        SequenceCase{"FirstPageAlreadyRaised", {{0, 9}}, "C"},
+        SequenceCase{"FlickerWithinCooldown", {{0, 8}, {3, 9}, {6, 8}, {9, 9}}, "-C--"},
+        SequenceCase{"RiseAgainAfterCooldown", {{0, 8}, {3, 9}, {20, 8}, {34, 9}}, "-C-C"},
+        SequenceCase{"CooldownIsPerLevel", {{0, 9}, {3, 8}, {6, 10}, {9, 8}, {12, 10}}, "C-A--"},
+        SequenceCase{"FailedRefreshIsNoFall", {{0, 9}, {3, 0}, {6, 9}}, "C--"},
+        SequenceCase{
+            "StaleAfterAlert", {{0, 10}, {3, 0}, {30, 0}, {48, 0}, {49, 0}, {60, 0}}, "A---S-"},
+        SequenceCase{"NoStaleWithoutAlert", {{0, 9}, {3, 0}, {60, 0}}, "C--"},
+        SequenceCase{"StaleAgainAfterRecovery",
+                     {{0, 10}, {3, 0}, {50, 0}, {55, 10}, {58, 0}, {104, 0}},
+                     "A-S--S"},
+        SequenceCase{"ZeroCooldown", {{0, 9}, {1, 8}, {2, 9}}, "C-C", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EsNotice, NamesTheStationsAtTheNewLevelAndLaterTheLastPage)
+{
+    ReadoutState state = readout(10);
+    const char* signalNames[] = {"GREEN", "BLINK-YELLOW", "BLINK-RED", "BLINK-RED"};
+    for (int k = 0; k < kStationCount; ++k) {
+        state.readings[k].esSignal = QLatin1String(signalNames[k]);
+        state.cells[k * 3 + 2].caption = QStringLiteral("%1.5").arg(k + 8);
+    }
+    EsNoticePolicy policy;
+    const auto rise = policy.afterRefresh(state, minutes(0));
+    ASSERT_TRUE(rise);
+    EXPECT_TRUE(rise->urgent);
+    EXPECT_EQ(rise->body, QStringLiteral("山川 Es 10.5 MHz、大宜味 Es 11.5 MHz\npage of level 10"));
+    policy.afterRefresh(readout(0), minutes(1));
+    const auto stale = policy.afterRefresh(readout(0), minutes(47));
+    ASSERT_TRUE(stale);
+    EXPECT_TRUE(stale->body.endsWith(QStringLiteral("page of level 10")));
+}
+
+TEST(EsNotice, SwitchedOffFollowsLevelsSilently)
+{
+    EsNoticePolicy policy;
+    policy.enabled = false;
+    EXPECT_FALSE(policy.afterRefresh(readout(9), minutes(0)));
+    policy.enabled = true;
+    EXPECT_FALSE(policy.afterRefresh(readout(9), minutes(3)));
+    EXPECT_EQ(kindOf(policy.afterRefresh(readout(10), minutes(6))), 'A');
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/tray_status.h"
+#include "support/named_case.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToneCase {
+    const char* name;
+    bool opaque;
+    int esLevel;
+    EsTone tone;
+    ColourValue colour;
+};
+ONDREL_NAMED_CASE(ToneCase)
+
+class ToneTest : public testing::TestWithParam<ToneCase> {};
+
+TEST_P(ToneTest, EsSummaryGivesTheTrayColour)
+{
+    ReadoutState state;
+    state.headerOpaque = GetParam().opaque;
+    state.SummaryLevel = {2, 5, GetParam().esLevel};
+    EXPECT_EQ(esTone(state), GetParam().tone);
+    EXPECT_EQ(toneColour(esTone(state)), GetParam().colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, ToneTest,
+    testing::Values(ToneCase{"BeforeFirstReadout", false, 0, EsTone::Unknown, UndefinedColor},
+                    ToneCase{"Quiet", false, 8, EsTone::Quiet, QuietColor},
+                    ToneCase{"Caution", false, 9, EsTone::Caution, CautionColor},
+                    ToneCase{"Alert", false, 10, EsTone::Alert, AlertColor},
+                    ToneCase{"FailedRefreshAfterAlert", true, 10, EsTone::Unknown, UndefinedColor}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+ReadoutState filledState()
+{
+    ReadoutState state;
+    for (int i = 0; i < kStationCellCount; ++i)
+        state.cells[i].caption = QStringLiteral("%1.%2").arg(i / 3 + 1).arg(i % 3);
+    state.SummaryLevel = {2, 5, 9};
+    state.StatusPhrase = QStringLiteral("Es 注意");
+    state.statusItem = QStringLiteral("2026/12/07 10:15 JST現在");
+    return state;
+}
+
+TEST(TrayToolTip, ShowsPhraseTimeAndTheTwelveValuesByStation)
+{
+    const QString tip = trayToolTip(filledState());
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ondrel: Es 注意")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("2026/12/07 10:15 JST現在")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("<th>Fmax</th><th>Fmin</th><th>Es</th>")));
+    const QStringList marks{"稚", "国", "鹿", "沖"};
+    for (int k = 0; k < kStationCount; ++k) {
+        const QString row =
+            QStringLiteral("<tr><td>%1</td><td align=\"right\">%2.0</td>"
+                           "<td align=\"right\">%2.1</td><td align=\"right\">%2.2</td></tr>")
+                .arg(marks[k])
+                .arg(k + 1);
+        EXPECT_TRUE(tip.contains(row)) << row.toStdString();
+    }
+}
+
+TEST(TrayToolTip, UnreadablePageSaysSoInsteadOfTheOldPhrase)
+{
+    ReadoutState state = filledState();
+    state.headerOpaque = true;
+    state.statusItem = QStringLiteral("応答なし-11");
+    state.cells[0].caption = QStringLiteral("<b>");
+    const QString tip = trayToolTip(state);
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ondrel: 更新できません")));
+    EXPECT_FALSE(tip.contains(QStringLiteral("Es 注意")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("応答なし-11")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;")));
+}
+
+} // namespace

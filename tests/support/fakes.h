@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/refresh/page_download.h"
+#include "window/browser_view.h"
+#include "core/refresh/clock.h"
+#include "core/refresh/message_boxes.h"
+#include "core/text/text_helpers.h"
+#include "core/refresh/timer.h"
+
+#include <algorithm>
+#include <utility>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Records the boxes that would have been shown; self-closing boxes stay
+// "open" until the test closes them.
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        int milliseconds = -1; // -1 for a box that waits for the user
+    };
+
+    std::vector<Shown> shown;
+    std::vector<std::function<void()>> openTimed;
+
+    void show(const QString& text, const QString& title, Icon icon) override
+    {
+        shown.push_back({text, title, icon, -1});
+    }
+
+    void showTimed(const QString& text, const QString& title, int milliseconds,
+                   std::function<void()> closed) override
+    {
+        shown.push_back({text, title, Icon::Information, milliseconds});
+        openTimed.push_back(std::move(closed));
+    }
+
+    // Closes every self-closing box still open, as its time-out would.
+    void closeTimed()
+    {
+        auto open = std::move(openTimed);
+        openTimed.clear();
+        for (auto& closed : open)
+            closed();
+    }
+};
+
+// A timer the test fires by hand.
+class FakeTimer : public Timer {
+public:
+    void setInterval(int milliseconds) override { m_interval = milliseconds; }
+    void setEnabled(bool enabled) override { m_enabled = enabled; }
+    int interval() const override { return m_interval; }
+    bool isEnabled() const override { return m_enabled; }
+    bool armed() const { return m_enabled && m_interval > 0; }
+
+private:
+    int m_interval = 0;
+    bool m_enabled = false;
+};
+
+// A fetch control the test answers by hand.
+class FakeDownload : public PageDownload {
+public:
+    std::vector<QString> urls;
+    int cancels = 0;
+
+    void get(const QString& url, StateChanged stateChanged, Finished finished) override
+    {
+        urls.push_back(url);
+        m_stateChanged = std::move(stateChanged);
+        m_finished = std::move(finished);
+    }
+    bool busy() const override { return static_cast<bool>(m_finished); }
+    void Cancel() override
+    {
+        ++cancels;
+        m_stateChanged = {};
+        m_finished = {};
+    }
+    void keepAccepted() override {}
+
+    void deliver(const QByteArray& body) { std::exchange(m_finished, {})(body); }
+    void fail()
+    {
+        std::exchange(m_stateChanged, {})(icError);
+        std::exchange(m_finished, {})(std::nullopt);
+    }
+
+private:
+    StateChanged m_stateChanged;
+    Finished m_finished;
+};
+
+// A wall clock set by the test.
+class FakeClock : public Clock {
+public:
+    QTime time{10, 0, 0};
+    QTime now() const override { return time; }
+};
+
+// Records what the handlers asked of the browser; each operation can be
+// made to fail.
+class FakeBrowser : public BrowserView {
+public:
+    std::vector<QString> calls;
+    bool failBack = true;
+    bool failForward = true;
+    bool failFocus = false;
+
+    void navigate(const QString& url) override
+    {
+        if (url.isEmpty())
+            throw ProcedureFailure("no page");
+        calls.push_back(QStringLiteral("navigate ") + url);
+    }
+    void stop() override { calls.push_back(QStringLiteral("stop")); }
+    void reload() override { calls.push_back(QStringLiteral("reload")); }
+    void back() override { step(QStringLiteral("back"), failBack); }
+    void forward() override { step(QStringLiteral("forward"), failForward); }
+    void setWidth(int twips) override { size(QStringLiteral("width"), twips); }
+    void setHeight(int twips) override { size(QStringLiteral("height"), twips); }
+    void focus() override { step(QStringLiteral("focus"), failFocus); }
+
+    int count(const QString& call) const
+    {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+
+private:
+    void step(const QString& name, bool fail)
+    {
+        if (fail)
+            throw ProcedureFailure("no such step");
+        calls.push_back(name);
+    }
+    void size(const QString& name, int twips)
+    {
+        if (twips < 0)
+            throw ProcedureFailure("negative size");
+        calls.push_back(name + u' ' + QString::number(twips));
+    }
+};

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/http_test_server.h"
+#include "support/test_page.h"
+#include "support/form_fixture.h"
+#include "net/http_page_download.h"
+#include "support/named_case.h"
+#include "core/version.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "support/wait_for.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+
+TEST(Program, WindowShowsTheServedPageOverRealHttp)
+{
+    HttpTestServer server;
+    server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
+                 HttpTestServer::Route{200, testpage::realisticBytes()});
+    FormFixture f;
+    f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
+    HttpPageDownload http;
+    FormController controller(*f.window, FormSeams{http, f.boxes, f.clock, f.browser,
+                                                   [&f] { return f.directory.path(); },
+                                                   &f.timer1, &f.timer2});
+    f.controller.reset();
+    controller.startup.Form_Load(QString());
+    f.window->show();
+    EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("QRX 読み込み中"));
+    ASSERT_TRUE(waitFor([&f] { return f.window->Label2[0]->text() == u"5.3"; }, 10000));
+    EXPECT_EQ(f.window->Label2[11]->text(), QStringLiteral("4.8"));
+    EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("2026/12/07 10:15 JST現在"));
+}
+
+// The built program, copied into its own directory so its settings file
+// lands there, started headless against a local server.
+class RunningProgram {
+public:
+    RunningProgram(const QTemporaryDir& home, const QString& directory)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path()); // the history log
+        m_process.setProcessEnvironment(env);
+        m_process.start(directory + QStringLiteral("/ondrel"), {});
+        m_process.waitForStarted();
+    }
+    ~RunningProgram()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
+{
+    HttpTestServer server;
+    server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
+                 HttpTestServer::Route{200, testpage::realisticBytes()});
+    QTemporaryDir home;
+    QTemporaryDir install;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ONDREL_GUI), install.filePath(QStringLiteral("ondrel"))));
+    const QString settings = install.filePath(QStringLiteral("Ondrel.ini"));
+    {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
+    }
+
+    RunningProgram first(home, install.path());
+    ASSERT_TRUE(waitFor([&server] { return !server.requests.isEmpty(); }, 20000));
+    EXPECT_TRUE(server.requests[0].startsWith("GET /ISDJ/ionospheric-alert.html"));
+    EXPECT_TRUE(server.requests[0].contains("User-Agent: Ondrel/"));
+
+    RunningProgram second(home, install.path());
+    ASSERT_TRUE(waitFor([&second] { return second.process().state() == QProcess::NotRunning; },
+                        10000));
+    EXPECT_EQ(second.process().exitCode(), 0);
+    EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
+    EXPECT_EQ(second.process().readAllStandardError(),
+              "ondrel: already running; its window was brought to the front\n");
+    EXPECT_EQ(first.process().state(), QProcess::Running);
+    EXPECT_EQ(server.requests.size(), 1);
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
+}
+
+struct OptionCase {
+    const char* name;
+    QStringList arguments;
+    bool display;
+    int exitCode;
+    QByteArray out; // what standard output starts with
+    QByteArray err; // what standard error starts with
+};
+ONDREL_NAMED_CASE(OptionCase)
+
+class ProgramOptionsTest : public testing::TestWithParam<OptionCase> {};
+
+// None of these may reach the window: a run that does would not end.
+TEST_P(ProgramOptionsTest, AnswersWithoutOpeningTheWindow)
+{
+    const OptionCase& c = GetParam();
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (c.display)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    else
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ONDREL_GUI), c.arguments);
+    const bool ended = program.waitForFinished(10000);
+    if (!ended)
+        program.kill();
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(program.exitCode(), c.exitCode);
+    EXPECT_TRUE(program.readAllStandardOutput().startsWith(c.out));
+    EXPECT_TRUE(program.readAllStandardError().startsWith(c.err));
+}
+
+const QByteArray kUsageStart = "Usage: ondrel [-T]\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ProgramOptionsTest,
+    testing::Values(
+        OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
+        OptionCase{"UnknownOption", {"--top"}, true, 2, "",
+                   "ondrel: unknown option --top\n" + kUsageStart},
+        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
+        OptionCase{"NoDisplay", {"-T"}, false, 1, "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
