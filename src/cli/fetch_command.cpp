@@ -3,7 +3,7 @@
 
 #include "core/refresh/fetch_cycle.h"
 #include "net/http_page_download.h"
-#include "core/settings/page_base.h"
+#include "core/settings/program_settings.h"
 #include "core/page/page_urls.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
@@ -122,7 +122,7 @@ int runFetchCommand(const QStringList& args)
         url = *options->url;
     } else {
         SettingsStore settings = settingsIn(options->directory, boxes);
-        url = pageUrls(storedPageBase(settings, printError))[0];
+        url = pageUrls(ProgramSettings(settings).alertPageBase(printError))[0];
     }
 
     ReadoutState state;

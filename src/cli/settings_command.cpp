@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/settings_command.h"
 
-#include "core/settings/stored_settings.h"
+#include "core/settings/program_settings.h"
 #include "cli/cli_io.h"
-#include "cli/known_settings.h"
 #include "cli/settings_dir.h"
 #include "core/refresh/message_boxes.h"
 #include "core/settings/settings_store.h"
@@ -103,7 +102,7 @@ int printPath(SettingsStore& store)
 
 int printValue(SettingsStore& store, const KeptFailure& failure, const QString& key)
 {
-    const std::optional<QString> value = storedText(store, key);
+    const std::optional<QString> value = ProgramSettings(store).text(key);
     if (store.lastCallFailed()) {
         printError(QStringLiteral("settings: cannot read %1: %2.").arg(key, failure.cause()));
         return ExitOutcome;
@@ -112,7 +111,7 @@ int printValue(SettingsStore& store, const KeptFailure& failure, const QString& 
         printOut((*value + u'\n').toUtf8());
         return ExitOk;
     }
-    const std::optional<KnownSetting> known = knownSetting(key);
+    const std::optional<SettingMeaning> known = settingMeaning(key);
     printError(known ? QStringLiteral("settings: %1 is not set; the program uses %2.")
                            .arg(known->key, known->missing)
                      : QStringLiteral("settings: %1 is not set.").arg(key));
@@ -122,8 +121,7 @@ int printValue(SettingsStore& store, const KeptFailure& failure, const QString& 
 int storeValue(SettingsStore& store, const KeptFailure& failure, const QString& key,
                const QString& value)
 {
-    store.IniSection = QStringLiteral("ESConf");
-    store.IniPut(key, value);
+    ProgramSettings(store).setText(key, value);
     if (store.lastCallFailed()) {
         // A file that could not be written was told already, by the store.
         if (!failure.cause().isEmpty())
@@ -135,7 +133,7 @@ int storeValue(SettingsStore& store, const KeptFailure& failure, const QString& 
     }
     // The file is the user's: an odd value is kept, but the user hears what
     // the program makes of it.
-    const std::optional<KnownSetting> known = knownSetting(key);
+    const std::optional<SettingMeaning> known = settingMeaning(key);
     if (known && !known->uses(value))
         printError(QStringLiteral("settings: %1 \"%2\" is stored, but the program takes %3 and %4.")
                        .arg(known->key, value, known->takes, known->unusable));

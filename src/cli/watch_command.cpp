@@ -3,13 +3,11 @@
 
 #include "core/refresh/fetch_cycle.h"
 #include "net/http_page_download.h"
-#include "core/settings/page_base.h"
+#include "core/settings/program_settings.h"
 #include "core/page/page_urls.h"
 #include "core/refresh/schedule.h"
-#include "core/settings/stored_settings.h"
 #include "core/status/tray_status.h"
 #include "cli/cli_io.h"
-#include "cli/known_settings.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
@@ -210,10 +208,10 @@ int runWatchCommand(const QStringList& args)
 
     StderrMessageBoxes boxes;
     SettingsStore settings = settingsIn(options->directory, boxes);
-    const int period = options->period ? *options->period
-                                       : reloadPeriod(storedText(settings, QStringLiteral("TM2")));
+    ProgramSettings stored(settings);
+    const int period = options->period ? *options->period : stored.reloadPeriod();
     const QString url =
-        options->url ? *options->url : pageUrls(storedPageBase(settings, printError))[0];
+        options->url ? *options->url : pageUrls(stored.alertPageBase(printError))[0];
 
     Watch watch(url, period, options->json, options->all);
     StopSignals stopSignals([&watch](int signal) {

@@ -3,7 +3,7 @@
 
 #include "desktop/desktop_notifications.h"
 #include "window/form_controller.h"
-#include "core/settings/stored_settings.h"
+#include "core/settings/program_settings.h"
 #include "desktop/tray_icon.h"
 
 #include <QAction>
@@ -14,10 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-const QString kNotifyKey = QStringLiteral("ESNotify");
-const QString kCooldownKey = QStringLiteral("ESNotifyCool");
-constexpr int kMaxCooldownMinutes = 24 * 60;
 
 std::function<std::chrono::seconds()> processClock()
 {
@@ -43,11 +39,9 @@ DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
     : m_form(form), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
       m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront)
 {
-    // Both keys are optional; anything but a number in range means the default.
-    m_policy.enabled = storedNumberOr(form.settings, kNotifyKey, 1) != 0;
-    const int cooldown = storedNumberOr(form.settings, kCooldownKey, -1);
-    if (cooldown >= 0 && cooldown <= kMaxCooldownMinutes)
-        m_policy.cooldown = std::chrono::minutes(cooldown);
+    ProgramSettings settings(form.settings);
+    m_policy.enabled = settings.notifyOn();
+    m_policy.cooldown = settings.notifyCooldown();
 
     if (seams.tray) {
         m_tray = std::make_unique<TrayIcon>(form, m_policy.enabled,
@@ -78,7 +72,7 @@ DesktopIntegration::~DesktopIntegration() = default;
 void DesktopIntegration::setNotificationsOn(bool on)
 {
     m_policy.enabled = on;
-    store(m_form.settings, kNotifyKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+    ProgramSettings(m_form.settings).setNotifyOn(on);
 }
 
 bool DesktopIntegration::setStartsAtLogin(bool on)

@@ -1,21 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_recorder.h"
 
-#include "core/settings/stored_settings.h"
-
 #include <cstdio>
-
-namespace {
-
-constexpr int kDefaultKeepDays = 400;
-
-} // namespace
-
-int keepDays(SettingsStore& settings)
-{
-    const int days = storedNumberOr(settings, QStringLiteral("ESKeepDays"), kDefaultKeepDays);
-    return days > 0 ? days : kDefaultKeepDays;
-}
 
 HistoryRecorder::HistoryRecorder(std::function<QString()> databasePath,
                                  std::function<int()> keepDays, std::function<QDateTime()> nowUtc)

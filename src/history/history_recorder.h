@@ -9,12 +9,7 @@
 #include <functional>
 #include <memory>
 
-class SettingsStore;
 struct ReadoutState;
-
-// ESKeepDays of section ESConf: how many days of records are kept (400
-// when missing or not a positive number).
-int keepDays(SettingsStore& settings);
 
 // Logs each accepted page once and prunes old records once a day.
 class HistoryRecorder {

@@ -3,12 +3,10 @@
 
 #include "window/browser_view.h"
 #include "window/form_controller.h"
-#include "core/settings/stored_settings.h"
+#include "core/settings/program_settings.h"
 #include "window/window_geometry.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
-
-#include <cmath>
 
 namespace {
 
@@ -33,14 +31,12 @@ void BrowserPane::Label3_MouseUp(int index, Qt::MouseButton button)
             f.form.PaneUrl = f.form.PageUrl[kAlertPage];
         }
         f.form.PaneOpen = 1;
-        // The pane opens where it was last left, or on most of the screen.
-        const auto defaultWidth = static_cast<int>(std::lround(f.form.ScreenWidth * 0.85));
-        const auto defaultHeight = static_cast<int>(std::lround(f.form.ScreenHeight * 0.7));
-        // A value that is not a number counts as missing.
-        f.window.setWidth(storedNumberOr(f.settings, QStringLiteral("ESW"), defaultWidth));
-        f.window.setHeight(storedNumberOr(f.settings, QStringLiteral("ESH"), defaultHeight));
-        f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESWT"), 0));
-        f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESWL"), 0));
+        // The pane opens where it was last left.
+        ProgramSettings settings(f.settings);
+        f.window.setWidth(settings.paneWidth(f.form.ScreenWidth));
+        f.window.setHeight(settings.paneHeight(f.form.ScreenHeight));
+        f.window.setTop(settings.paneTop());
+        f.window.setLeft(settings.paneLeft());
         f.window.keepOnScreen();
         f.browser.navigate(f.form.PaneUrl);
     } catch (const ProcedureFailure&) {
@@ -52,10 +48,11 @@ void BrowserPane::Command1_Click()
     FormController& f = m_form;
     try {
         Form1& window = f.window;
-        storePaneGeometry(f.settings, window);
+        ProgramSettings settings(f.settings);
+        storePaneGeometry(settings, window);
         window.setOuterSize(kCompactWidth, kCompactHeight);
-        window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
-        window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
+        window.setTop(settings.compactTop());
+        window.setLeft(settings.compactLeft());
         window.keepOnScreen();
         f.form.PaneOpen = 0;
         f.browser.stop();

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/history_feature.h"
 
+#include "core/settings/program_settings.h"
 #include "history_ui/history_window.h"
 
 #include <QShortcut>
 
 HistoryFeature::HistoryFeature(QWidget& mainWindow, const ReadoutState& readout,
                                SettingsStore& settings, std::function<QString()> databasePath)
-    : recorder(std::move(databasePath), [&settings] { return keepDays(settings); }),
+    : recorder(std::move(databasePath), [&settings] { return ProgramSettings(settings).keepDays(); }),
       m_mainWindow(mainWindow), m_readout(readout),
       m_shortcut(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &mainWindow))
 {

@@ -4,7 +4,7 @@
 #include "core/refresh/clock.h"
 #include "window/form_controller.h"
 #include "core/refresh/schedule.h"
-#include "core/settings/stored_settings.h"
+#include "core/settings/program_settings.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
 
@@ -44,7 +44,7 @@ void PeriodEditor::Command5_Click()
         close();
         const QTime now = m_form.clock.now();
         form.ReloadElapsed = fullHourPhase(now.minute(), now.second(), form.ReloadPeriod);
-        store(m_form.settings, QStringLiteral("TM2"), QString::number(form.ReloadPeriod));
+        ProgramSettings(m_form.settings).setReloadPeriod(form.ReloadPeriod);
     } catch (const ProcedureFailure&) {
     }
 }

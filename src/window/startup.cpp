@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/startup.h"
 
-#include "core/settings/page_base.h"
+#include "core/settings/program_settings.h"
 #include "core/page/page_urls.h"
 #include "window/browser_view.h"
 #include "core/refresh/clock.h"
 #include "window/command_line.h"
 #include "window/form_controller.h"
 #include "core/refresh/schedule.h"
-#include "core/settings/stored_settings.h"
 #include "window/window_geometry.h"
 #include "core/settings/settings_store.h"
 #include "core/text/text_helpers.h"
@@ -43,10 +42,7 @@ void Startup::Form_Load(const QString& arguments)
         f.form.ScreenHeight = pixelsToTwips(screen.height());
 
         restoreCompactPosition();
-        // A period that is not a number or out of the editor's range would
-        // leave a window that never reloads: the default serves instead.
-        const int period = storedNumberOr(f.settings, QStringLiteral("TM2"), kDefaultPeriod);
-        f.form.ReloadPeriod = period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod;
+        f.form.ReloadPeriod = ProgramSettings(f.settings).reloadPeriod();
         f.window.VScroll1->setValue(f.form.ReloadPeriod);
 
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
@@ -56,7 +52,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.Label5->setText(QString::fromUtf16(kCredit));
         prepareReadout();
 
-        f.form.PageUrl = pageUrls(storedPageBase(f.settings));
+        f.form.PageUrl = pageUrls(ProgramSettings(f.settings).alertPageBase());
         f.form.ReloadElapsed = 0;
         f.readout.AlertTime.clear();
         f.conv.ConvError.clear();
@@ -81,9 +77,9 @@ void Startup::Form_Load(const QString& arguments)
 void Startup::restoreCompactPosition()
 {
     FormController& f = m_form;
-    // A position that is not a number counts as missing.
-    f.window.setTop(storedNumberOr(f.settings, QStringLiteral("ESTop"), 0));
-    f.window.setLeft(storedNumberOr(f.settings, QStringLiteral("ESLeft"), 0));
+    ProgramSettings settings(f.settings);
+    f.window.setTop(settings.compactTop());
+    f.window.setLeft(settings.compactLeft());
 }
 
 void Startup::prepareReadout()
@@ -104,10 +100,11 @@ void Startup::Form_Unload()
     try {
         Form1& window = f.window;
         if (window.Top() > 0 && !window.isMinimized()) {
+            ProgramSettings settings(f.settings);
             if (f.form.PaneOpen == 1)
-                storePaneGeometry(f.settings, window);
+                storePaneGeometry(settings, window);
             else
-                storeCompactPosition(f.settings, window);
+                storeCompactPosition(settings, window);
         }
         f.download.Cancel();
         f.browser.stop();

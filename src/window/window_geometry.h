@@ -2,12 +2,12 @@
 #pragma once
 
 class Form1;
-class SettingsStore;
+class ProgramSettings;
 
 // The compact window's outer size, twips.
 inline constexpr int kCompactWidth = 2340;
 inline constexpr int kCompactHeight = 2925;
 
 // The window's geometry as remembered in the settings.
-void storePaneGeometry(SettingsStore& settings, const Form1& window);
-void storeCompactPosition(SettingsStore& settings, const Form1& window);
+void storePaneGeometry(ProgramSettings& settings, const Form1& window);
+void storeCompactPosition(ProgramSettings& settings, const Form1& window);

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/fakes.h"
 #include "history/history_recorder.h"
 #include "support/history_records.h"
-#include "support/named_case.h"
-#include "core/settings/settings_store.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,35 +49,5 @@ TEST(HistoryRecorder, EmptyPathLogsNothing)
     EXPECT_FALSE(recorder.pageFinished(RefreshOutcome::Parsed, readout("2026/12/07 10:15 JST")));
     EXPECT_EQ(recorder.log(), nullptr);
 }
-
-struct KeepDaysCase {
-    const char* name;
-    const char* line; // in section ESConf, or nullptr for none
-    int days;
-};
-ONDREL_NAMED_CASE(KeepDaysCase)
-
-class KeepDaysTest : public testing::TestWithParam<KeepDaysCase> {};
-
-TEST_P(KeepDaysTest, ComesFromESKeepDays)
-{
-    QTemporaryDir dir;
-    if (GetParam().line) {
-        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[ESConf]\n") + GetParam().line + "\n");
-    }
-    FakeMessageBoxes boxes;
-    SettingsStore settings([&dir] { return dir.path(); }, boxes);
-    EXPECT_EQ(keepDays(settings), GetParam().days);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, KeepDaysTest,
-                         testing::Values(KeepDaysCase{"Missing", nullptr, 400},
-                                         KeepDaysCase{"Given", "ESKeepDays=30", 30},
-                                         KeepDaysCase{"NotANumber", "ESKeepDays=all", 400},
-                                         KeepDaysCase{"Zero", "ESKeepDays=0", 400}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

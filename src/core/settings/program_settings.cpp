@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/program_settings.h"
+
+#include "core/page/page_urls.h"
+#include "core/refresh/schedule.h"
+#include "core/settings/settings_store.h"
+#include "core/status/es_notice_policy.h"
+#include "core/text/number_text.h"
+#include "core/text/text_helpers.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const QString kSection = QStringLiteral("ESConf");
+
+struct Range {
+    int low;
+    int high;
+    bool holds(int value) const { return value >= low && value <= high; }
+};
+
+constexpr Range kAnyNumber{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+constexpr Range kPeriods{kMinPeriod, kMaxPeriod};
+constexpr Range kCooldownMinutes{0, 24 * 60};
+constexpr Range kKeptDays{1, std::numeric_limits<int>::max()};
+constexpr int kDefaultKeepDays = 400;
+const int kDefaultCooldownMinutes = static_cast<int>(
+    std::chrono::duration_cast<std::chrono::minutes>(EsNoticePolicy::kDefaultCooldown).count());
+const bool kDefaultNotifyOn = EsNoticePolicy{}.enabled;
+// The pane opens on most of the screen until it was left somewhere.
+constexpr double kPaneWidthShare = 0.85;
+constexpr double kPaneHeightShare = 0.7;
+
+std::optional<int> numberIn(const QString& text)
+{
+    try {
+        return textToLong(text);
+    } catch (const ProcedureFailure&) {
+        return std::nullopt;
+    }
+}
+
+// "name:" not followed by a port number: the text names its own scheme.
+bool namesAScheme(const QString& text)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d)"));
+    return scheme.match(text).hasMatch();
+}
+
+bool isPageBase(const QString& address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty() &&
+           !url.hasQuery() && !url.hasFragment();
+}
+
+std::optional<QString> storedText(SettingsStore& store, const QString& key)
+{
+    store.IniSection = kSection;
+    QString value;
+    store.IniGet(key, value);
+    if (value == kSection)
+        return std::nullopt;
+    return value;
+}
+
+void storeText(SettingsStore& store, const QString& key, const QString& value)
+{
+    store.IniSection = kSection;
+    store.IniPut(key, value);
+}
+
+void storeTwips(SettingsStore& store, const char* key, int twips)
+{
+    storeText(store, QLatin1String(key), singleToText(static_cast<float>(twips)));
+}
+
+int share(int whole, double part)
+{
+    return static_cast<int>(std::lround(whole * part));
+}
+
+} // namespace
+
+PageBase pageBaseFor(const QString& text)
+{
+    if (text.isEmpty())
+        return {defaultPageBase(), {}};
+    QString address = namesAScheme(text) ? text : QStringLiteral("http://") + text;
+    while (address.endsWith(u'/'))
+        address.chop(1);
+    static const QRegularExpression blank(QStringLiteral("\\s"));
+    if (!address.contains(blank) && isPageBase(address))
+        return {address, {}};
+    return {defaultPageBase(), QStringLiteral("ESHost \"%1\" is not an http or https address; "
+                                              "using %2")
+                                   .arg(text, defaultPageBase())};
+}
+
+std::optional<QString> ProgramSettings::text(const QString& key)
+{
+    return storedText(m_store, key);
+}
+
+void ProgramSettings::setText(const QString& key, const QString& value)
+{
+    storeText(m_store, key, value);
+}
+
+// A number that is not stored, or not a number, is the fallback.
+int ProgramSettings::number(const QString& key, int fallback)
+{
+    try {
+        const std::optional<QString> text = storedText(m_store, key);
+        return text ? textToLong(*text) : fallback;
+    } catch (const ProcedureFailure&) {
+        return fallback;
+    }
+}
+
+int ProgramSettings::reloadPeriod()
+{
+    // Out of the editor's range the window would never reload.
+    const int period = number(QStringLiteral("TM2"), kDefaultPeriod);
+    return kPeriods.holds(period) ? period : kDefaultPeriod;
+}
+
+void ProgramSettings::setReloadPeriod(int seconds)
+{
+    storeText(m_store, QStringLiteral("TM2"), QString::number(seconds));
+}
+
+QString ProgramSettings::alertPageBase(const std::function<void(const QString&)>& report)
+{
+    const PageBase page =
+        pageBaseFor(storedText(m_store, QStringLiteral("ESHost")).value_or(QString()));
+    if (!page.problem.isEmpty()) {
+        if (report)
+            report(page.problem);
+        else
+            std::fprintf(stderr, "ondrel: %s\n", page.problem.toLocal8Bit().constData());
+    }
+    return page.base;
+}
+
+int ProgramSettings::keepDays()
+{
+    const int days = number(QStringLiteral("ESKeepDays"), kDefaultKeepDays);
+    return kKeptDays.holds(days) ? days : kDefaultKeepDays;
+}
+
+bool ProgramSettings::notifyOn()
+{
+    return number(QStringLiteral("ESNotify"), kDefaultNotifyOn ? 1 : 0) != 0;
+}
+
+void ProgramSettings::setNotifyOn(bool on)
+{
+    storeText(m_store, QStringLiteral("ESNotify"), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+std::chrono::seconds ProgramSettings::notifyCooldown()
+{
+    const int minutes = number(QStringLiteral("ESNotifyCool"), kDefaultCooldownMinutes);
+    return std::chrono::minutes(kCooldownMinutes.holds(minutes) ? minutes
+                                                                : kDefaultCooldownMinutes);
+}
+
+int ProgramSettings::compactTop()
+{
+    return number(QStringLiteral("ESTop"), 0);
+}
+
+int ProgramSettings::compactLeft()
+{
+    return number(QStringLiteral("ESLeft"), 0);
+}
+
+void ProgramSettings::setCompactPosition(int top, int left)
+{
+    storeTwips(m_store, "ESTop", top);
+    storeTwips(m_store, "ESLeft", left);
+}
+
+int ProgramSettings::paneWidth(int screenWidth)
+{
+    return number(QStringLiteral("ESW"), share(screenWidth, kPaneWidthShare));
+}
+
+int ProgramSettings::paneHeight(int screenHeight)
+{
+    return number(QStringLiteral("ESH"), share(screenHeight, kPaneHeightShare));
+}
+
+int ProgramSettings::paneTop()
+{
+    return number(QStringLiteral("ESWT"), 0);
+}
+
+int ProgramSettings::paneLeft()
+{
+    return number(QStringLiteral("ESWL"), 0);
+}
+
+void ProgramSettings::setPaneSize(int width, int height)
+{
+    storeTwips(m_store, "ESW", width);
+    storeTwips(m_store, "ESH", height);
+}
+
+void ProgramSettings::setPanePosition(int top, int left)
+{
+    storeTwips(m_store, "ESWT", top);
+    storeTwips(m_store, "ESWL", left);
+}
+
+namespace {
+
+std::function<bool(const QString&)> numberWithin(Range range)
+{
+    return [range](const QString& text) {
+        const std::optional<int> number = numberIn(text);
+        return number && range.holds(*number);
+    };
+}
+
+QString usesInstead(const QString& fallback)
+{
+    return QStringLiteral("uses %1 instead").arg(fallback);
+}
+
+QString usesInstead(int fallback)
+{
+    return usesInstead(QString::number(fallback));
+}
+
+std::vector<SettingMeaning> meanings()
+{
+    const QString twips = QStringLiteral("a number of twips");
+    const QString noPane = QStringLiteral("cannot open the browser pane with it");
+    const int notify = kDefaultNotifyOn ? 1 : 0;
+    return {
+        {QStringLiteral("TM2"), QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
+         QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods)},
+        {QStringLiteral("ESTop"), twips, QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESLeft"), twips, QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESW"), twips,
+         QStringLiteral("%1% of the screen width").arg(share(100, kPaneWidthShare)), noPane,
+         numberWithin(kAnyNumber)},
+        {QStringLiteral("ESH"), twips,
+         QStringLiteral("%1% of the screen height").arg(share(100, kPaneHeightShare)), noPane,
+         numberWithin(kAnyNumber)},
+        {QStringLiteral("ESWT"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESWL"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotify"), QStringLiteral("a number (0 for off)"), QString::number(notify),
+         usesInstead(notify), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotifyCool"),
+         QStringLiteral("%1 to %2 minutes").arg(kCooldownMinutes.low).arg(kCooldownMinutes.high),
+         QString::number(kDefaultCooldownMinutes), usesInstead(kDefaultCooldownMinutes),
+         numberWithin(kCooldownMinutes)},
+        {QStringLiteral("ESKeepDays"), QStringLiteral("a positive number of days"),
+         QString::number(kDefaultKeepDays), usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
+        {QStringLiteral("ESHost"), QStringLiteral("an http or https address or a host name"),
+         defaultPageBase(), usesInstead(defaultPageBase()),
+         [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},
+    };
+}
+
+} // namespace
+
+std::optional<SettingMeaning> settingMeaning(const QString& key)
+{
+    for (SettingMeaning& meaning : meanings()) {
+        if (meaning.key.compare(key, Qt::CaseInsensitive) == 0)
+            return std::move(meaning);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class SettingsStore;
+
+// What a text typed into ESHost makes of the page base.
+struct PageBase {
+    QString base;    // what the page paths are appended to
+    QString problem; // why the text was refused, empty when it was not
+};
+
+// A bare host, with port and path if any ("wdc.nict.go.jp",
+// "127.0.0.1:8080/mirror"), is taken as http; http and https addresses
+// serve as given, trailing "/" dropped. Empty text gives the provider's
+// address; anything else is refused in favour of it.
+PageBase pageBaseFor(const QString& text);
+
+// The program's settings, section "ESConf" of the settings file. Each
+// getter owns its key, its default and the values it takes; a stored
+// value it does not take (or no number where one is wanted) gives the
+// default. Every read and write goes to the store afresh.
+class ProgramSettings {
+public:
+    explicit ProgramSettings(SettingsStore& store) : m_store(store) {}
+
+    // TM2: seconds between reloads.
+    int reloadPeriod();
+    void setReloadPeriod(int seconds);
+
+    // ESHost: what the page paths are appended to. A refused value is
+    // told in one line through `report`, by default on standard error.
+    QString alertPageBase(const std::function<void(const QString&)>& report = {});
+
+    // ESKeepDays: how many days of history are kept.
+    int keepDays();
+
+    // ESNotify and ESNotifyCool: Es notifications on, and the least time
+    // between two of the same level.
+    bool notifyOn();
+    void setNotifyOn(bool on);
+    std::chrono::seconds notifyCooldown();
+
+    // ESTop, ESLeft: the compact window's position, twips.
+    int compactTop();
+    int compactLeft();
+    void setCompactPosition(int top, int left);
+
+    // ESW, ESH, ESWT, ESWL: the window with the browser pane, twips; the
+    // size defaults to a share of the screen's.
+    int paneWidth(int screenWidth);
+    int paneHeight(int screenHeight);
+    int paneTop();
+    int paneLeft();
+    void setPaneSize(int width, int height);
+    void setPanePosition(int top, int left);
+
+    // The text stored under `key`, as stored; nothing when it is missing.
+    std::optional<QString> text(const QString& key);
+    void setText(const QString& key, const QString& value);
+
+private:
+    int number(const QString& key, int fallback);
+
+    SettingsStore& m_store;
+};
+
+// What the program makes of a key it reads, for people editing the file.
+struct SettingMeaning {
+    QString key;
+    QString takes;    // the values it uses: "60 to 900 seconds"
+    QString missing;  // what it uses when the key is missing
+    QString unusable; // what it does with a value it does not take
+    std::function<bool(const QString& stored)> uses;
+};
+
+// The meaning of the key named `key`, letter case aside as in the file;
+// nothing for a key the program does not read.
+std::optional<SettingMeaning> settingMeaning(const QString& key);

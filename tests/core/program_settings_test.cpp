@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/program_settings.h"
+
+#include "core/settings/settings_store.h"
+#include "support/fakes.h"
+
+#include "support/named_case.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BaseCase {
+    const char* name;
+    const char* typed;
+    const char* base; // nullptr: refused, the provider's address serves
+};
+ONDREL_NAMED_CASE(BaseCase)
+
+class PageBaseTest : public testing::TestWithParam<BaseCase> {};
+
+TEST_P(PageBaseTest, TypedAddressGivesTheBase)
+{
+    const PageBase page = pageBaseFor(QString::fromUtf8(GetParam().typed));
+    if (GetParam().base) {
+        EXPECT_EQ(page.base, QString::fromUtf8(GetParam().base));
+        EXPECT_TRUE(page.problem.isEmpty()) << page.problem.toStdString();
+    } else {
+        EXPECT_EQ(page.base, QStringLiteral("http://wdc.nict.go.jp"));
+        EXPECT_EQ(page.problem, QStringLiteral("ESHost \"%1\" is not an http or https address; "
+                                               "using http://wdc.nict.go.jp")
+                                    .arg(QString::fromUtf8(GetParam().typed)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, PageBaseTest,
+    testing::Values(BaseCase{"Empty", "", "http://wdc.nict.go.jp"},
+                    BaseCase{"BareHost", "wdc.nict.go.jp", "http://wdc.nict.go.jp"},
+                    BaseCase{"BareHostSlash", "wdc.nict.go.jp/", "http://wdc.nict.go.jp"},
+                    BaseCase{"BareHostPortPath", "127.0.0.1:8080/mirror",
+                             "http://127.0.0.1:8080/mirror"},
+                    BaseCase{"BareLocalhostPort", "localhost:8080", "http://localhost:8080"},
+                    BaseCase{"BareIpv6", "[::1]:8080", "http://[::1]:8080"},
+                    BaseCase{"Http", "http://127.0.0.1:8080", "http://127.0.0.1:8080"},
+                    BaseCase{"HttpSlashes", "http://127.0.0.1:8080//", "http://127.0.0.1:8080"},
+                    BaseCase{"HttpsPath", "https://wdc.nict.go.jp/Ionosphere/realtime/",
+                             "https://wdc.nict.go.jp/Ionosphere/realtime"},
+                    BaseCase{"UpperCaseScheme", "HTTP://wdc.nict.go.jp", "HTTP://wdc.nict.go.jp"},
+                    BaseCase{"Ftp", "ftp://x", nullptr}, BaseCase{"File", "file:///tmp", nullptr},
+                    BaseCase{"HttpWithoutHost", "http://", nullptr},
+                    BaseCase{"OneSlashOnly", "http:/wdc.nict.go.jp", nullptr},
+                    BaseCase{"PortNotANumber", "wdc.nict.go.jp:http", nullptr},
+                    BaseCase{"Blank", "wdc nict.go.jp", nullptr},
+                    BaseCase{"BlankInPath", "http://wdc.nict.go.jp/a b", nullptr},
+                    BaseCase{"Query", "http://wdc.nict.go.jp/?a=1", nullptr},
+                    BaseCase{"SlashOnly", "/", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each getter with its key, default and range; numbers as the settings
+// file holds them (text).
+struct ReadCase {
+    const char* name;
+    const char* line; // in section ESConf, or nullptr for none
+    int (*read)(ProgramSettings&);
+    int expected;
+};
+ONDREL_NAMED_CASE(ReadCase)
+
+int period(ProgramSettings& s) { return s.reloadPeriod(); }
+int keepDays(ProgramSettings& s) { return s.keepDays(); }
+int notifyOn(ProgramSettings& s) { return s.notifyOn() ? 1 : 0; }
+int cooldown(ProgramSettings& s) { return static_cast<int>(s.notifyCooldown().count()); }
+int compactTop(ProgramSettings& s) { return s.compactTop(); }
+int paneWidth(ProgramSettings& s) { return s.paneWidth(20000); }
+int paneHeight(ProgramSettings& s) { return s.paneHeight(10000); }
+
+class ReadTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadTest, StoredValueOrDefault)
+{
+    QTemporaryDir dir;
+    if (GetParam().line) {
+        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[ESConf]\n") + GetParam().line + "\n");
+    }
+    FakeMessageBoxes boxes;
+    SettingsStore store([&dir] { return dir.path(); }, boxes);
+    ProgramSettings settings(store);
+    EXPECT_EQ(GetParam().read(settings), GetParam().expected);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ReadTest,
+    testing::Values(ReadCase{"KeepDaysMissing", nullptr, keepDays, 400},
+                    ReadCase{"KeepDaysGiven", "ESKeepDays=30", keepDays, 30},
+                    ReadCase{"KeepDaysNotANumber", "ESKeepDays=all", keepDays, 400},
+                    ReadCase{"KeepDaysZero", "ESKeepDays=0", keepDays, 400},
+                    ReadCase{"PeriodMissing", nullptr, period, 180},
+                    ReadCase{"PeriodGiven", "TM2=900", period, 900},
+                    ReadCase{"PeriodBelowRange", "TM2=59", period, 180},
+                    ReadCase{"PeriodNotANumber", "TM2=x", period, 180},
+                    ReadCase{"NotifyMissing", nullptr, notifyOn, 1},
+                    ReadCase{"NotifyOff", "ESNotify=0", notifyOn, 0},
+                    ReadCase{"NotifyNotANumber", "ESNotify=off", notifyOn, 1},
+                    ReadCase{"CooldownMissing", nullptr, cooldown, 30 * 60},
+                    ReadCase{"CooldownZero", "ESNotifyCool=0", cooldown, 0},
+                    ReadCase{"CooldownDay", "ESNotifyCool=1440", cooldown, 1440 * 60},
+                    ReadCase{"CooldownOverADay", "ESNotifyCool=1441", cooldown, 30 * 60},
+                    ReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
+                    ReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
+                    ReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},
+                    ReadCase{"PaneHeightShareOfScreen", nullptr, paneHeight, 7000},
+                    ReadCase{"PaneWidthGiven", "ESW=9000", paneWidth, 9000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
