@@ -7,7 +7,10 @@
 #include "window/graphics_setup.h"
 #include "window/pane_browser.h"
 #include "window/single_instance.h"
+#include "core/refresh/timer.h"
+#include "core/settings/settings_store.h"
 #include "history/history_log.h"
+#include "window/history_feature.h"
 #include "core/settings/program_directory.h"
 #include "window/qt_message_boxes.h"
 #include "window/fonts.h"
@@ -54,14 +57,21 @@ int main(int argc, char* argv[])
     HttpPageDownload download;
     SystemClock clock;
     PaneBrowser browser(window.WebBrowser1);
-    FormController form(window, {download, boxes, clock, browser, defaultProgramDirectory, nullptr,
-                                 nullptr, defaultHistoryPath});
+    SettingsStore settings(defaultProgramDirectory, boxes);
+    QtTimer timer1;
+    QtTimer timer2;
+    FormController form(window, {download, boxes, clock, browser, settings, defaultProgramDirectory,
+                                 timer1, timer2});
+    QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
+    QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);
+    HistoryFeature history(window, form, settings, defaultHistoryPath);
     const QString arguments = QCoreApplication::arguments().mid(1).join(u' ');
     // Start at login repeats the keep-in-front switch.
-    DesktopIntegration desktop(form, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(),
-                                      asksKeepInFront(arguments)});
+    DesktopIntegration desktop(window, form, settings, [&history] { history.openHistory(); },
+                               {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(),
+                                asksKeepInFront(arguments)});
 
-    form.startup.Form_Load(arguments);
+    form.Form_Load(arguments);
     window.show();
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();

@@ -35,16 +35,18 @@ QDBusConnection sessionBusIfAny()
 
 } // namespace
 
-DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
-    : m_form(form), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
+DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form,
+                                       SettingsStore& settings, std::function<void()> openHistory,
+                                       DesktopSeams seams)
+    : m_form(form), m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
       m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront)
 {
-    ProgramSettings settings(form.settings);
-    m_policy.enabled = settings.notifyOn();
-    m_policy.cooldown = settings.notifyCooldown();
+    ProgramSettings stored(settings);
+    m_policy.enabled = stored.notifyOn();
+    m_policy.cooldown = stored.notifyCooldown();
 
     if (seams.tray) {
-        m_tray = std::make_unique<TrayIcon>(form, m_policy.enabled,
+        m_tray = std::make_unique<TrayIcon>(window, form, std::move(openHistory), m_policy.enabled,
                                             [this](bool on) { setNotificationsOn(on); });
         QAction* autostart = m_tray->autostartAction;
         autostart->setChecked(startsAtLogin());
@@ -61,10 +63,7 @@ DesktopIntegration::DesktopIntegration(FormController& form, DesktopSeams seams)
                                                      });
         m_sink = m_ownSink.get();
     }
-    form.refreshListeners.push_back([this, alive = std::weak_ptr<int>(m_alive)](RefreshOutcome) {
-        if (alive.lock())
-            refreshed();
-    });
+    QObject::connect(&form, &FormController::refreshed, &m_context, [this] { refreshed(); });
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
@@ -72,7 +71,7 @@ DesktopIntegration::~DesktopIntegration() = default;
 void DesktopIntegration::setNotificationsOn(bool on)
 {
     m_policy.enabled = on;
-    ProgramSettings(m_form.settings).setNotifyOn(on);
+    ProgramSettings(m_settings).setNotifyOn(on);
 }
 
 bool DesktopIntegration::setStartsAtLogin(bool on)
@@ -89,6 +88,6 @@ void DesktopIntegration::refreshed()
 {
     if (m_tray)
         m_tray->update();
-    if (const auto notice = m_policy.afterRefresh(m_form.readout, m_now()))
+    if (const auto notice = m_policy.afterRefresh(m_form.readout(), m_now()))
         m_sink->show(*notice);
 }

@@ -4,12 +4,16 @@
 #include "desktop/autostart.h"
 #include "core/status/es_notice_policy.h"
 
+#include <QObject>
+
 #include <chrono>
 #include <functional>
 #include <memory>
 
 class FormController;
 class NoticeSink;
+class QWidget;
+class SettingsStore;
 class TrayIcon;
 
 // What the desktop integration takes from outside; tests replace it.
@@ -32,7 +36,9 @@ struct DesktopSeams {
 // the window. Adds to the window, changes nothing in it.
 class DesktopIntegration {
   public:
-    DesktopIntegration(FormController& form, DesktopSeams seams);
+    // `openHistory` shows the history window (the tray's menu).
+    DesktopIntegration(QWidget& window, FormController& form, SettingsStore& settings,
+                       std::function<void()> openHistory, DesktopSeams seams);
     ~DesktopIntegration();
 
     // Null without a system tray.
@@ -51,6 +57,7 @@ class DesktopIntegration {
     void refreshed();
 
     FormController& m_form;
+    SettingsStore& m_settings;
     EsNoticePolicy m_policy;
     std::function<std::chrono::seconds()> m_now;
     std::unique_ptr<TrayIcon> m_tray;
@@ -58,6 +65,6 @@ class DesktopIntegration {
     NoticeSink* m_sink;
     LoginAutostart m_autostart;
     bool m_startedInFront;
-    // Lets the refresh listener outlive this object harmlessly.
-    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+    // Ends the connection to the window's refreshes first.
+    QObject m_context;
 };

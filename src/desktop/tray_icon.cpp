@@ -3,13 +3,12 @@
 
 #include "window/form_controller.h"
 #include "core/status/tray_status.h"
-#include "window/form1.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QWidget>
 
 QIcon roundIcon(ColourValue colour)
 {
@@ -30,11 +29,11 @@ QIcon roundIcon(ColourValue colour)
     return icon;
 }
 
-TrayIcon::TrayIcon(FormController& form, bool notificationsOn,
-                   std::function<void(bool)> notificationsToggled)
-    : m_form(form), m_menu(std::make_unique<QMenu>())
+TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
+                   bool notificationsOn, std::function<void(bool)> notificationsToggled)
+    : m_window(window), m_form(form), m_menu(std::make_unique<QMenu>())
 {
-    buildMenu(notificationsOn, std::move(notificationsToggled));
+    buildMenu(std::move(openHistory), notificationsOn, std::move(notificationsToggled));
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
@@ -46,22 +45,21 @@ TrayIcon::TrayIcon(FormController& form, bool notificationsOn,
 
 TrayIcon::~TrayIcon() = default;
 
-void TrayIcon::buildMenu(bool notificationsOn, std::function<void(bool)> notificationsToggled)
+void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn,
+                         std::function<void(bool)> notificationsToggled)
 {
-    Form1& window = m_form.window;
     showWindowAction =
         m_menu->addAction(QStringLiteral("ウィンドウを表示"), this, [this] { raiseWindow(); });
     reloadAction = m_menu->addAction(QStringLiteral("今すぐ再読み込み (Ref)"), this,
-                                     [this] { m_form.controls.Label6_Click(); });
-    historyAction =
-        m_menu->addAction(QStringLiteral("履歴…"), this, [this] { m_form.openHistory(); });
+                                     [this] { m_form.reloadNow(); });
+    historyAction = m_menu->addAction(QStringLiteral("履歴…"), this, std::move(openHistory));
     m_menu->addSeparator();
 
     keepInFrontAction = m_menu->addAction(QStringLiteral("最前面に表示"));
     keepInFrontAction->setCheckable(true);
-    keepInFrontAction->setChecked(window.Check1->isChecked());
-    connect(keepInFrontAction, &QAction::toggled, window.Check1, &QCheckBox::setChecked);
-    connect(window.Check1, &QCheckBox::toggled, keepInFrontAction, &QAction::setChecked);
+    keepInFrontAction->setChecked(m_form.keepsInFront());
+    connect(keepInFrontAction, &QAction::toggled, &m_form, &FormController::setKeepInFront);
+    connect(&m_form, &FormController::keepInFrontChanged, keepInFrontAction, &QAction::setChecked);
 
     notificationsAction = m_menu->addAction(QStringLiteral("Es の通知"));
     notificationsAction->setCheckable(true);
@@ -72,12 +70,12 @@ void TrayIcon::buildMenu(bool notificationsOn, std::function<void(bool)> notific
     m_menu->addSeparator();
 
     // Closing the window runs the usual shut-down, which ends the program.
-    quitAction = m_menu->addAction(QStringLiteral("終了"), this, [this] { m_form.window.close(); });
+    quitAction = m_menu->addAction(QStringLiteral("終了"), this, [this] { m_window.close(); });
 }
 
 void TrayIcon::update()
 {
-    const ReadoutState& readout = m_form.readout;
+    const ReadoutState& readout = m_form.readout();
     const ColourValue colour = toneColour(esTone(readout));
     if (colour != m_colour || m_icon.icon().isNull()) {
         m_colour = colour;
@@ -94,11 +92,10 @@ void TrayIcon::showMessage(const EsNotice& notice)
 
 void TrayIcon::raiseWindow()
 {
-    Form1& window = m_form.window;
-    if (window.isMinimized())
-        window.showNormal();
+    if (m_window.isMinimized())
+        m_window.showNormal();
     else
-        window.show();
-    window.raise();
-    window.activateWindow();
+        m_window.show();
+    m_window.raise();
+    m_window.activateWindow();
 }

@@ -14,6 +14,7 @@
 class FormController;
 class QAction;
 class QMenu;
+class QWidget;
 
 // A round icon filled with `colour`.
 QIcon roundIcon(ColourValue colour);
@@ -23,8 +24,9 @@ QIcon roundIcon(ColourValue colour);
 class TrayIcon : public QObject {
     Q_OBJECT
   public:
-    TrayIcon(FormController& form, bool notificationsOn,
-             std::function<void(bool)> notificationsToggled);
+    // `openHistory` shows the history window.
+    TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
+             bool notificationsOn, std::function<void(bool)> notificationsToggled);
     ~TrayIcon() override;
 
     // Icon and tooltip as the readout stands.
@@ -39,14 +41,16 @@ class TrayIcon : public QObject {
     QAction* showWindowAction = nullptr;
     QAction* reloadAction = nullptr;
     QAction* historyAction = nullptr; // the chart window
-    QAction* keepInFrontAction = nullptr; // mirrors the window's check box
+    QAction* keepInFrontAction = nullptr; // mirrors the window's keep-in-front
     QAction* notificationsAction = nullptr;
     QAction* autostartAction = nullptr; // checkable; the owner connects it
     QAction* quitAction = nullptr;
 
   private:
-    void buildMenu(bool notificationsOn, std::function<void(bool)> notificationsToggled);
+    void buildMenu(std::function<void()> openHistory, bool notificationsOn,
+                   std::function<void(bool)> notificationsToggled);
 
+    QWidget& m_window;
     FormController& m_form;
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon m_icon;

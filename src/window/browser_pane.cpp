@@ -2,7 +2,7 @@
 #include "window/browser_pane.h"
 
 #include "window/browser_view.h"
-#include "window/form_controller.h"
+#include "window/form_state.h"
 #include "core/settings/program_settings.h"
 #include "window/window_geometry.h"
 #include "core/text/text_helpers.h"
@@ -21,41 +21,37 @@ void BrowserPane::Label3_MouseUp(int index, Qt::MouseButton button)
 {
     if (index < 0 || index > kSummaryHeading)
         return;
-    FormController& f = m_form;
     try {
         if (button == Qt::LeftButton) {
-            f.form.PaneUrl = f.form.PageUrl[kLeftClickPage[index]];
+            m_form.PaneUrl = m_form.PageUrl[kLeftClickPage[index]];
         } else if (button == Qt::RightButton) {
             if (index != kSummaryHeading)
                 return;
-            f.form.PaneUrl = f.form.PageUrl[kAlertPage];
+            m_form.PaneUrl = m_form.PageUrl[kAlertPage];
         }
-        f.form.PaneOpen = 1;
+        m_form.PaneOpen = 1;
         // The pane opens where it was last left.
-        ProgramSettings settings(f.settings);
-        f.window.setWidth(settings.paneWidth(f.form.ScreenWidth));
-        f.window.setHeight(settings.paneHeight(f.form.ScreenHeight));
-        f.window.setTop(settings.paneTop());
-        f.window.setLeft(settings.paneLeft());
-        f.window.keepOnScreen();
-        f.browser.navigate(f.form.PaneUrl);
+        m_window.setWidth(m_settings.paneWidth(m_form.ScreenWidth));
+        m_window.setHeight(m_settings.paneHeight(m_form.ScreenHeight));
+        m_window.setTop(m_settings.paneTop());
+        m_window.setLeft(m_settings.paneLeft());
+        m_window.keepOnScreen();
+        m_browser.navigate(m_form.PaneUrl);
     } catch (const ProcedureFailure&) {
     }
 }
 
 void BrowserPane::Command1_Click()
 {
-    FormController& f = m_form;
     try {
-        Form1& window = f.window;
-        ProgramSettings settings(f.settings);
-        storePaneGeometry(settings, window);
+        Form1& window = m_window;
+        storePaneGeometry(m_settings, window);
         window.setOuterSize(kCompactWidth, kCompactHeight);
-        window.setTop(settings.compactTop());
-        window.setLeft(settings.compactLeft());
+        window.setTop(m_settings.compactTop());
+        window.setLeft(m_settings.compactLeft());
         window.keepOnScreen();
-        f.form.PaneOpen = 0;
-        f.browser.stop();
+        m_form.PaneOpen = 0;
+        m_browser.stop();
     } catch (const ProcedureFailure&) {
     }
 }
@@ -63,7 +59,7 @@ void BrowserPane::Command1_Click()
 void BrowserPane::Command2_Click()
 {
     try {
-        m_form.browser.back();
+        m_browser.back();
     } catch (const ProcedureFailure&) {
     }
 }
@@ -71,7 +67,7 @@ void BrowserPane::Command2_Click()
 void BrowserPane::Command3_Click()
 {
     try {
-        m_form.browser.forward();
+        m_browser.forward();
     } catch (const ProcedureFailure&) {
     }
 }

@@ -3,14 +3,20 @@
 
 #include <Qt>
 
-class FormController;
+class BrowserView;
+class Form1;
+class ProgramSettings;
+struct FormState;
 
 // The browser pane beside the readout: a station heading opens it on that
 // station's ionograms, "元のサイズに戻す" returns to the compact window,
 // "＜" and "＞" move through the pane's history.
 class BrowserPane {
 public:
-    explicit BrowserPane(FormController& form) : m_form(form) {}
+    BrowserPane(Form1& window, FormState& form, ProgramSettings& settings, BrowserView& browser)
+        : m_window(window), m_form(form), m_settings(settings), m_browser(browser)
+    {
+    }
 
     void Label3_MouseUp(int index, Qt::MouseButton button);
     void Command1_Click();
@@ -18,5 +24,8 @@ public:
     void Command3_Click();
 
 private:
-    FormController& m_form;
+    Form1& m_window;
+    FormState& m_form;
+    ProgramSettings& m_settings;
+    BrowserView& m_browser;
 };

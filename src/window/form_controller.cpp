@@ -1,102 +1,123 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form_controller.h"
 
-#include "window/browser_view.h"
 #include "core/text/text_helpers.h"
-#include "core/refresh/timer.h"
+#include "window/browser_view.h"
 #include "window/form1.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
-
-std::unique_ptr<Timer> ownTimer(Timer* given, std::function<void()> tick) {
-    if (given)
-        return nullptr;
-    return std::make_unique<QtTimer>(std::move(tick));
-}
-
-} // namespace
-
 FormController::FormController(Form1& window, FormSeams seams)
-    : window(window), boxes(seams.boxes), clock(seams.clock), browser(seams.browser),
-      download(seams.download), programDirectory(seams.programDirectory),
-      settings(seams.programDirectory, seams.boxes),
-      m_ownTimer1(ownTimer(seams.timer1, [this] { scheduler.Timer1_Timer(); })),
-      m_ownTimer2(ownTimer(seams.timer2, [this] { scheduler.Timer2_Timer(); })),
-      Timer1(seams.timer1 ? *seams.timer1 : *m_ownTimer1),
-      Timer2(seams.timer2 ? *seams.timer2 : *m_ownTimer2),
-      fetch(readout, conv, seams.download, seams.boxes, Timer1, *this), scheduler(*this),
-      editor(*this), controls(*this), explainer(*this), pane(*this), startup(*this),
-      history(window, readout, settings, seams.historyPath) {
+    : m_window(window), m_browser(seams.browser), m_settings(seams.settings),
+      m_fetch(m_readout, m_conv, seams.download, seams.boxes, seams.timer1, *this),
+      m_scheduler(seams.clock, m_state, m_readout, m_fetch, seams.browser, window),
+      m_editor(window, m_state, seams.clock, m_settings),
+      m_explainer(window, m_readout, seams.boxes),
+      m_controls(window, m_state, seams.browser, m_fetch, m_editor, m_explainer),
+      m_pane(window, m_state, m_settings, seams.browser),
+      m_startup({window, m_state, m_readout, m_conv, m_settings, seams.clock, m_fetch, m_scheduler,
+                 seams.browser, seams.download, seams.timer1, seams.timer2,
+                 std::move(seams.settingsDirectory)})
+{
     connectControls();
-    fetch.finished = [this](RefreshOutcome outcome) {
-        const auto listeners = refreshListeners; // a listener may add another
-        for (const auto& listener : listeners)
-            listener(outcome);
-    };
-    refreshListeners.push_back([this](RefreshOutcome outcome) { history.pageFinished(outcome); });
+    m_fetch.finished = [this](RefreshOutcome outcome) { emit refreshed(outcome); };
 }
 
 FormController::~FormController() = default;
 
-void FormController::connectControls() {
-    QObject::connect(&window, &Form1::resized, &m_context, [this] { controls.Form_Resize(); });
-    QObject::connect(&window, &Form1::unloading, &m_context, [this] { startup.Form_Unload(); });
-    QObject::connect(window.Label1, &ClickableLabel::mouseReleased, &m_context,
-                     [this](Qt::MouseButton button) { controls.Label1_MouseUp(button); });
+void FormController::connectControls()
+{
+    Form1& w = m_window;
+    connect(&w, &Form1::resized, this, [this] { m_controls.Form_Resize(); });
+    connect(&w, &Form1::unloading, this, [this] { m_startup.Form_Unload(); });
+    connect(w.Label1, &ClickableLabel::mouseReleased, this,
+            [this](Qt::MouseButton button) { m_controls.Label1_MouseUp(button); });
     for (int i = 0; i < kCellCount; ++i) {
-        QObject::connect(window.Label2[i], &ClickableLabel::mouseMoved, &m_context,
-                         [this, i] { explainer.Label2_MouseMove(i); });
-        QObject::connect(
-            window.Label2[i], &ClickableLabel::mouseReleased, &m_context,
-            [this, i](Qt::MouseButton button) { explainer.Label2_MouseUp(i, button); });
+        connect(w.Label2[i], &ClickableLabel::mouseMoved, this,
+                [this, i] { m_explainer.Label2_MouseMove(i); });
+        connect(w.Label2[i], &ClickableLabel::mouseReleased, this,
+                [this, i](Qt::MouseButton button) { m_explainer.Label2_MouseUp(i, button); });
     }
-    for (int i = 0; i < static_cast<int>(window.Label3.size()); ++i) {
-        QObject::connect(window.Label3[i], &ClickableLabel::mouseMoved, &m_context,
-                         [this, i] { explainer.Label3_MouseMove(i); });
+    for (int i = 0; i < static_cast<int>(w.Label3.size()); ++i) {
+        connect(w.Label3[i], &ClickableLabel::mouseMoved, this,
+                [this, i] { m_explainer.Label3_MouseMove(i); });
+        connect(w.Label3[i], &ClickableLabel::mouseReleased, this,
+                [this, i](Qt::MouseButton button) { m_pane.Label3_MouseUp(i, button); });
     }
-    QObject::connect(window.Label6, &ClickableLabel::clicked, &m_context,
-                     [this] { controls.Label6_Click(); });
-    QObject::connect(window.Check1, &QCheckBox::stateChanged, &m_context,
-                     [this] { controls.Check1_Click(); });
-    QObject::connect(window.VScroll1, &QScrollBar::valueChanged, &m_context,
-                     [this] { editor.VScroll1_Change(); });
-    QObject::connect(window.Command5, &QPushButton::clicked, &m_context,
-                     [this] { editor.Command5_Click(); });
-    QObject::connect(window.Command6, &QPushButton::clicked, &m_context,
-                     [this] { editor.Command6_Click(); });
-    for (int k = 0; k < static_cast<int>(window.Label3.size()); ++k) {
-        QObject::connect(window.Label3[k], &ClickableLabel::mouseReleased, &m_context,
-                         [this, k](Qt::MouseButton button) { pane.Label3_MouseUp(k, button); });
-    }
-    QObject::connect(window.Command1, &QPushButton::clicked, &m_context,
-                     [this] { pane.Command1_Click(); });
-    QObject::connect(window.Command2, &QPushButton::clicked, &m_context,
-                     [this] { pane.Command2_Click(); });
-    QObject::connect(window.Command3, &QPushButton::clicked, &m_context,
-                     [this] { pane.Command3_Click(); });
+    connect(w.Label6, &ClickableLabel::clicked, this, [this] { m_controls.Label6_Click(); });
+    connect(w.Check1, &QCheckBox::stateChanged, this, [this] { m_controls.Check1_Click(); });
+    connect(w.Check1, &QCheckBox::toggled, this, &FormController::keepInFrontChanged);
+    connect(w.VScroll1, &QScrollBar::valueChanged, this, [this] { m_editor.VScroll1_Change(); });
+    connect(w.Command5, &QPushButton::clicked, this, [this] { m_editor.Command5_Click(); });
+    connect(w.Command6, &QPushButton::clicked, this, [this] { m_editor.Command6_Click(); });
+    connect(w.Command1, &QPushButton::clicked, this, [this] { m_pane.Command1_Click(); });
+    connect(w.Command2, &QPushButton::clicked, this, [this] { m_pane.Command2_Click(); });
+    connect(w.Command3, &QPushButton::clicked, this, [this] { m_pane.Command3_Click(); });
 }
 
-void FormController::render() {
-    window.render(readout);
+void FormController::Form_Load(const QString& arguments)
+{
+    m_startup.Form_Load(arguments);
 }
 
-void FormController::readoutChanged() {
+void FormController::Timer1_Timer()
+{
+    m_scheduler.Timer1_Timer();
+}
+
+void FormController::Timer2_Timer()
+{
+    m_scheduler.Timer2_Timer();
+}
+
+void FormController::RefreshAlert()
+{
+    m_fetch.RefreshAlert();
+}
+
+void FormController::reloadNow()
+{
+    m_controls.Label6_Click();
+}
+
+void FormController::openPeriodEditor()
+{
+    m_editor.open();
+}
+
+void FormController::setKeepInFront(bool on)
+{
+    m_window.Check1->setChecked(on);
+}
+
+bool FormController::keepsInFront() const
+{
+    return m_window.Check1->isChecked();
+}
+
+void FormController::render()
+{
+    m_window.render(m_readout);
+}
+
+void FormController::readoutChanged()
+{
     render();
 }
 
-void FormController::reloadPaneIfOpen() {
-    if (form.PaneOpen != 1)
+void FormController::reloadPaneIfOpen()
+{
+    if (m_state.PaneOpen != 1)
         return;
     try {
-        browser.reload();
+        m_browser.reload();
     } catch (const ProcedureFailure&) {
     }
 }
 
-void FormController::closeWindow() {
-    window.close();
+void FormController::closeWindow()
+{
+    m_window.close();
 }

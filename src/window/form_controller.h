@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/page/page_refresh.h"
+#include "core/page/readout_state.h"
 #include "core/refresh/fetch_cycle.h"
+#include "core/settings/program_settings.h"
+#include "core/text/code_conv.h"
 #include "window/browser_pane.h"
 #include "window/form_state.h"
 #include "window/period_editor.h"
@@ -9,22 +13,17 @@
 #include "window/refresh_scheduler.h"
 #include "window/startup.h"
 #include "window/window_controls.h"
-#include "window/history_feature.h"
-#include "core/text/code_conv.h"
-#include "core/settings/settings_store.h"
-#include "core/page/readout_state.h"
 
 #include <QObject>
 
 #include <functional>
-#include <memory>
-#include <vector>
 
 class BrowserView;
 class Clock;
 class Form1;
 class MessageBoxes;
 class PageDownload;
+class SettingsStore;
 class Timer;
 
 // The outside effects the window goes through; tests replace them.
@@ -33,67 +32,70 @@ struct FormSeams {
     MessageBoxes& boxes;
     Clock& clock;
     BrowserView& browser;
-    std::function<QString()> programDirectory;
-    // The two window timers; real ones bound to the handlers when null.
-    Timer* timer1 = nullptr;
-    Timer* timer2 = nullptr;
-    // The history log's file; nothing is logged when empty.
-    std::function<QString()> historyPath = {};
+    SettingsStore& settings;
+    // Where the settings file lives (start-up clears old files there).
+    std::function<QString()> settingsDirectory;
+    // The window's timers: Timer1 the retry after a communication error,
+    // Timer2 the one-second countdown. Whoever assembles the window makes
+    // them run Timer1_Timer and Timer2_Timer.
+    Timer& timer1;
+    Timer& timer2;
 };
 
-// Owns the window's state and wires its controls to the handlers.
-class FormController : public FetchCycle::Host {
+// Owns the window's state, wires its controls to the handlers and tells
+// after each refresh how it ended.
+class FormController : public QObject, private FetchCycle::Host {
+    Q_OBJECT
 public:
     FormController(Form1& window, FormSeams seams);
     ~FormController() override;
 
+    // `arguments`: the command-line text after the program's name.
+    void Form_Load(const QString& arguments);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void RefreshAlert();
+    // "Ref": reloads at once (also the tray's menu).
+    void reloadNow();
+    // Opens the reload period editor, as a right click on the header does.
+    void openPeriodEditor();
+
+    // Keeps the window in front of all others: its check box, ticked or not.
+    void setKeepInFront(bool on);
+    bool keepsInFront() const;
+
+    // The readout as the last refresh left it, and the window's state;
+    // render() shows a readout changed from outside (tests).
+    ReadoutState& readout() { return m_readout; }
+    FormState& state() { return m_state; }
+    void render();
+    // The address the next refresh downloads.
+    QString alertUrl() const { return m_fetch.alertUrl; }
+
+signals:
+    // After every refresh that got as far as a download.
+    void refreshed(RefreshOutcome outcome);
+    void keepInFrontChanged(bool on);
+
+private:
     // FetchCycle::Host
     void readoutChanged() override;
     void reloadPaneIfOpen() override;
     void closeWindow() override;
 
-    // The readout as it stands, on the window.
-    void render();
-
-    // Run in order after every refresh that got as far as a download; the
-    // controller holds `fetch.finished` for them, so several can listen.
-    std::vector<std::function<void(RefreshOutcome)>> refreshListeners;
-
-    Form1& window;
-    MessageBoxes& boxes;
-    Clock& clock;
-    BrowserView& browser;
-    PageDownload& download;
-    std::function<QString()> programDirectory;
-
-    FormState form;
-    ReadoutState readout;
-    CodeConv conv;
-    SettingsStore settings;
-
-private:
-    std::unique_ptr<Timer> m_ownTimer1;
-    std::unique_ptr<Timer> m_ownTimer2;
-
-public:
-    Timer& Timer1;
-    Timer& Timer2;
-    FetchCycle fetch;
-
-    RefreshScheduler scheduler;
-    PeriodEditor editor;
-    WindowControls controls;
-    ReadoutExplainer explainer;
-    BrowserPane pane;
-    Startup startup;
-    HistoryFeature history;
-
-    // Shows the "履歴" chart window (also Ctrl+H).
-    void openHistory() { history.openHistory(); }
-
-private:
     void connectControls();
 
-    // Ends the controls' connections to the handlers with the controller.
-    QObject m_context;
+    Form1& m_window;
+    BrowserView& m_browser;
+    FormState m_state;
+    ReadoutState m_readout;
+    CodeConv m_conv;
+    ProgramSettings m_settings;
+    FetchCycle m_fetch;
+    RefreshScheduler m_scheduler;
+    PeriodEditor m_editor;
+    ReadoutExplainer m_explainer;
+    WindowControls m_controls;
+    BrowserPane m_pane;
+    Startup m_startup;
 };

@@ -3,16 +3,19 @@
 
 #include "core/settings/program_settings.h"
 #include "history_ui/history_window.h"
+#include "window/form_controller.h"
 
 #include <QShortcut>
 
-HistoryFeature::HistoryFeature(QWidget& mainWindow, const ReadoutState& readout,
-                               SettingsStore& settings, std::function<QString()> databasePath)
-    : recorder(std::move(databasePath), [&settings] { return ProgramSettings(settings).keepDays(); }),
-      m_mainWindow(mainWindow), m_readout(readout),
+HistoryFeature::HistoryFeature(QWidget& mainWindow, FormController& form, SettingsStore& settings,
+                               std::function<QString()> databasePath)
+    : m_recorder(std::move(databasePath), [&settings] { return ProgramSettings(settings).keepDays(); }),
+      m_mainWindow(mainWindow), m_form(form),
       m_shortcut(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &mainWindow))
 {
-    QObject::connect(m_shortcut, &QShortcut::activated, m_shortcut, [this] { openHistory(); });
+    QObject::connect(m_shortcut, &QShortcut::activated, &m_context, [this] { openHistory(); });
+    QObject::connect(&form, &FormController::refreshed, &m_context,
+                     [this](RefreshOutcome outcome) { pageFinished(outcome); });
 }
 
 HistoryFeature::~HistoryFeature()
@@ -24,7 +27,7 @@ HistoryFeature::~HistoryFeature()
 
 void HistoryFeature::pageFinished(RefreshOutcome outcome)
 {
-    if (recorder.pageFinished(outcome, m_readout) && m_window && m_window->isVisible())
+    if (m_recorder.pageFinished(outcome, m_form.readout()) && m_window && m_window->isVisible())
         m_window->reload();
 }
 
@@ -36,7 +39,7 @@ HistoryWindow* HistoryFeature::window() const
 void HistoryFeature::openHistory()
 {
     if (!m_window)
-        m_window = new HistoryWindow([this] { return recorder.log(); }, &m_mainWindow);
+        m_window = new HistoryWindow([this] { return m_recorder.log(); }, &m_mainWindow);
     m_window->reload();
     m_window->show();
     m_window->raise();

@@ -4,39 +4,41 @@
 #include "core/page/page_refresh.h"
 #include "history/history_recorder.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
 
+class FormController;
 class HistoryWindow;
 class QShortcut;
 class QWidget;
 class SettingsStore;
-struct ReadoutState;
 
 // The running window's history: logs each accepted page, and opens the
 // "履歴" chart window on Ctrl+H or when asked.
 class HistoryFeature {
 public:
     // Logging is off when `databasePath` is empty or gives an empty path.
-    HistoryFeature(QWidget& mainWindow, const ReadoutState& readout, SettingsStore& settings,
+    HistoryFeature(QWidget& mainWindow, FormController& form, SettingsStore& settings,
                    std::function<QString()> databasePath);
     ~HistoryFeature();
     HistoryFeature(const HistoryFeature&) = delete;
     HistoryFeature& operator=(const HistoryFeature&) = delete;
 
-    // After each refresh, with how it ended.
-    void pageFinished(RefreshOutcome outcome);
-
     // Shows the chart window, raised, made on first use.
     void openHistory();
     HistoryWindow* window() const;
-
-    HistoryRecorder recorder;
+    HistoryRecorder& recorder() { return m_recorder; }
 
 private:
+    void pageFinished(RefreshOutcome outcome);
+
+    HistoryRecorder m_recorder;
     QWidget& m_mainWindow;
-    const ReadoutState& m_readout;
+    FormController& m_form;
     QPointer<QShortcut> m_shortcut;
     QPointer<HistoryWindow> m_window;
+    // Ends the connection to the window's refreshes first.
+    QObject m_context;
 };

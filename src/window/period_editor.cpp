@@ -2,7 +2,7 @@
 #include "window/period_editor.h"
 
 #include "core/refresh/clock.h"
-#include "window/form_controller.h"
+#include "window/form_state.h"
 #include "core/refresh/schedule.h"
 #include "core/settings/program_settings.h"
 #include "core/text/text_helpers.h"
@@ -15,12 +15,12 @@
 void PeriodEditor::open()
 {
     try {
-        const int period = m_form.form.ReloadPeriod;
-        QScrollBar* scroll = m_form.window.VScroll1;
+        const int period = m_form.ReloadPeriod;
+        QScrollBar* scroll = m_window.VScroll1;
         if (period < scroll->minimum() || period > scroll->maximum())
             throw ProcedureFailure("period outside the scroll bar's range");
         scroll->setValue(period);
-        QGroupBox* frame = m_form.window.Frame2;
+        QGroupBox* frame = m_window.Frame2;
         Form1::place(frame, 120, 120, 1575, 855);
         frame->raise();
         frame->show();
@@ -31,20 +31,20 @@ void PeriodEditor::open()
 
 void PeriodEditor::VScroll1_Change()
 {
-    const int value = m_form.window.VScroll1->value();
-    m_form.window.Label4->setText(
+    const int value = m_window.VScroll1->value();
+    m_window.Label4->setText(
         QStringLiteral("%1m%2s 毎").arg(value / 60).arg(value % 60, 2, 10, QLatin1Char('0')));
 }
 
 void PeriodEditor::Command5_Click()
 {
     try {
-        FormState& form = m_form.form;
-        form.ReloadPeriod = m_form.window.VScroll1->value();
+        FormState& form = m_form;
+        form.ReloadPeriod = m_window.VScroll1->value();
         close();
-        const QTime now = m_form.clock.now();
+        const QTime now = m_clock.now();
         form.ReloadElapsed = fullHourPhase(now.minute(), now.second(), form.ReloadPeriod);
-        ProgramSettings(m_form.settings).setReloadPeriod(form.ReloadPeriod);
+        m_settings.setReloadPeriod(form.ReloadPeriod);
     } catch (const ProcedureFailure&) {
     }
 }
@@ -56,6 +56,6 @@ void PeriodEditor::Command6_Click()
 
 void PeriodEditor::close()
 {
-    m_form.window.Frame2->hide();
-    m_form.window.Frame2->setEnabled(false);
+    m_window.Frame2->hide();
+    m_window.Frame2->setEnabled(false);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/readout_explainer.h"
 
-#include "window/form_controller.h"
+#include "core/page/readout_state.h"
 #include "core/refresh/message_boxes.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
@@ -35,7 +35,7 @@ void ReadoutExplainer::Label2_MouseMove(int index)
 {
     if (index < 0 || index >= kCellCount)
         return;
-    setTip(m_form.window.Label2[index], cellTooltip(m_form.readout, index));
+    setTip(m_window.Label2[index], cellTooltip(m_readout, index));
 }
 
 void ReadoutExplainer::Label2_MouseUp(int index, Qt::MouseButton button)
@@ -43,8 +43,8 @@ void ReadoutExplainer::Label2_MouseUp(int index, Qt::MouseButton button)
     if (button != Qt::LeftButton || index < 0 || index >= kStationCellCount)
         return;
     try {
-        const MessageText message = asShown(stationMessage(m_form.readout, index));
-        m_form.boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
+        const MessageText message = asShown(stationMessage(m_readout, index));
+        m_boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
     } catch (const ProcedureFailure&) {
     }
 }
@@ -52,11 +52,11 @@ void ReadoutExplainer::Label2_MouseUp(int index, Qt::MouseButton button)
 void ReadoutExplainer::Label3_MouseMove(int index)
 {
     if (index == kSummaryHeading)
-        setTip(m_form.window.Label3[index], summaryHeadingHint());
+        setTip(m_window.Label3[index], summaryHeadingHint());
 }
 
 void ReadoutExplainer::showHelp()
 {
     const MessageText message = helpMessage();
-    m_form.boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
+    m_boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
 }

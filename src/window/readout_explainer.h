@@ -3,14 +3,19 @@
 
 #include <Qt>
 
-class FormController;
+class Form1;
+class MessageBoxes;
+struct ReadoutState;
 
 // The readout's explanations: grid tooltips, a station's reading on a left
 // click, the header's help and the summary heading's hint. They only read
 // what the last refresh left.
 class ReadoutExplainer {
 public:
-    explicit ReadoutExplainer(FormController& form) : m_form(form) {}
+    ReadoutExplainer(Form1& window, const ReadoutState& readout, MessageBoxes& boxes)
+        : m_window(window), m_readout(readout), m_boxes(boxes)
+    {
+    }
 
     void Label2_MouseMove(int index);
     void Label2_MouseUp(int index, Qt::MouseButton button);
@@ -18,5 +23,7 @@ public:
     void showHelp();
 
 private:
-    FormController& m_form;
+    Form1& m_window;
+    const ReadoutState& m_readout;
+    MessageBoxes& m_boxes;
 };

@@ -6,7 +6,11 @@
 #include "window/browser_view.h"
 #include "core/refresh/clock.h"
 #include "window/command_line.h"
-#include "window/form_controller.h"
+#include "core/page/readout_state.h"
+#include "core/refresh/fetch_cycle.h"
+#include "core/text/code_conv.h"
+#include "window/form_state.h"
+#include "window/refresh_scheduler.h"
 #include "core/refresh/schedule.h"
 #include "window/window_geometry.h"
 #include "core/settings/settings_store.h"
@@ -35,14 +39,14 @@ const char16_t kCredit[] = u"このデータは「WDC for Ionosphere, Tokyo, Nat
 
 void Startup::Form_Load(const QString& arguments)
 {
-    FormController& f = m_form;
+    Parts& f = m_parts;
     try {
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         f.form.ScreenWidth = pixelsToTwips(screen.width());
         f.form.ScreenHeight = pixelsToTwips(screen.height());
 
         restoreCompactPosition();
-        f.form.ReloadPeriod = ProgramSettings(f.settings).reloadPeriod();
+        f.form.ReloadPeriod = f.settings.reloadPeriod();
         f.window.VScroll1->setValue(f.form.ReloadPeriod);
 
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
@@ -52,7 +56,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.Label5->setText(QString::fromUtf16(kCredit));
         prepareReadout();
 
-        f.form.PageUrl = pageUrls(ProgramSettings(f.settings).alertPageBase());
+        f.form.PageUrl = pageUrls(f.settings.alertPageBase());
         f.form.ReloadElapsed = 0;
         f.readout.AlertTime.clear();
         f.conv.ConvError.clear();
@@ -76,35 +80,33 @@ void Startup::Form_Load(const QString& arguments)
 
 void Startup::restoreCompactPosition()
 {
-    FormController& f = m_form;
-    ProgramSettings settings(f.settings);
-    f.window.setTop(settings.compactTop());
-    f.window.setLeft(settings.compactLeft());
+    Parts& f = m_parts;
+    f.window.setTop(f.settings.compactTop());
+    f.window.setLeft(f.settings.compactLeft());
 }
 
 void Startup::prepareReadout()
 {
-    FormController& f = m_form;
+    Parts& f = m_parts;
     for (int i = 0; i < kCellCount; ++i) {
         f.readout.cells[i] = GridCell{};
         QLabel* cell = f.window.Label2[i];
         cell->setAlignment(Qt::AlignCenter);
         cell->resize(twipsToPixels(kCellWidth), cell->height());
     }
-    f.render();
+    f.window.render(f.readout);
 }
 
 void Startup::Form_Unload()
 {
-    FormController& f = m_form;
+    Parts& f = m_parts;
     try {
         Form1& window = f.window;
         if (window.Top() > 0 && !window.isMinimized()) {
-            ProgramSettings settings(f.settings);
             if (f.form.PaneOpen == 1)
-                storePaneGeometry(settings, window);
+                storePaneGeometry(f.settings, window);
             else
-                storeCompactPosition(settings, window);
+                storeCompactPosition(f.settings, window);
         }
         f.download.Cancel();
         f.browser.stop();
@@ -120,7 +122,7 @@ void Startup::Form_Unload()
 
 void Startup::deleteStaleFiles()
 {
-    QString directory = m_form.programDirectory();
+    QString directory = m_parts.settingsDirectory();
     if (!directory.endsWith(u'/'))
         directory += u'/';
     for (const char* name : {"GetHtml_OVRW.txt", "GetHtml_APPD.txt"}) {

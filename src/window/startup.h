@@ -3,12 +3,41 @@
 
 #include <QString>
 
-class FormController;
+#include <functional>
+
+class BrowserView;
+class Clock;
+class CodeConv;
+class FetchCycle;
+class Form1;
+class PageDownload;
+class ProgramSettings;
+class RefreshScheduler;
+class Timer;
+struct FormState;
+struct ReadoutState;
 
 // The window's start-up and shut-down.
 class Startup {
 public:
-    explicit Startup(FormController& form) : m_form(form) {}
+    // Start-up touches nearly every part of the window.
+    struct Parts {
+        Form1& window;
+        FormState& form;
+        ReadoutState& readout;
+        CodeConv& conv;
+        ProgramSettings& settings;
+        Clock& clock;
+        FetchCycle& fetch;
+        RefreshScheduler& scheduler;
+        BrowserView& browser;
+        PageDownload& download;
+        Timer& Timer1;
+        Timer& Timer2;
+        std::function<QString()> settingsDirectory;
+    };
+
+    explicit Startup(Parts parts) : m_parts(std::move(parts)) {}
 
     // `arguments`: the command-line text after the program's name.
     void Form_Load(const QString& arguments);
@@ -19,5 +48,5 @@ private:
     void prepareReadout();
     void deleteStaleFiles();
 
-    FormController& m_form;
+    Parts m_parts;
 };

@@ -2,7 +2,10 @@
 #include "window/window_controls.h"
 
 #include "window/browser_view.h"
-#include "window/form_controller.h"
+#include "core/refresh/fetch_cycle.h"
+#include "window/form_state.h"
+#include "window/period_editor.h"
+#include "window/readout_explainer.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
 
@@ -20,11 +23,11 @@ void WindowControls::Form_Resize()
 {
     // Each setting that fails (a negative size) is skipped on its own.
     try {
-        m_form.browser.setWidth(m_form.window.Width() - kBrowserWidthOffset);
+        m_browser.setWidth(m_window.Width() - kBrowserWidthOffset);
     } catch (const ProcedureFailure&) {
     }
     try {
-        m_form.browser.setHeight(m_form.window.Height() - kBrowserHeightOffset);
+        m_browser.setHeight(m_window.Height() - kBrowserHeightOffset);
     } catch (const ProcedureFailure&) {
     }
 }
@@ -32,8 +35,8 @@ void WindowControls::Form_Resize()
 void WindowControls::Check1_Click()
 {
     try {
-        m_form.window.setKeepInFront(m_form.window.Check1->isChecked());
-        m_form.browser.focus();
+        m_window.setKeepInFront(m_window.Check1->isChecked());
+        m_browser.focus();
     } catch (const ProcedureFailure&) {
     }
 }
@@ -41,10 +44,10 @@ void WindowControls::Check1_Click()
 void WindowControls::Label6_Click()
 {
     try {
-        m_form.fetch.RefreshAlert();
-        if (m_form.form.PaneOpen == 1)
-            m_form.browser.reload();
-        m_form.window.repaint();
+        m_fetch.RefreshAlert();
+        if (m_form.PaneOpen == 1)
+            m_browser.reload();
+        m_window.repaint();
     } catch (const ProcedureFailure&) {
     }
 }
@@ -52,7 +55,7 @@ void WindowControls::Label6_Click()
 void WindowControls::Label1_MouseUp(Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
-        m_form.editor.open();
+        m_editor.open();
     else if (button == Qt::LeftButton)
-        m_form.explainer.showHelp();
+        m_explainer.showHelp();
 }

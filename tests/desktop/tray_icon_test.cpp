@@ -4,6 +4,7 @@
 #include "support/form_fixture.h"
 #include "desktop/tray_icon.h"
 #include "support/named_case.h"
+#include "window/history_feature.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,13 +28,15 @@ struct DesktopFixture : FormFixture {
     {
         writeSettings(settings);
         desktop = std::make_unique<DesktopIntegration>(
-            *controller, DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); },
-                                      tray, startedInFront, autostartDirectory()});
+            *window, *controller, this->settings, [this] { history.openHistory(); },
+            DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray,
+                         startedInFront, autostartDirectory()});
     }
     ~DesktopFixture() { desktop.reset(); }
     TrayIcon& tray() { return *desktop->tray(); }
     QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
+    HistoryFeature history{*window, *controller, FormFixture::settings, [] { return QString(); }};
     RecordingSink sink;
     int seconds = 0;
     std::unique_ptr<DesktopIntegration> desktop;
@@ -135,7 +138,7 @@ TEST_P(NotifySettingsTest, StoredKeysSwitchAndSpaceNoticesWithoutATray)
     for (const QByteArray& page :
          {testpage::realisticBytes(), testpage::page(QStringLiteral("x"), quiet).toUtf8(),
           testpage::realisticBytes()}) {
-        f.controller->controls.Label6_Click();
+        f.controller->reloadNow();
         f.deliverPage(page);
         f.seconds += 60;
     }

@@ -3,6 +3,7 @@
 #include "history_ui/history_chart.h"
 #include "history/history_export.h"
 #include "history_ui/history_window.h"
+#include "window/history_feature.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,25 +24,21 @@ protected:
     HistoryWindowTest()
     {
         QStandardPaths::setTestModeEnabled(true);
-        f.controller.reset();
-        f.controller = std::make_unique<FormController>(
-            *f.window, FormSeams{f.download, f.boxes, f.clock, f.browser,
-                                 [this] { return f.directory.path(); }, &f.timer1, &f.timer2,
-                                 [this] { return dbPath(); }});
         f.load();
     }
     QString dbPath() const { return f.directory.filePath(QStringLiteral("history.sqlite")); }
-    HistoryLog& log() { return *f.controller->history.recorder.log(); }
+    HistoryLog& log() { return *history.recorder().log(); }
     // The realistic page's time, 2026/12/07 10:15 JST, plus a little.
     static QDateTime pageNow() { return QDateTime(QDate(2026, 12, 7), QTime(1, 20), Qt::UTC); }
 
     FormFixture f;
+    HistoryFeature history{*f.window, *f.controller, f.settings, [this] { return dbPath(); }};
 };
 
 TEST_F(HistoryWindowTest, EachPageIsLoggedOnce)
 {
     f.deliverPage();
-    f.controller->fetch.RefreshAlert();
+    f.controller->RefreshAlert();
     f.deliverPage(); // the same page again
     const std::vector<PageRecord> records = log().read();
     ASSERT_EQ(records.size(), 4u);
@@ -55,40 +52,40 @@ TEST_F(HistoryWindowTest, CtrlHOpensTheHistoryWindow)
     f.window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
     QTest::keyClick(f.window.get(), Qt::Key_H, Qt::ControlModifier);
-    HistoryWindow* history = f.controller->history.window();
-    ASSERT_NE(history, nullptr);
-    EXPECT_TRUE(history->isVisible());
-    EXPECT_EQ(history->windowTitle(), QStringLiteral("履歴"));
-    EXPECT_EQ(history->span(), ChartSpan::Hours24);
-    EXPECT_EQ(history->view(), ChartView::Es);
+    HistoryWindow* shown = history.window();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("履歴"));
+    EXPECT_EQ(shown->span(), ChartSpan::Hours24);
+    EXPECT_EQ(shown->view(), ChartView::Es);
 }
 
 TEST_F(HistoryWindowTest, ShowsTheLoggedPageWithTooltipAndSavesItAsCsv)
 {
     f.deliverPage();
-    f.controller->openHistory();
-    HistoryWindow* history = f.controller->history.window();
-    ASSERT_NE(history, nullptr);
-    history->nowUtc = pageNow;
-    history->reload();
+    history.openHistory();
+    HistoryWindow* shown = history.window();
+    ASSERT_NE(shown, nullptr);
+    shown->nowUtc = pageNow;
+    shown->reload();
 
-    const ChartData& data = history->chart->data();
+    const ChartData& data = shown->chart->data();
     ASSERT_EQ(data.series.size(), 4u);
     ASSERT_EQ(data.series[1].segments.size(), 1u);
     const ChartPoint point = data.series[1].segments[0][0];
-    const QString tip = history->chart->describeAt(history->chart->scale().map(point.t, point.value));
+    const QString tip = shown->chart->describeAt(shown->chart->scale().map(point.t, point.value));
     EXPECT_TRUE(tip.contains(QStringLiteral("国分寺"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("Es 8.6 MHz (注意)"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("Fmax 6.2 MHz (通常)"))) << tip.toStdString();
 
     const QString csv = f.directory.filePath(QStringLiteral("shown.csv"));
     QString proposed;
-    history->chooseCsvFile = [&](const QString& start) {
+    shown->chooseCsvFile = [&](const QString& start) {
         proposed = start;
         return csv;
     };
-    history->saveButton->click();
-    EXPECT_EQ(proposed, history->proposedCsvPath());
+    shown->saveButton->click();
+    EXPECT_EQ(proposed, shown->proposedCsvPath());
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
@@ -99,15 +96,15 @@ TEST_F(HistoryWindowTest, ShowsTheLoggedPageWithTooltipAndSavesItAsCsv)
 TEST_F(HistoryWindowTest, SpanAndViewChooseWhatIsDrawn)
 {
     f.deliverPage();
-    f.controller->openHistory();
-    HistoryWindow* history = f.controller->history.window();
-    history->nowUtc = [] { return pageNow().addSecs(7 * 3600); };
-    history->setView(ChartView::FmaxFmin);
-    EXPECT_EQ(history->chart->data().series.size(), 8u);
-    EXPECT_EQ(history->chart->data().to - history->chart->data().from, 86400);
-    history->setSpan(ChartSpan::Hours6); // the page is now 7 hours old
-    EXPECT_EQ(history->chart->data().to - history->chart->data().from, 6 * 3600);
-    for (const ChartSeries& series : history->chart->data().series)
+    history.openHistory();
+    HistoryWindow* shown = history.window();
+    shown->nowUtc = [] { return pageNow().addSecs(7 * 3600); };
+    shown->setView(ChartView::FmaxFmin);
+    EXPECT_EQ(shown->chart->data().series.size(), 8u);
+    EXPECT_EQ(shown->chart->data().to - shown->chart->data().from, 86400);
+    shown->setSpan(ChartSpan::Hours6); // the page is now 7 hours old
+    EXPECT_EQ(shown->chart->data().to - shown->chart->data().from, 6 * 3600);
+    for (const ChartSeries& series : shown->chart->data().series)
         EXPECT_TRUE(series.segments.empty());
 }
 
@@ -116,11 +113,11 @@ class HistoryCloseKeyTest : public HistoryWindowTest,
 
 TEST_P(HistoryCloseKeyTest, KeyClosesTheWindow)
 {
-    f.controller->openHistory();
-    HistoryWindow* history = f.controller->history.window();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(history));
-    QTest::keyClick(history, GetParam().key(), GetParam().keyboardModifiers());
-    EXPECT_FALSE(history->isVisible());
+    history.openHistory();
+    HistoryWindow* shown = history.window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+    QTest::keyClick(shown, GetParam().key(), GetParam().keyboardModifiers());
+    EXPECT_FALSE(shown->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, HistoryCloseKeyTest,

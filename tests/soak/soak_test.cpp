@@ -6,6 +6,7 @@
 #include "net/http_page_download.h"
 #include "support/http_test_server.h"
 #include "support/test_page.h"
+#include "core/settings/settings_store.h"
 #include "window/form_controller.h"
 #include "support/fakes.h"
 #include "core/text/code_conv.h"
@@ -214,15 +215,17 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
     CountingTimer timer1;
     FakeTimer timer2;
     auto window = std::make_unique<Form1>();
+    SettingsStore store([dir = directory.path()] { return dir; }, boxes);
     auto controller = std::make_unique<FormController>(
-        *window, FormSeams{download, boxes, clock, browser,
-                           [dir = directory.path()] { return dir; }, &timer1, &timer2});
+        *window, FormSeams{download, boxes, clock, browser, store,
+                           [dir = directory.path()] { return dir; }, timer1, timer2});
     std::optional<RefreshOutcome> outcome;
-    controller->refreshListeners.push_back([&outcome](RefreshOutcome o) { outcome = o; });
+    QObject::connect(controller.get(), &FormController::refreshed, controller.get(),
+                     [&outcome](RefreshOutcome o) { outcome = o; });
 
     server.route(kAlertPath, Route{200, goodPage(0)});
-    controller->startup.Form_Load(QString());
-    ASSERT_EQ(controller->fetch.alertUrl, server.url(kAlertPath));
+    controller->Form_Load(QString());
+    ASSERT_EQ(controller->alertUrl(), server.url(kAlertPath));
 
     const int warmUp = qMax(refreshes / 10, 3 * kScheduleLength);
     // Memory is compared at the same point of the schedule, after a good page.
@@ -240,9 +243,9 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
             outcome.reset();
             // After a communication error the retry timer brings the next page.
             if (retryDue)
-                controller->scheduler.Timer1_Timer();
+                controller->Timer1_Timer();
             else
-                controller->fetch.RefreshAlert();
+                controller->RefreshAlert();
         }
         ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }, 20000)) << "refresh " << i;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,6 +4,7 @@
 #include "support/test_page.h"
 #include "window/form_controller.h"
 #include "support/fakes.h"
+#include "core/settings/settings_store.h"
 #include "window/form1.h"
 
 #include <QTemporaryDir>
@@ -16,9 +17,14 @@ struct FormFixture {
     FormFixture()
     {
         window = std::make_unique<Form1>();
-        controller = std::make_unique<FormController>(
-            *window, FormSeams{download, boxes, clock, browser,
-                               [dir = directory.path()] { return dir; }, &timer1, &timer2});
+        controller = std::make_unique<FormController>(*window, seams(download, browser));
+    }
+
+    // The fixture's fakes, with the download and the browser given.
+    FormSeams seams(PageDownload& pageDownload, BrowserView& browserView)
+    {
+        return {pageDownload, boxes, clock, browserView, settings,
+                [dir = directory.path()] { return dir; }, timer1, timer2};
     }
 
     ~FormFixture()
@@ -34,13 +40,14 @@ struct FormFixture {
     // The settings file's text, empty when there is none.
     QString settingsText() const;
 
-    void load(const QString& arguments = {}) { controller->startup.Form_Load(arguments); }
+    void load(const QString& arguments = {}) { controller->Form_Load(arguments); }
     // Delivers the realistic page to the running download.
     void deliverPage(const QByteArray& body = testpage::realisticBytes()) { download.deliver(body); }
 
     QTemporaryDir directory;
     FakeDownload download;
     FakeMessageBoxes boxes;
+    SettingsStore settings{[dir = directory.path()] { return dir; }, boxes};
     FakeClock clock;
     FakeBrowser browser;
     FakeTimer timer1;

@@ -16,8 +16,8 @@ struct PaneFixture : FormFixture {
     {
         load();
         deliverPage();
-        controller->form.ScreenWidth = 28800;
-        controller->form.ScreenHeight = 16200;
+        controller->state().ScreenWidth = 28800;
+        controller->state().ScreenHeight = 16200;
         browser.calls.clear();
     }
 
@@ -41,8 +41,8 @@ TEST(BrowserPane, FirstClickOpensMostOfTheScreenOnTheStationsPage)
     PaneFixture f;
     f.clickHeading(0);
     EXPECT_EQ(f.geometry(), QStringLiteral("24480x11340+0+0"));
-    EXPECT_EQ(f.controller->form.PaneOpen, 1);
-    EXPECT_EQ(f.controller->form.PaneUrl, f.controller->form.PageUrl[2]);
+    EXPECT_EQ(f.controller->state().PaneOpen, 1);
+    EXPECT_EQ(f.controller->state().PaneUrl, f.controller->state().PageUrl[2]);
     EXPECT_EQ(f.browser.calls.back(),
               QStringLiteral("navigate http://wdc.nict.go.jp/ionog/ionogram/nowpng/wk546.html"));
     // Width, then height: each change fits the view.
@@ -66,14 +66,14 @@ TEST_P(HeadingTest, HeadingAndButtonChooseThePage)
     PaneFixture f;
     f.clickHeading(GetParam().heading, GetParam().button);
     if (GetParam().page < 0) {
-        EXPECT_EQ(f.controller->form.PaneOpen, 0);
+        EXPECT_EQ(f.controller->state().PaneOpen, 0);
         EXPECT_TRUE(f.browser.calls.empty());
         EXPECT_EQ(f.window->Width(), 2340);
         return;
     }
-    EXPECT_EQ(f.controller->form.PaneOpen, 1);
+    EXPECT_EQ(f.controller->state().PaneOpen, 1);
     EXPECT_EQ(f.browser.calls.back(),
-              QStringLiteral("navigate ") + f.controller->form.PageUrl[GetParam().page]);
+              QStringLiteral("navigate ") + f.controller->state().PageUrl[GetParam().page]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,7 +92,7 @@ TEST(BrowserPane, MiddleClickBeforeAnyPageTakesTheGeometryButLoadsNothing)
 {
     PaneFixture f;
     f.clickHeading(2, Qt::MiddleButton);
-    EXPECT_EQ(f.controller->form.PaneOpen, 1);
+    EXPECT_EQ(f.controller->state().PaneOpen, 1);
     EXPECT_EQ(f.window->Width(), 24480);
     EXPECT_EQ(f.browser.count(QStringLiteral("navigate ")), 0);
     EXPECT_TRUE(std::none_of(f.browser.calls.begin(), f.browser.calls.end(),
@@ -119,8 +119,8 @@ TEST_P(StoredPaneTest, OpensWhereStoredWithDefaultsForWhatIsNoNumber)
                      QStringLiteral("ESWT=") + row.top, QStringLiteral("ESWL=") + row.left});
     f.clickHeading(1);
     EXPECT_EQ(f.geometry(), QLatin1String(row.geometry));
-    EXPECT_EQ(f.controller->form.PaneOpen, 1);
-    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("navigate ") + f.controller->form.PageUrl[3]);
+    EXPECT_EQ(f.controller->state().PaneOpen, 1);
+    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("navigate ") + f.controller->state().PageUrl[3]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +153,7 @@ TEST(BrowserPane, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
     f.window->setLeft(150);
     QTest::mouseClick(f.window->Command1, Qt::LeftButton);
     EXPECT_EQ(f.geometry(), QStringLiteral("2340x2925+600+450"));
-    EXPECT_EQ(f.controller->form.PaneOpen, 0);
+    EXPECT_EQ(f.controller->state().PaneOpen, 0);
     EXPECT_EQ(f.browser.calls.back(), QStringLiteral("stop"));
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESW=12000\nESH=9000\nESWT=300\nESWL=150\n")));
 
@@ -165,7 +165,7 @@ TEST(BrowserPane, RestoreWhileCompactStoresTheCurrentGeometryAllTheSame)
 {
     PaneFixture f;
     f.window->setOuterSize(6000, 4500);
-    f.controller->pane.Command1_Click();
+    emit f.window->Command1->clicked();
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESW=6000\nESH=4500\n")));
     f.clickHeading(4);
     EXPECT_EQ(f.window->Width(), 6000);
@@ -219,11 +219,11 @@ TEST(WindowControls, KeepInFrontFollowsTheCheckBox)
 TEST(WindowControls, RefReloadsAtOnceAndThePaneWhenOpen)
 {
     PaneFixture f;
-    const int elapsed = f.controller->form.ReloadElapsed;
+    const int elapsed = f.controller->state().ReloadElapsed;
     QTest::mouseClick(f.window->Label6, Qt::LeftButton);
     EXPECT_EQ(f.download.urls.size(), 2u);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
-    EXPECT_EQ(f.controller->form.ReloadElapsed, elapsed);
+    EXPECT_EQ(f.controller->state().ReloadElapsed, elapsed);
     f.deliverPage();
     f.clickHeading(0);
     QTest::mouseClick(f.window->Label6, Qt::LeftButton);

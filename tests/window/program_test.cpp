@@ -27,11 +27,9 @@ TEST(Program, WindowShowsTheServedPageOverRealHttp)
     FormFixture f;
     f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
     HttpPageDownload http;
-    FormController controller(*f.window, FormSeams{http, f.boxes, f.clock, f.browser,
-                                                   [&f] { return f.directory.path(); },
-                                                   &f.timer1, &f.timer2});
+    FormController controller(*f.window, f.seams(http, f.browser));
     f.controller.reset();
-    controller.startup.Form_Load(QString());
+    controller.Form_Load(QString());
     f.window->show();
     EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("QRX 読み込み中"));
     ASSERT_TRUE(waitFor([&f] { return f.window->Label2[0]->text() == u"5.3"; }, 10000));

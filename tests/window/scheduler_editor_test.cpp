@@ -14,7 +14,7 @@ namespace {
 void tickAt(FormFixture& f, QTime time)
 {
     f.clock.time = time;
-    f.controller->scheduler.Timer2_Timer();
+    f.controller->Timer2_Timer();
 }
 
 TEST(Scheduler, CaptionCountsDownAndTheReloadComesAtThePeriod)
@@ -33,7 +33,7 @@ TEST(Scheduler, CaptionCountsDownAndTheReloadComesAtThePeriod)
 
     tickAt(f, QTime(10, 9, 0));
     EXPECT_EQ(f.download.urls.size(), 2u);
-    EXPECT_EQ(f.controller->form.ReloadElapsed, 0);
+    EXPECT_EQ(f.controller->state().ReloadElapsed, 0);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
     tickAt(f, QTime(10, 9, 1));
     EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Es 注意 2:59"));
@@ -45,14 +45,14 @@ TEST(Scheduler, OpenPaneIsReloadedWithEachScheduledReloadAndRetry)
     f.clock.time = QTime(10, 8, 58);
     f.load();
     f.deliverPage();
-    f.controller->form.PaneOpen = 1;
+    f.controller->state().PaneOpen = 1;
     tickAt(f, QTime(10, 8, 59));
     tickAt(f, QTime(10, 9, 0));
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 1);
     f.download.fail();
     f.boxes.closeTimed();
     EXPECT_TRUE(f.timer1.armed());
-    f.controller->scheduler.Timer1_Timer();
+    f.controller->Timer1_Timer();
     EXPECT_FALSE(f.timer1.armed());
     EXPECT_EQ(f.download.urls.size(), 3u);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 2);
@@ -67,9 +67,9 @@ TEST(Scheduler, RetryLeavesTheCountdownAlone)
     EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("応答なし-11"));
     EXPECT_TRUE(f.window->Label1->autoFillBackground());
     f.boxes.closeTimed();
-    const int elapsed = f.controller->form.ReloadElapsed;
-    f.controller->scheduler.Timer1_Timer();
-    EXPECT_EQ(f.controller->form.ReloadElapsed, elapsed);
+    const int elapsed = f.controller->state().ReloadElapsed;
+    f.controller->Timer1_Timer();
+    EXPECT_EQ(f.controller->state().ReloadElapsed, elapsed);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
     f.deliverPage();
     EXPECT_FALSE(f.window->Label1->autoFillBackground());
@@ -107,22 +107,22 @@ TEST(PeriodEditor, SetCommitsAlignsToTheHourAndStores)
     FormFixture f;
     f.window->show();
     f.load();
-    f.controller->editor.open();
+    f.controller->openPeriodEditor();
     f.clock.time = QTime(10, 20, 0);
     f.window->VScroll1->setValue(105);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("1m45s 毎"));
     QTest::mouseClick(f.window->Command5, Qt::LeftButton);
-    EXPECT_EQ(f.controller->form.ReloadPeriod, 105);
-    EXPECT_EQ(f.controller->form.ReloadElapsed, 45);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, 105);
+    EXPECT_EQ(f.controller->state().ReloadElapsed, 45);
     EXPECT_FALSE(f.window->Frame2->isVisible());
     EXPECT_FALSE(f.window->Frame2->isEnabled());
     EXPECT_EQ(f.settingsText(), QStringLiteral("[ESConf]\nTM2=105\n"));
 
     f.clock.time = QTime(10, 20, 30);
-    f.controller->editor.open();
+    f.controller->openPeriodEditor();
     f.window->VScroll1->setValue(180);
-    f.controller->editor.Command5_Click();
-    EXPECT_EQ(f.controller->form.ReloadElapsed, 150);
+    emit f.window->Command5->clicked();
+    EXPECT_EQ(f.controller->state().ReloadElapsed, 150);
     EXPECT_EQ(f.settingsText(), QStringLiteral("[ESConf]\nTM2=180\n"));
 }
 
@@ -131,14 +131,14 @@ TEST(PeriodEditor, CancelKeepsThePeriodAndReopeningResetsTheBar)
     FormFixture f;
     f.window->show();
     f.load();
-    f.controller->editor.open();
+    f.controller->openPeriodEditor();
     f.window->VScroll1->setValue(240);
     QTest::mouseClick(f.window->Command6, Qt::LeftButton);
-    EXPECT_EQ(f.controller->form.ReloadPeriod, 180);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, 180);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("4m00s 毎"));
     EXPECT_FALSE(f.window->Frame2->isVisible());
     EXPECT_FALSE(QFile::exists(f.settingsPath()));
-    f.controller->editor.open();
+    f.controller->openPeriodEditor();
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("3m00s 毎"));
 }
 
@@ -160,8 +160,8 @@ TEST(PeriodEditor, PeriodOutsideTheBarKeepsTheEditorClosed)
 {
     FormFixture f;
     f.load();
-    f.controller->form.ReloadPeriod = 30;
-    f.controller->editor.open();
+    f.controller->state().ReloadPeriod = 30;
+    f.controller->openPeriodEditor();
     EXPECT_FALSE(f.window->Frame2->isEnabled());
 }
 

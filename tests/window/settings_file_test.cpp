@@ -5,6 +5,7 @@
 #include "core/settings/ini_file.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST_P(SettingsFileTest, StartUpGoesOnAndASetKeepsTheOtherLines)
         ASSERT_EQ(file.write(before), before.size());
     }
     f.load();
-    EXPECT_EQ(f.controller->form.ReloadPeriod, c.period);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, c.period);
     EXPECT_EQ(f.window->Top(), c.top);
     EXPECT_TRUE(f.timer2.isEnabled());
     EXPECT_EQ(f.timer2.interval(), 1000);
@@ -93,7 +94,7 @@ TEST_P(SettingsFileTest, StartUpGoesOnAndASetKeepsTheOtherLines)
 
     // The period editor's "Set".
     f.window->VScroll1->setValue(420);
-    f.controller->editor.Command5_Click();
+    emit f.window->Command5->clicked();
     QFile file(f.settingsPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray after = file.readAll();

@@ -25,9 +25,9 @@ TEST(Startup, WithoutSettingsFileOpensCompactAtTheOrigin)
     EXPECT_EQ(f.window->Left(), 0);
     EXPECT_EQ(f.window->Width(), 2340);
     EXPECT_EQ(f.window->Height(), 2925);
-    EXPECT_EQ(f.controller->form.ReloadPeriod, 180);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, 180);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("3m00s 毎"));
-    EXPECT_EQ(f.controller->form.PaneOpen, 0);
+    EXPECT_EQ(f.controller->state().PaneOpen, 0);
     EXPECT_TRUE(f.timer2.isEnabled());
     EXPECT_EQ(f.timer2.interval(), 1000);
     EXPECT_FALSE(f.timer1.armed());
@@ -54,7 +54,7 @@ TEST(Startup, PreparesGridTooltipCreditAndPageAddresses)
               QStringLiteral("ここを左クリックすると簡単な説明表示します、\r\n"
                              "ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です"));
     EXPECT_TRUE(f.window->Label5->text().endsWith(QStringLiteral("」 から提供されているものです ")));
-    EXPECT_EQ(f.controller->form.PageUrl, pageUrls());
+    EXPECT_EQ(f.controller->state().PageUrl, pageUrls());
 }
 
 TEST(Startup, FirstPageFillsTheWindowWhenItArrives)
@@ -77,7 +77,7 @@ TEST(Startup, StoredPositionAndPeriodAreRestored)
     f.load();
     EXPECT_EQ(f.window->Top(), 300);
     EXPECT_EQ(f.window->Left(), 450);
-    EXPECT_EQ(f.controller->form.ReloadPeriod, 240);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, 240);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("4m00s 毎"));
 }
 
@@ -96,7 +96,7 @@ TEST_P(BadSettingsTest, StartUpGoesOnWithDefaults)
     FormFixture f;
     f.writeSettings(GetParam().lines);
     f.load();
-    EXPECT_EQ(f.controller->form.ReloadPeriod, GetParam().period);
+    EXPECT_EQ(f.controller->state().ReloadPeriod, GetParam().period);
     EXPECT_EQ(f.window->Top(), GetParam().top);
     EXPECT_TRUE(f.timer2.isEnabled());
     EXPECT_EQ(f.download.urls.size(), 1u);
@@ -126,11 +126,11 @@ TEST(Startup, ProviderAddressCanBeMoved)
     FormFixture f;
     f.writeSettings({"ESHost=http://127.0.0.1:8080/"});
     f.load();
-    EXPECT_EQ(f.controller->form.PageUrl[0],
+    EXPECT_EQ(f.controller->state().PageUrl[0],
               QStringLiteral("http://127.0.0.1:8080/ISDJ/ionospheric-alert.html"));
-    EXPECT_EQ(f.controller->form.PageUrl[5],
+    EXPECT_EQ(f.controller->state().PageUrl[5],
               QStringLiteral("http://127.0.0.1:8080/ionog/ionogram/nowpng/ok426.html"));
-    EXPECT_EQ(f.download.urls.at(0), f.controller->form.PageUrl[0]);
+    EXPECT_EQ(f.download.urls.at(0), f.controller->state().PageUrl[0]);
 }
 
 TEST(Startup, CountdownPhaseComesFromTheClock)
@@ -138,13 +138,13 @@ TEST(Startup, CountdownPhaseComesFromTheClock)
     FormFixture f;
     f.clock.time = QTime(10, 7, 30);
     f.load();
-    EXPECT_EQ(f.controller->form.ReloadElapsed, 90);
+    EXPECT_EQ(f.controller->state().ReloadElapsed, 90);
 
     FormFixture g;
     g.writeSettings({"TM2=420"});
     g.clock.time = QTime(10, 52, 10);
     g.load();
-    EXPECT_EQ(g.controller->form.ReloadElapsed, 10);
+    EXPECT_EQ(g.controller->state().ReloadElapsed, 10);
 }
 
 struct SwitchCase {
@@ -228,7 +228,7 @@ TEST(Shutdown, OpenPaneStoresThePaneGeometryOnly)
     FormFixture f;
     f.writeSettings({"ESTop=30", "ESLeft=45"});
     f.load();
-    f.controller->form.PaneOpen = 1;
+    f.controller->state().PaneOpen = 1;
     f.window->setOuterSize(9000, 6000);
     f.window->setTop(150);
     f.window->setLeft(300);

@@ -67,11 +67,9 @@ TEST(PaneBrowser, StationHeadingLoadsTheServedPageInThePane)
     FormFixture f;
     f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
     PaneBrowser browser(f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)});
-    FormController controller(*f.window, FormSeams{f.download, f.boxes, f.clock, browser,
-                                                   [&f] { return f.directory.path(); },
-                                                   &f.timer1, &f.timer2});
+    FormController controller(*f.window, f.seams(f.download, browser));
     f.controller.reset(); // the real browser's controller replaces the fixture's
-    controller.startup.Form_Load(QString());
+    controller.Form_Load(QString());
     f.window->show();
     EXPECT_FALSE(browser.started());
 

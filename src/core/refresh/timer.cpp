@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refresh/timer.h"
 
-QtTimer::QtTimer(std::function<void()> tick)
+QtTimer::QtTimer()
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&m_timer, &QTimer::timeout, std::move(tick));
+}
+
+QtTimer::QtTimer(std::function<void()> tick) : QtTimer()
+{
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, std::move(tick));
 }
 
 void QtTimer::setInterval(int milliseconds)

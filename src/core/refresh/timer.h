@@ -18,10 +18,15 @@ public:
     virtual bool isEnabled() const = 0;
 };
 
-// The real timer, calling `tick` on the event loop.
+// The real timer, on the event loop.
 class QtTimer : public Timer {
 public:
+    QtTimer();
+    // Calls `tick` at each tick.
     explicit QtTimer(std::function<void()> tick);
+
+    // Emits timeout at each tick, for a connection with a context.
+    const QTimer& ticks() const { return m_timer; }
 
     void setInterval(int milliseconds) override;
     void setEnabled(bool enabled) override;
