@@ -2,8 +2,8 @@
 // The station detail text of arbitrary sections: the fast loop must give
 // what the loop as defined gives, and a small scan budget must not crash.
 #include "fuzz_check.h"
-#include "view/readout_formatting.h"
-#include "view/literal_format.h"
+#include "core/page/readout_formatting.h"
+#include "support/literal_format.h"
 
 #include <cstddef>
 #include <cstdint>

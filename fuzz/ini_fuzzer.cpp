@@ -2,8 +2,8 @@
 // The settings file on arbitrary content: a key written reads back, and
 // every line the write does not touch stays as it was.
 #include "fuzz_check.h"
-#include "support/ini_file.h"
-#include "support/text_helpers.h"
+#include "core/settings/ini_file.h"
+#include "core/text/text_helpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // Number conversion of settings: textToLong against a reference on short
 // numbers, and singleToText read back both ways.
 #include "fuzz_check.h"
-#include "support/number_text.h"
-#include "support/text_helpers.h"
+#include "core/text/number_text.h"
+#include "core/text/text_helpers.h"
 
 #include <QRegularExpression>
 

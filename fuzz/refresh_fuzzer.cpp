@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh on arbitrary page bytes, from the state of a fresh program.
-#include "alert/page_refresh.h"
+#include "core/page/page_refresh.h"
 #include "fuzz_check.h"
-#include "support/code_conv.h"
-#include "view/readout_state.h"
+#include "core/text/code_conv.h"
+#include "core/page/readout_state.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -11,7 +11,7 @@
 #include "core/settings/settings_store.h"
 #include "history/history_log.h"
 #include "window/history_feature.h"
-#include "core/settings/program_directory.h"
+#include "core/settings/settings_directory.h"
 #include "window/qt_message_boxes.h"
 #include "window/fonts.h"
 #include "window/form1.h"
@@ -57,10 +57,10 @@ int main(int argc, char* argv[])
     HttpPageDownload download;
     SystemClock clock;
     PaneBrowser browser(window.WebBrowser1);
-    SettingsStore settings(defaultProgramDirectory, boxes);
+    SettingsStore settings(defaultSettingsDirectory, boxes);
     QtTimer timer1;
     QtTimer timer2;
-    FormController form(window, {download, boxes, clock, browser, settings, defaultProgramDirectory,
+    FormController form(window, {download, boxes, clock, browser, settings, defaultSettingsDirectory,
                                  timer1, timer2});
     QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
     QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);

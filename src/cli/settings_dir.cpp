@@ -2,13 +2,13 @@
 #include "cli/settings_dir.h"
 
 #include "cli/cli_io.h"
-#include "core/settings/program_directory.h"
+#include "core/settings/settings_directory.h"
 
 #include <QFileInfo>
 
 SettingsStore settingsIn(const std::optional<QString>& directory, MessageBoxes& boxes)
 {
-    return SettingsStore([directory] { return directory ? *directory : defaultProgramDirectory(); },
+    return SettingsStore([directory] { return directory ? *directory : defaultSettingsDirectory(); },
                          boxes);
 }
 

@@ -6,7 +6,7 @@
 #include "core/refresh/fetch_cycle.h"
 #include "core/settings/program_settings.h"
 #include "core/text/code_conv.h"
-#include "window/browser_pane.h"
+#include "window/pane_handlers.h"
 #include "window/form_state.h"
 #include "window/period_editor.h"
 #include "window/readout_explainer.h"
@@ -96,6 +96,6 @@ private:
     PeriodEditor m_editor;
     ReadoutExplainer m_explainer;
     WindowControls m_controls;
-    BrowserPane m_pane;
+    PaneHandlers m_pane;
     Startup m_startup;
 };

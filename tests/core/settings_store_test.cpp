@@ -129,7 +129,7 @@ TEST_F(SettingsStoreTest, WriteCreatesTheFileAndReadsBack)
     EXPECT_TRUE(m_boxes.shown.empty());
 }
 
-TEST_F(SettingsStoreTest, WriteCreatesAMissingProgramDirectory)
+TEST_F(SettingsStoreTest, WriteCreatesAMissingSettingsDirectory)
 {
     m_directory = m_temp.filePath(QStringLiteral("config/ondrel"));
     put(QStringLiteral("TM2"), QStringLiteral("60"));

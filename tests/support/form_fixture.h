@@ -12,7 +12,7 @@
 #include <memory>
 
 // A window with every outside effect faked and its settings file in a
-// temporary program directory.
+// temporary settings directory.
 struct FormFixture {
     FormFixture()
     {

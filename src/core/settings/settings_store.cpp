@@ -35,8 +35,8 @@ enum FailureNumber {
 
 } // namespace
 
-SettingsStore::SettingsStore(std::function<QString()> programDirectory, MessageBoxes& boxes)
-    : m_programDirectory(std::move(programDirectory)), m_boxes(boxes)
+SettingsStore::SettingsStore(std::function<QString()> settingsDirectory, MessageBoxes& boxes)
+    : m_settingsDirectory(std::move(settingsDirectory)), m_boxes(boxes)
 {
 }
 
@@ -44,7 +44,7 @@ QString SettingsStore::settingsPath() const
 {
     QString directory;
     try {
-        directory = m_programDirectory();
+        directory = m_settingsDirectory();
     } catch (const std::exception& e) {
         throw NumberedFailure(PathNotFound, QStringLiteral("Path not found: %1").arg(e.what()));
     }

@@ -8,12 +8,12 @@
 class MessageBoxes;
 
 // The program's few settings, kept as text in "Ondrel.ini" in the
-// program's directory (module INI_SET).
+// settings directory (module INI_SET).
 class SettingsStore {
 public:
-    // `programDirectory` gives the directory on each call; it may fail
+    // `settingsDirectory` gives the directory on each call; it may fail
     // (ProcedureFailure) when the directory cannot be obtained.
-    SettingsStore(std::function<QString()> programDirectory, MessageBoxes& boxes);
+    SettingsStore(std::function<QString()> settingsDirectory, MessageBoxes& boxes);
 
     // Names the section and is what a read of a missing key returns.
     // Callers set it before each call; the store never does.
@@ -30,7 +30,7 @@ public:
     void IniPut(const QString& key, const QString& value);
 
     // The file the next call uses, found afresh each time. Fails
-    // (ProcedureFailure) when the program's directory cannot be obtained.
+    // (ProcedureFailure) when the settings directory cannot be obtained.
     QString settingsPath() const;
 
     // Whether the last IniGet or IniPut failed or could not store its value.
@@ -39,12 +39,12 @@ public:
 private:
     void trapFailures(const QString& prefix, const std::function<void()>& operation);
 
-    std::function<QString()> m_programDirectory;
+    std::function<QString()> m_settingsDirectory;
     MessageBoxes& m_boxes;
     bool m_lastCallFailed = false;
 };
 
-// The settings file's name in the program's directory.
+// The settings file's name in the settings directory.
 inline constexpr QLatin1StringView kSettingsFileName("Ondrel.ini");
 
 // 1 when a regular file (not a directory) exists at `path`, else 0.

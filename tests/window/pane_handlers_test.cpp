@@ -36,7 +36,7 @@ struct PaneFixture : FormFixture {
     }
 };
 
-TEST(BrowserPane, FirstClickOpensMostOfTheScreenOnTheStationsPage)
+TEST(PaneHandlers, FirstClickOpensMostOfTheScreenOnTheStationsPage)
 {
     PaneFixture f;
     f.clickHeading(0);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HeadingCase{"OgimiRight", 3, Qt::RightButton, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BrowserPane, MiddleClickBeforeAnyPageTakesTheGeometryButLoadsNothing)
+TEST(PaneHandlers, MiddleClickBeforeAnyPageTakesTheGeometryButLoadsNothing)
 {
     PaneFixture f;
     f.clickHeading(2, Qt::MiddleButton);
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         StoredPaneCase{"OffEveryScreen", "9000", "6000", "-90000", "90000", "9000x6000+0+0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BrowserPane, RestoredPositionOffEveryScreenComesBack)
+TEST(PaneHandlers, RestoredPositionOffEveryScreenComesBack)
 {
     PaneFixture f;
     f.writeSettings({"ESTop=-90000", "ESLeft=90000"});
@@ -143,7 +143,7 @@ TEST(BrowserPane, RestoredPositionOffEveryScreenComesBack)
     EXPECT_EQ(f.geometry(), QStringLiteral("2340x2925+0+0"));
 }
 
-TEST(BrowserPane, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
+TEST(PaneHandlers, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
 {
     PaneFixture f;
     f.writeSettings({"ESTop=450", "ESLeft=600"});
@@ -161,7 +161,7 @@ TEST(BrowserPane, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
     EXPECT_EQ(f.geometry(), QStringLiteral("12000x9000+150+300"));
 }
 
-TEST(BrowserPane, RestoreWhileCompactStoresTheCurrentGeometryAllTheSame)
+TEST(PaneHandlers, RestoreWhileCompactStoresTheCurrentGeometryAllTheSame)
 {
     PaneFixture f;
     f.window->setOuterSize(6000, 4500);
@@ -171,7 +171,7 @@ TEST(BrowserPane, RestoreWhileCompactStoresTheCurrentGeometryAllTheSame)
     EXPECT_EQ(f.window->Width(), 6000);
 }
 
-TEST(BrowserPane, SecondHeadingJumpsBackToTheStoredGeometry)
+TEST(PaneHandlers, SecondHeadingJumpsBackToTheStoredGeometry)
 {
     PaneFixture f;
     f.writeSettings({"ESW=9000", "ESH=6000", "ESWT=150", "ESWL=300"});
@@ -181,7 +181,7 @@ TEST(BrowserPane, SecondHeadingJumpsBackToTheStoredGeometry)
     EXPECT_EQ(f.geometry(), QStringLiteral("9000x6000+300+150"));
 }
 
-TEST(BrowserPane, CompactLayoutSkipsTheNegativeWidth)
+TEST(PaneHandlers, CompactLayoutSkipsTheNegativeWidth)
 {
     FormFixture f;
     f.load();
@@ -190,7 +190,7 @@ TEST(BrowserPane, CompactLayoutSkipsTheNegativeWidth)
                              [](const QString& c) { return c.startsWith(u"width"); }));
 }
 
-TEST(BrowserPane, HistoryButtonsStepOrFailQuietly)
+TEST(PaneHandlers, HistoryButtonsStepOrFailQuietly)
 {
     PaneFixture f;
     QTest::mouseClick(f.window->Command2, Qt::LeftButton);

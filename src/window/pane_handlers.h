@@ -8,12 +8,12 @@ class Form1;
 class ProgramSettings;
 struct FormState;
 
-// The browser pane beside the readout: a station heading opens it on that
+// What the browser pane's controls do: a station heading opens it on that
 // station's ionograms, "元のサイズに戻す" returns to the compact window,
 // "＜" and "＞" move through the pane's history.
-class BrowserPane {
+class PaneHandlers {
 public:
-    BrowserPane(Form1& window, FormState& form, ProgramSettings& settings, BrowserView& browser)
+    PaneHandlers(Form1& window, FormState& form, ProgramSettings& settings, BrowserView& browser)
         : m_window(window), m_form(form), m_settings(settings), m_browser(browser)
     {
     }

@@ -8,10 +8,10 @@
 // isPortableDirectory); otherwise the per-user configuration directory
 // ($XDG_CONFIG_HOME/ondrel), which is created only when a setting is
 // written. Fails (ProcedureFailure) when neither is known.
-QString defaultProgramDirectory();
+QString defaultSettingsDirectory();
 
 // The choice above between the two candidates.
-QString chooseProgramDirectory(const QString& executableDirectory, const QString& configDirectory);
+QString chooseSettingsDirectory(const QString& executableDirectory, const QString& configDirectory);
 
 // Whether a directory without a settings file may receive one: a folder of
 // the user's own (a build folder, an unpacked copy), never an installed

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/named_case.h"
 #include "support/file_faults.h"
-#include "core/settings/program_directory.h"
+#include "core/settings/settings_directory.h"
 #include "core/text/text_helpers.h"
 
 #include <QDir>
@@ -14,30 +14,30 @@
 
 namespace {
 
-class ProgramDirectoryTest : public testing::Test {
+class SettingsDirectoryTest : public testing::Test {
 protected:
     QTemporaryDir m_temp;
     QString m_executable = m_temp.filePath(QStringLiteral("bin"));
     QString m_config = m_temp.filePath(QStringLiteral("config/ondrel"));
 };
 
-TEST_F(ProgramDirectoryTest, WritableExecutableDirectoryIsPortable)
+TEST_F(SettingsDirectoryTest, WritableExecutableDirectoryIsPortable)
 {
     ASSERT_TRUE(QDir().mkpath(m_executable));
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_executable);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_executable);
     EXPECT_FALSE(QFileInfo::exists(m_config));
 }
 
-TEST_F(ProgramDirectoryTest, ReadOnlyExecutableDirectoryFallsBackToConfiguration)
+TEST_F(SettingsDirectoryTest, ReadOnlyExecutableDirectoryFallsBackToConfiguration)
 {
     ASSERT_TRUE(QDir().mkpath(m_executable));
     const ReadOnlyDirectory readOnly(m_executable);
     if (!readOnly.effective())
         GTEST_SKIP() << "cannot make a directory read-only here";
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_config);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_config);
 }
 
-TEST_F(ProgramDirectoryTest, ExistingSettingsFileKeepsAReadOnlyDirectory)
+TEST_F(SettingsDirectoryTest, ExistingSettingsFileKeepsAReadOnlyDirectory)
 {
     ASSERT_TRUE(QDir().mkpath(m_executable));
     QFile settings(m_executable + QStringLiteral("/Ondrel.ini"));
@@ -46,17 +46,17 @@ TEST_F(ProgramDirectoryTest, ExistingSettingsFileKeepsAReadOnlyDirectory)
     const ReadOnlyDirectory readOnly(m_executable);
     if (!readOnly.effective())
         GTEST_SKIP() << "cannot make a directory read-only here";
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_executable);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_executable);
 }
 
-TEST_F(ProgramDirectoryTest, UnusableExecutableDirectoryFallsBack)
+TEST_F(SettingsDirectoryTest, UnusableExecutableDirectoryFallsBack)
 {
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_config); // missing
-    EXPECT_EQ(chooseProgramDirectory(QString(), m_config), m_config);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_config); // missing
+    EXPECT_EQ(chooseSettingsDirectory(QString(), m_config), m_config);
     QFile plain(m_executable);
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_config);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_config);
 }
 
 struct PortableCase {
@@ -93,24 +93,24 @@ INSTANTIATE_TEST_SUITE_P(
         PortableCase{"NameOnlyStartsLikeUsr", "/usrdata/ondrel", true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ProgramDirectoryTest, AnotherUsersDirectoryIsTakenOnlyWithSettingsThere)
+TEST_F(SettingsDirectoryTest, AnotherUsersDirectoryIsTakenOnlyWithSettingsThere)
 {
     // As sudo sees a copy in the invoking user's folder.
     ASSERT_TRUE(QDir().mkpath(m_executable));
     const QByteArray path = QFile::encodeName(m_executable);
     if (::chown(path.constData(), 65534, 65534) != 0)
         GTEST_SKIP() << "cannot give a directory to another user here";
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_config);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_config);
     QFile settings(m_executable + QStringLiteral("/Ondrel.ini"));
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
     settings.close();
-    EXPECT_EQ(chooseProgramDirectory(m_executable, m_config), m_executable);
+    EXPECT_EQ(chooseSettingsDirectory(m_executable, m_config), m_executable);
 }
 
-TEST_F(ProgramDirectoryTest, NeitherKnownFails)
+TEST_F(SettingsDirectoryTest, NeitherKnownFails)
 {
-    EXPECT_THROW(chooseProgramDirectory(QString(), QString()), ProcedureFailure);
-    EXPECT_THROW(chooseProgramDirectory(m_executable, QString()), ProcedureFailure);
+    EXPECT_THROW(chooseSettingsDirectory(QString(), QString()), ProcedureFailure);
+    EXPECT_THROW(chooseSettingsDirectory(m_executable, QString()), ProcedureFailure);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings/program_directory.h"
+#include "core/settings/settings_directory.h"
 
 #include "core/settings/settings_store.h"
 #include "core/text/text_helpers.h"
@@ -11,14 +11,14 @@
 
 #include <unistd.h>
 
-QString defaultProgramDirectory()
+QString defaultSettingsDirectory()
 {
-    return chooseProgramDirectory(
+    return chooseSettingsDirectory(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-QString chooseProgramDirectory(const QString& executableDirectory, const QString& configDirectory)
+QString chooseSettingsDirectory(const QString& executableDirectory, const QString& configDirectory)
 {
     if (!executableDirectory.isEmpty()) {
         const QFileInfo directory(executableDirectory);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/browser_pane.h"
+#include "window/pane_handlers.h"
 
 #include "window/browser_view.h"
 #include "window/form_state.h"
@@ -17,7 +17,7 @@ constexpr int kSummaryHeading = 4;
 
 } // namespace
 
-void BrowserPane::Label3_MouseUp(int index, Qt::MouseButton button)
+void PaneHandlers::Label3_MouseUp(int index, Qt::MouseButton button)
 {
     if (index < 0 || index > kSummaryHeading)
         return;
@@ -41,7 +41,7 @@ void BrowserPane::Label3_MouseUp(int index, Qt::MouseButton button)
     }
 }
 
-void BrowserPane::Command1_Click()
+void PaneHandlers::Command1_Click()
 {
     try {
         Form1& window = m_window;
@@ -56,7 +56,7 @@ void BrowserPane::Command1_Click()
     }
 }
 
-void BrowserPane::Command2_Click()
+void PaneHandlers::Command2_Click()
 {
     try {
         m_browser.back();
@@ -64,7 +64,7 @@ void BrowserPane::Command2_Click()
     }
 }
 
-void BrowserPane::Command3_Click()
+void PaneHandlers::Command3_Click()
 {
     try {
         m_browser.forward();
