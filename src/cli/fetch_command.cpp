@@ -66,14 +66,6 @@ std::optional<FetchOptions> parseOptions(QStringList args)
     return options;
 }
 
-// A tool has no window: nothing to show, reload or close.
-class NoWindow : public FetchCycle::Host {
-public:
-    void readoutChanged() override {}
-    void reloadPaneIfOpen() override {}
-    void closeWindow() override {}
-};
-
 // Keeps a copy of the body as received, for bug reports.
 class SavingDownload : public PageDownload {
 public:
@@ -131,8 +123,9 @@ int runFetchCommand(const QStringList& args)
     http.setTimeout(options->timeoutMs);
     SavingDownload saving(http, options->savePath);
     PageDownload& download = options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
-    QtTimer retryTimer([] {});
-    NoWindow window;
+    // No retry and no window: one refresh, nothing to show, reload or close.
+    QtTimer retryTimer;
+    FetchCycle::Host window;
 
     FetchCycle cycle(state, conv, download, boxes, retryTimer, window);
     cycle.alertUrl = url;

@@ -110,8 +110,6 @@ QByteArray textLine(const ReadoutState& state)
 // A tool has no window; a refusal ends the watch as it closes the window.
 class WatchHost : public FetchCycle::Host {
   public:
-    void readoutChanged() override {}
-    void reloadPaneIfOpen() override {}
     void closeWindow() override { QCoreApplication::exit(ExitOutcome); }
 };
 
@@ -119,19 +117,18 @@ class Watch {
   public:
     Watch(const QString& url, int period, bool json, bool all)
         : m_period(period), m_json(json), m_all(all), m_retry([this] { m_cycle.RefreshAlert(); }),
-          m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host)
+          m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host),
+          m_countdown(m_elapsed, m_period)
     {
         m_cycle.alertUrl = url;
         m_cycle.finished = [this](RefreshOutcome outcome) { onFinished(outcome); };
-        QObject::connect(&m_tick, &QTimer::timeout, [this] { onTick(); });
+        QObject::connect(&m_tick, &QTimer::timeout, &m_tick, [this] { onTick(); });
     }
 
     // Counts from the quarter hour as the window does, and loads at once.
     void start()
     {
-        const QTime now = QTime::currentTime();
-        m_elapsed = quarterHourPhase(now.minute(), now.second(), m_period);
-        m_lastTickSecond = now.minute() * 60 + now.second();
+        m_countdown.start(QTime::currentTime());
         m_tick.start(1000);
         m_cycle.RefreshAlert();
     }
@@ -152,13 +149,10 @@ class Watch {
   private:
     void onTick()
     {
-        const QTime now = QTime::currentTime();
-        const TickOutcome tick = advanceTick(m_elapsed, m_lastTickSecond, m_period, QString(),
-                                             now.minute(), now.second());
-        if (!tick.reloadDue)
+        if (!m_countdown.tick(QTime::currentTime(), QString()).reloadDue)
             return;
         m_cycle.RefreshAlert();
-        m_elapsed = 0;
+        m_countdown.restart();
     }
 
     void onFinished(RefreshOutcome outcome)
@@ -192,7 +186,7 @@ class Watch {
     FetchCycle m_cycle;
     QTimer m_tick;
     int m_elapsed = 0;
-    int m_lastTickSecond = 0;
+    ReloadCountdown m_countdown;
     int m_refreshes = 0;
     int m_pages = 0;
     QString m_lastPage;

@@ -17,7 +17,7 @@ FormController::FormController(Form1& window, FormSeams seams)
       m_explainer(window, m_readout, seams.boxes),
       m_controls(window, m_state, seams.browser, m_fetch, m_editor, m_explainer),
       m_pane(window, m_state, m_settings, seams.browser),
-      m_startup({window, m_state, m_readout, m_conv, m_settings, seams.clock, m_fetch, m_scheduler,
+      m_startup({window, m_state, m_readout, m_conv, m_settings, m_fetch, m_scheduler,
                  seams.browser, seams.download, seams.timer1, seams.timer2,
                  std::move(seams.settingsDirectory)})
 {

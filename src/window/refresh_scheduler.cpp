@@ -12,25 +12,20 @@
 
 void RefreshScheduler::startCounting()
 {
-    const QTime now = m_clock.now();
-    m_lastTickSecond = now.minute() * 60 + now.second();
+    m_countdown.start(m_clock.now());
 }
 
 void RefreshScheduler::Timer2_Timer()
 {
     try {
-        const QTime now = m_clock.now();
-        FormState& form = m_form;
-        const TickOutcome tick = advanceTick(form.ReloadElapsed, m_lastTickSecond,
-                                             form.ReloadPeriod, m_readout.StatusPhrase,
-                                             now.minute(), now.second());
+        const TickOutcome tick = m_countdown.tick(m_clock.now(), m_readout.StatusPhrase);
         m_readout.windowCaption = tick.caption;
         m_window.render(m_readout);
         if (!tick.reloadDue)
             return;
         m_fetch.RefreshAlert();
-        form.ReloadElapsed = 0;
-        if (form.PaneOpen == 1)
+        m_countdown.restart();
+        if (m_form.PaneOpen == 1)
             m_browser.reload();
     } catch (const ProcedureFailure&) {
     }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/refresh/schedule.h"
+#include "window/form_state.h"
+
 class BrowserView;
 class Clock;
 class FetchCycle;
 class Form1;
-struct FormState;
 struct ReadoutState;
 
 // The one-second tick that counts down to the next reload, and the
@@ -15,12 +17,11 @@ public:
     RefreshScheduler(Clock& clock, FormState& form, ReadoutState& readout, FetchCycle& fetch,
                      BrowserView& browser, Form1& window)
         : m_clock(clock), m_form(form), m_readout(readout), m_fetch(fetch), m_browser(browser),
-          m_window(window)
+          m_window(window), m_countdown(form.ReloadElapsed, form.ReloadPeriod)
     {
     }
 
-    // Where the count stood at start-up: seconds into the hour, so the first
-    // tick sees a quarter hour it crossed.
+    // Counts from the last quarter hour, as at start-up.
     void startCounting();
 
     void Timer2_Timer();
@@ -33,5 +34,5 @@ private:
     FetchCycle& m_fetch;
     BrowserView& m_browser;
     Form1& m_window;
-    int m_lastTickSecond = 0;
+    ReloadCountdown m_countdown;
 };

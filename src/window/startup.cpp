@@ -4,14 +4,12 @@
 #include "core/settings/program_settings.h"
 #include "core/page/page_urls.h"
 #include "window/browser_view.h"
-#include "core/refresh/clock.h"
 #include "window/command_line.h"
 #include "core/page/readout_state.h"
 #include "core/refresh/fetch_cycle.h"
 #include "core/text/code_conv.h"
 #include "window/form_state.h"
 #include "window/refresh_scheduler.h"
-#include "core/refresh/schedule.h"
 #include "window/window_geometry.h"
 #include "core/settings/settings_store.h"
 #include "core/text/text_helpers.h"
@@ -61,8 +59,6 @@ void Startup::Form_Load(const QString& arguments)
         f.readout.AlertTime.clear();
         f.conv.ConvError.clear();
 
-        const QTime now = f.clock.now();
-        f.form.ReloadElapsed = quarterHourPhase(now.minute(), now.second(), f.form.ReloadPeriod);
         f.scheduler.startCounting();
 
         f.Timer1.setInterval(0);

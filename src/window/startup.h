@@ -6,7 +6,6 @@
 #include <functional>
 
 class BrowserView;
-class Clock;
 class CodeConv;
 class FetchCycle;
 class Form1;
@@ -27,7 +26,6 @@ public:
         ReadoutState& readout;
         CodeConv& conv;
         ProgramSettings& settings;
-        Clock& clock;
         FetchCycle& fetch;
         RefreshScheduler& scheduler;
         BrowserView& browser;

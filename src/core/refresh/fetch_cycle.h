@@ -18,16 +18,17 @@ struct ReadoutState;
 // communication-error box and a retry.
 class FetchCycle {
 public:
-    // What the fetch cycle needs of the window.
+    // What the fetch cycle needs of the window; a tool without one keeps
+    // the defaults, which do nothing.
     class Host {
     public:
         virtual ~Host() = default;
         // The readout state changed: show it.
-        virtual void readoutChanged() = 0;
+        virtual void readoutChanged() {}
         // A page that is not the alert page came: reload the pane if open.
-        virtual void reloadPaneIfOpen() = 0;
+        virtual void reloadPaneIfOpen() {}
         // The server refused access: close the window, ending the program.
-        virtual void closeWindow() = 0;
+        virtual void closeWindow() {}
     };
 
     FetchCycle(ReadoutState& state, CodeConv& conv, PageDownload& download, MessageBoxes& boxes,

@@ -52,3 +52,14 @@ TickOutcome advanceTick(int& elapsed, int& lastTickSecond, int period, const QSt
         outcome.reloadDue = true;
     return outcome;
 }
+
+void ReloadCountdown::start(QTime now)
+{
+    m_elapsed = quarterHourPhase(now.minute(), now.second(), m_period);
+    m_lastTickSecond = now.minute() * 60 + now.second();
+}
+
+TickOutcome ReloadCountdown::tick(QTime now, const QString& phrase)
+{
+    return advanceTick(m_elapsed, m_lastTickSecond, m_period, phrase, now.minute(), now.second());
+}

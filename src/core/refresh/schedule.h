@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 
 // The arithmetic of the reload schedule: reloads every `period` seconds,
 // counted afresh from each quarter hour (hh:00, hh:15, hh:30, hh:45).
@@ -33,3 +34,25 @@ struct TickOutcome {
 // quarter hour, at the quarter hour.
 TickOutcome advanceTick(int& elapsed, int& lastTickSecond, int period, const QString& phrase,
                         int minute, int second);
+
+// The countdown to the next reload over `elapsed` seconds of `period`, kept
+// where its owner keeps them (the window in its state); the window and
+// ondrel-cli watch count alike.
+class ReloadCountdown {
+public:
+    ReloadCountdown(int& elapsed, const int& period) : m_elapsed(elapsed), m_period(period) {}
+
+    // Start-up at `now`: counted from the last quarter hour.
+    void start(QTime now);
+    // One tick of the one-second timer at `now`.
+    TickOutcome tick(QTime now, const QString& phrase);
+    // A reload began: the count starts afresh.
+    void restart() { m_elapsed = 0; }
+
+private:
+    int& m_elapsed;
+    const int& m_period;
+    // Seconds into the hour of the last tick (or start-up), so a late tick
+    // still sees the quarter hour it crossed.
+    int m_lastTickSecond = 0;
+};
