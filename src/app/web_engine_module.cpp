@@ -31,14 +31,38 @@ public:
     }
 
     QWidget* widget() override { return m_view; }
-    void load(const QUrl& url) override { m_view->load(url); }
+
+    // Loading and reloading bring a discarded page back by themselves; the
+    // view is shown after them, as showing first would bring the page back
+    // with a reload of its own.
+    void load(const QUrl& url) override
+    {
+        m_view->load(url);
+        m_view->show();
+    }
+
     void stop() override { m_view->stop(); }
-    void reload() override { m_view->reload(); }
+
+    void reload() override
+    {
+        m_view->reload();
+        m_view->show();
+    }
+
+    // Only a hidden page may be discarded; discarding ends its renderer
+    // process when no other page uses it, and the history is kept.
+    void suspend() override
+    {
+        m_view->hide();
+        m_view->page()->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    }
 
     bool back() override
     {
         if (!m_view->history()->canGoBack())
             return false;
+        // Stepping would not bring a discarded page back: showing it does.
+        m_view->show();
         m_view->back();
         return true;
     }
@@ -47,6 +71,7 @@ public:
     {
         if (!m_view->history()->canGoForward())
             return false;
+        m_view->show();
         m_view->forward();
         return true;
     }
