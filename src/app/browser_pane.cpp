@@ -59,6 +59,7 @@ void BrowserPane::Command1_Click()
         window.keepOnScreen();
         f.form.PaneOpen = 0;
         f.browser.stop();
+        f.browser.suspend();
     } catch (const ProcedureFailure&) {
     }
 }
