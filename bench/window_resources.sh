@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real window against a local copy of the alert page: the time
 # from process start to the first readout on screen, and resident memory
-# after the first refresh; then, with --pane, after the browser pane has
-# been opened once and closed again (needs xdotool).
+# after the first refresh; with --pane (needs xdotool) also the proportional
+# set size of the program with all its child processes (the browser
+# engine's) and their number, for the compact window, the open pane and a
+# few seconds after the pane was closed again.
 # Usage: bench/window_resources.sh [--pane] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +28,30 @@ printf '[ESConf]\nESHost=http://127.0.0.1:%s\n' "$port" > "$work/app/Ondrel.ini"
 
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
+# The process and all its descendants, one id a line.
+process_tree() {
+  echo "$1"
+  local child
+  for child in $(pgrep -P "$1"); do process_tree "$child"; done
+}
+
+# "PSS MiB in N processes (R renderers)" for the tree under $1.
+tree_usage() {
+  local pids kib=0 count=0 renderers=0 pid
+  pids=$(process_tree "$1")
+  for pid in $pids; do
+    [ -r "/proc/$pid/smaps_rollup" ] || continue
+    kib=$((kib + $(awk '/^Pss:/ { print $2 }' "/proc/$pid/smaps_rollup")))
+    count=$((count + 1))
+    # The engine's renderers are forked by its zygotes, not by the program.
+    if [ "$pid" != "$1" ] && [ "$(awk '{ print $4 }' "/proc/$pid/stat")" != "$1" ]; then
+      renderers=$((renderers + 1))
+    fi
+  done
+  awk -v k="$kib" -v n="$count" -v r="$renderers" \
+    'BEGIN { printf "%.1f MiB in %d processes (%d renderers)", k / 1024, n, r }'
+}
+
 measure() {
   local log="$work/log" start pid painted
   : > "$log"
@@ -37,18 +63,18 @@ measure() {
   painted=$(grep -o 'painted at [0-9]*' "$log" | grep -o '[0-9]*$')
   sleep 1
   local compact; compact=$(rss_mib "$pid")
-  local after=""
+  echo "first-readout=$((painted - start)) ms compact-rss=${compact} MiB"
   if [ "$pane" = yes ]; then
+    echo "  compact:     $(tree_usage "$pid")"
     xdotool mousemove 123 30 click 1; sleep 5   # the Wakkanai heading opens the pane
-    xdotool mousemove 60 157 click 1; sleep 2   # "元のサイズに戻す" closes it
-    after=" pane-opened-and-closed=$(rss_mib "$pid") MiB"
+    echo "  pane open:   $(tree_usage "$pid")"
+    xdotool mousemove 60 175 click 1; sleep 5   # "元のサイズに戻す" closes it
+    echo "  pane closed: $(tree_usage "$pid") resident=$(rss_mib "$pid") MiB"
   fi
-  echo "first-readout=$((painted - start)) ms compact-rss=${compact} MiB${after}"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
-export -f measure rss_mib
 for _ in $(seq "$runs"); do
-  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f measure rss_mib); \
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f measure rss_mib process_tree tree_usage); \
     work=$work pane=$pane measure"
 done

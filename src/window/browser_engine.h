@@ -15,6 +15,9 @@ public:
     virtual void load(const QUrl& url) = 0;
     virtual void stop() = 0;
     virtual void reload() = 0;
+    // Lets the page's renderer go, keeping the history; the next load,
+    // reload or step through the history brings the page back.
+    virtual void suspend() = 0;
     // One step through the history; false when there is none.
     virtual bool back() = 0;
     virtual bool forward() = 0;

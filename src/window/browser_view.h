@@ -12,6 +12,9 @@ public:
     virtual void navigate(const QString& url) = 0;
     virtual void stop() = 0;
     virtual void reload() = 0;
+    // Frees what the page costs while nobody sees it; its history stays,
+    // and the next navigate, reload, back or forward brings it back.
+    virtual void suspend() = 0;
     // One step through the view's history; fails when there is none.
     virtual void back() = 0;
     virtual void forward() = 0;

@@ -72,6 +72,12 @@ void PaneBrowser::reload()
         m_engine->reload();
 }
 
+void PaneBrowser::suspend()
+{
+    if (m_engine)
+        m_engine->suspend();
+}
+
 void PaneBrowser::back()
 {
     if (!m_engine || !m_engine->back())

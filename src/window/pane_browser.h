@@ -24,6 +24,7 @@ public:
     void navigate(const QString& url) override;
     void stop() override;
     void reload() override;
+    void suspend() override;
     void back() override;
     void forward() override;
     void setWidth(int twips) override;

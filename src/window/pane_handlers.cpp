@@ -52,6 +52,7 @@ void PaneHandlers::Command1_Click()
         window.keepOnScreen();
         m_form.PaneOpen = 0;
         m_browser.stop();
+        m_browser.suspend();
     } catch (const ProcedureFailure&) {
     }
 }

@@ -122,6 +122,7 @@ public:
     }
     void stop() override { calls.push_back(QStringLiteral("stop")); }
     void reload() override { calls.push_back(QStringLiteral("reload")); }
+    void suspend() override { calls.push_back(QStringLiteral("suspend")); }
     void back() override { step(QStringLiteral("back"), failBack); }
     void forward() override { step(QStringLiteral("forward"), failForward); }
     void setWidth(int twips) override { size(QStringLiteral("width"), twips); }

@@ -154,7 +154,8 @@ TEST(PaneHandlers, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
     QTest::mouseClick(f.window->Command1, Qt::LeftButton);
     EXPECT_EQ(f.geometry(), QStringLiteral("2340x2925+600+450"));
     EXPECT_EQ(f.controller->state().PaneOpen, 0);
-    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("stop"));
+    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("suspend"));
+    EXPECT_EQ(f.browser.calls.end()[-2], QStringLiteral("stop"));
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESW=12000\nESH=9000\nESWT=300\nESWL=150\n")));
 
     f.clickHeading(3);
@@ -229,6 +230,23 @@ TEST(WindowControls, RefReloadsAtOnceAndThePaneWhenOpen)
     QTest::mouseClick(f.window->Label6, Qt::LeftButton);
     EXPECT_EQ(f.download.urls.size(), 3u);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 1);
+}
+
+TEST(WindowControls, ClosedPaneSleepsThroughTheScheduledReloadTheRetryAndRef)
+{
+    PaneFixture f;
+    f.clickHeading(0);
+    QTest::mouseClick(f.window->Command1, Qt::LeftButton);
+    f.controller->state().ReloadElapsed = f.controller->state().ReloadPeriod - 1;
+    f.clock.time = QTime(10, 0, 1);
+    f.controller->Timer2_Timer();
+    f.download.fail();
+    f.boxes.closeTimed();
+    f.controller->Timer1_Timer();
+    f.deliverPage();
+    QTest::mouseClick(f.window->Label6, Qt::LeftButton);
+    EXPECT_EQ(f.download.urls.size(), 4u);
+    EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
 }
 
 } // namespace

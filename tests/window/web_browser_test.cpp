@@ -3,7 +3,9 @@
 #include "support/form_fixture.h"
 #include "window/pane_browser.h"
 
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QPushButton>
 #include <QTest>
 
 #include "support/wait_for.h"
@@ -57,32 +59,87 @@ TEST(PaneBrowser, MissingEngineEndsTheNavigationQuietly)
     EXPECT_FALSE(browser.started());
 }
 
+// The shown window with the engine's browser in its pane and the station
+// pages on a local server, each titled after its station code.
+struct EngineWindow {
+    EngineWindow()
+    {
+        for (const char* code : {"wk546", "to536", "yg431"}) {
+            server.route(QStringLiteral("/ionog/ionogram/nowpng/%1.html").arg(QLatin1String(code)),
+                         HttpTestServer::Route{200, QByteArray("<html><head><title>") + code +
+                                                        "</title></head><body>ionogram</body></html>"});
+        }
+        f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
+        f.controller.reset(); // the real browser's controller replaces the fixture's
+        controller.Form_Load(QString());
+        f.window->show();
+    }
+
+    QWidget* view() const { return engineView(*f.window); }
+    QString title() const { return view()->property("title").toString(); }
+    bool shows(const char* title) const
+    {
+        return waitFor([this, title] { return this->title() == QLatin1String(title); }, 30000);
+    }
+    // The page's lifecycle: 0 active, 2 discarded.
+    int pageState() const
+    {
+        for (QObject* child : view()->children()) {
+            if (child->inherits("QWebEnginePage"))
+                return child->property("lifecycleState").toInt();
+        }
+        return -1;
+    }
+
+    HttpTestServer server;
+    FormFixture f;
+    PaneBrowser browser{f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
+    FormController controller{*f.window, f.seams(f.download, browser)};
+};
+
 TEST(PaneBrowser, StationHeadingLoadsTheServedPageInThePane)
 {
-    HttpTestServer server;
-    server.route(QStringLiteral("/ionog/ionogram/nowpng/wk546.html"),
-                 HttpTestServer::Route{200, "<html><head><title>Wakkanai ionogram</title></head>"
-                                            "<body><a href='/ionog/ionogram/nowpng/to536.html'>"
-                                            "next</a></body></html>"});
-    FormFixture f;
-    f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
-    PaneBrowser browser(f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)});
-    FormController controller(*f.window, f.seams(f.download, browser));
-    f.controller.reset(); // the real browser's controller replaces the fixture's
-    controller.Form_Load(QString());
-    f.window->show();
+    EngineWindow w;
+    FormFixture& f = w.f;
+    PaneBrowser& browser = w.browser;
     EXPECT_FALSE(browser.started());
 
     QTest::mouseClick(f.window->Label3[0], Qt::LeftButton);
     ASSERT_TRUE(browser.started());
-    QWidget* view = engineView(*f.window);
-    ASSERT_NE(view, nullptr);
-    auto title = [view] { return view->property("title").toString(); };
-    EXPECT_TRUE(waitFor([&title] { return title() == QStringLiteral("Wakkanai ionogram"); }, 30000))
-        << title().toStdString();
-    EXPECT_GE(server.requests.size(), 1);
-    EXPECT_GT(view->width(), 100);
+    ASSERT_NE(w.view(), nullptr);
+    EXPECT_TRUE(w.shows("wk546")) << w.title().toStdString();
+    EXPECT_GE(w.server.requests.size(), 1);
+    EXPECT_GT(w.view()->width(), 100);
     EXPECT_THROW(browser.back(), ProcedureFailure);
+}
+
+TEST(PaneBrowser, ClosedPaneSleepsAndKeepsItsHistoryForTheNextOpening)
+{
+    EngineWindow w;
+    Form1& window = *w.f.window;
+    QTest::mouseClick(window.Label3[0], Qt::LeftButton);
+    ASSERT_TRUE(w.shows("wk546"));
+    QTest::mouseClick(window.Label3[1], Qt::LeftButton);
+    ASSERT_TRUE(w.shows("to536"));
+
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    EXPECT_TRUE(w.view()->isHidden());
+    EXPECT_EQ(w.pageState(), 2);
+    QTest::mouseClick(window.Label6, Qt::LeftButton); // "Ref" reloads the alert page only
+    window.Check1->click();                          // focus goes to the view
+    window.setOuterSize(12000, 9000);                // the view follows the window
+    EXPECT_EQ(w.pageState(), 2);
+    EXPECT_TRUE(w.view()->isHidden());
+
+    QTest::mouseClick(window.Label3[2], Qt::LeftButton);
+    ASSERT_TRUE(w.shows("yg431"));
+    EXPECT_FALSE(w.view()->isHidden());
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_TRUE(w.shows("to536")) << w.title().toStdString();
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_TRUE(w.shows("wk546")) << w.title().toStdString();
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    EXPECT_TRUE(w.shows("to536")) << w.title().toStdString();
 }
 
 } // namespace
