@@ -10,20 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
-chmod 700 "$work/run"
-cp examples/alert-sample.html "$work/www/ISDJ/ionospheric-alert.html"
-echo '<html><head><title>Wakkanai</title></head><body>ionogram</body></html>' \
-  > "$work/www/ionog/ionogram/nowpng/wk546.html"
-# A copy, so the settings file lies beside it and not in the build tree.
-cp build/src/ondrel build/src/libondrel_webengine.so "$work/app/"
-port=$((20000 + RANDOM % 20000))
-(cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
-sleep 0.5
-printf '[ESConf]\nESHost=http://127.0.0.1:%s\nESTop=1500\nESLeft=3000\n' "$port" \
-  > "$work/app/Ondrel.ini"
+source bench/local_copy.sh
+local_copy ESTop=1500 ESLeft=3000
 
 check() {
   openbox >/dev/null 2>&1 &

@@ -13,18 +13,8 @@ pane=no
 if [ "${1:-}" = --pane ]; then pane=yes; shift; fi
 runs=${1:-5}
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
-chmod 700 "$work/run"
-cp examples/alert-sample.html "$work/www/ISDJ/ionospheric-alert.html"
-echo '<html><head><title>Wakkanai</title></head><body>ionogram</body></html>' \
-  > "$work/www/ionog/ionogram/nowpng/wk546.html"
-cp build/src/ondrel build/src/libondrel_webengine.so "$work/app/"
-port=$((20000 + RANDOM % 20000))
-(cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
-sleep 0.5
-printf '[ESConf]\nESHost=http://127.0.0.1:%s\n' "$port" > "$work/app/Ondrel.ini"
+source bench/local_copy.sh
+local_copy
 
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
