@@ -5,7 +5,7 @@
 #include "desktop/desktop_integration.h"
 #include "window/form_controller.h"
 #include "window/graphics_setup.h"
-#include "window/pane_browser.h"
+#include "window/lazy_web_view.h"
 #include "window/single_instance.h"
 #include "core/refresh/timer.h"
 #include "core/settings/settings_store.h"
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
-    PaneBrowser browser(window.WebBrowser1);
+    LazyWebView browser(window.WebBrowser1);
     SettingsStore settings(defaultSettingsDirectory, boxes);
     QtTimer timer1;
     QtTimer timer2;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/pane_browser.h"
+#include "window/lazy_web_view.h"
 
 #include "window/browser_engine.h"
 #include "core/text/text_helpers.h"
@@ -10,27 +10,27 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-PaneBrowser::PaneBrowser(QWidget* host, QStringList modulePaths)
+LazyWebView::LazyWebView(QWidget* host, QStringList modulePaths)
     : m_host(host), m_modulePaths(std::move(modulePaths))
 {
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-PaneBrowser::~PaneBrowser()
+LazyWebView::~LazyWebView()
 {
     // The view belongs to the host widget; only the wrapper is ours.
     if (m_engine && m_host)
         delete m_engine->widget();
 }
 
-QStringList PaneBrowser::defaultModulePaths()
+QStringList LazyWebView::defaultModulePaths()
 {
     return {QCoreApplication::applicationDirPath() + QStringLiteral("/libondrel_webengine.so"),
             QStringLiteral(ONDREL_MODULE_DIR "/libondrel_webengine.so")};
 }
 
-BrowserEngine& PaneBrowser::engine()
+BrowserEngine& LazyWebView::engine()
 {
     if (m_engine)
         return *m_engine;
@@ -53,58 +53,58 @@ BrowserEngine& PaneBrowser::engine()
     throw ProcedureFailure("no browser engine");
 }
 
-void PaneBrowser::navigate(const QString& url)
+void LazyWebView::navigate(const QString& url)
 {
     if (url.isEmpty())
         throw ProcedureFailure("no page to show");
     engine().load(QUrl::fromUserInput(url));
 }
 
-void PaneBrowser::stop()
+void LazyWebView::stop()
 {
     if (m_engine)
         m_engine->stop();
 }
 
-void PaneBrowser::reload()
+void LazyWebView::reload()
 {
     if (m_engine)
         m_engine->reload();
 }
 
-void PaneBrowser::suspend()
+void LazyWebView::suspend()
 {
     if (m_engine)
         m_engine->suspend();
 }
 
-void PaneBrowser::back()
+void LazyWebView::back()
 {
     if (!m_engine || !m_engine->back())
         throw ProcedureFailure("no page to go back to");
 }
 
-void PaneBrowser::forward()
+void LazyWebView::forward()
 {
     if (!m_engine || !m_engine->forward())
         throw ProcedureFailure("no page to go forward to");
 }
 
-void PaneBrowser::setWidth(int twips)
+void LazyWebView::setWidth(int twips)
 {
     if (twips < 0 || !m_host)
         throw ProcedureFailure("negative width");
     m_host->resize(twipsToPixels(twips), m_host->height());
 }
 
-void PaneBrowser::setHeight(int twips)
+void LazyWebView::setHeight(int twips)
 {
     if (twips < 0 || !m_host)
         throw ProcedureFailure("negative height");
     m_host->resize(m_host->width(), twipsToPixels(twips));
 }
 
-void PaneBrowser::focus()
+void LazyWebView::focus()
 {
     if (!m_host || !m_host->window()->isVisible())
         throw ProcedureFailure("the window is not shown");

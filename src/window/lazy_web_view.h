@@ -13,11 +13,11 @@ class QWidget;
 
 // The browser pane's view inside `host`. The browser engine is loaded and
 // started only when the pane first navigates, so it costs nothing before.
-class PaneBrowser : public BrowserView {
+class LazyWebView : public BrowserView {
 public:
     // `modulePaths`: where to look for the engine module, in order.
-    PaneBrowser(QWidget* host, QStringList modulePaths = defaultModulePaths());
-    ~PaneBrowser() override;
+    LazyWebView(QWidget* host, QStringList modulePaths = defaultModulePaths());
+    ~LazyWebView() override;
 
     static QStringList defaultModulePaths();
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/http_test_server.h"
 #include "support/form_fixture.h"
-#include "window/pane_browser.h"
+#include "window/lazy_web_view.h"
 
 #include <QCheckBox>
 #include <QDeadlineTimer>
@@ -34,10 +34,10 @@ QWidget* engineView(const QWidget& window)
     return nullptr;
 }
 
-TEST(PaneBrowser, EngineStartsOnlyWithTheFirstPage)
+TEST(LazyWebView, EngineStartsOnlyWithTheFirstPage)
 {
     Form1 window;
-    PaneBrowser browser(window.WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)});
+    LazyWebView browser(window.WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)});
     EXPECT_NO_THROW(browser.stop());
     EXPECT_NO_THROW(browser.reload());
     EXPECT_THROW(browser.back(), ProcedureFailure);
@@ -51,10 +51,10 @@ TEST(PaneBrowser, EngineStartsOnlyWithTheFirstPage)
     EXPECT_EQ(engineView(window), nullptr);
 }
 
-TEST(PaneBrowser, MissingEngineEndsTheNavigationQuietly)
+TEST(LazyWebView, MissingEngineEndsTheNavigationQuietly)
 {
     Form1 window;
-    PaneBrowser browser(window.WebBrowser1, {QStringLiteral("/nonexistent/libondrel_webengine.so")});
+    LazyWebView browser(window.WebBrowser1, {QStringLiteral("/nonexistent/libondrel_webengine.so")});
     EXPECT_THROW(browser.navigate(QStringLiteral("http://127.0.0.1/")), ProcedureFailure);
     EXPECT_FALSE(browser.started());
 }
@@ -93,15 +93,15 @@ struct EngineWindow {
 
     HttpTestServer server;
     FormFixture f;
-    PaneBrowser browser{f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
+    LazyWebView browser{f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
     FormController controller{*f.window, f.seams(f.download, browser)};
 };
 
-TEST(PaneBrowser, StationHeadingLoadsTheServedPageInThePane)
+TEST(LazyWebView, StationHeadingLoadsTheServedPageInThePane)
 {
     EngineWindow w;
     FormFixture& f = w.f;
-    PaneBrowser& browser = w.browser;
+    LazyWebView& browser = w.browser;
     EXPECT_FALSE(browser.started());
 
     QTest::mouseClick(f.window->Label3[0], Qt::LeftButton);
@@ -113,7 +113,7 @@ TEST(PaneBrowser, StationHeadingLoadsTheServedPageInThePane)
     EXPECT_THROW(browser.back(), ProcedureFailure);
 }
 
-TEST(PaneBrowser, ClosedPaneSleepsAndKeepsItsHistoryForTheNextOpening)
+TEST(LazyWebView, ClosedPaneSleepsAndKeepsItsHistoryForTheNextOpening)
 {
     EngineWindow w;
     Form1& window = *w.f.window;
