@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/chart_data.h"
 #include "history/history_log.h"
-#include "history_ui/history_window.h"
 #include "history_sample.h"
+#include "history_ui/history_window.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_log.h"
-#include "history_ui/history_window.h"
 #include "history_sample.h"
+#include "history_ui/history_window.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -56,18 +56,20 @@ void fillSampleHistory(HistoryLog& log, int days, const QDateTime& endUtc)
             const double fmax = 4.2 + 0.6 * k + (4.5 + 0.8 * k) * day + noise(random);
             const double fmin = 1.5 + 1.2 * day + noise(random) / 3;
             const auto [peak, strength] = openings[dayIndex][k];
-            const double es = 2.2 + 0.4 * k + strength * std::exp(-std::pow((hour - peak) / 1.3, 2)) +
+            const double es = 2.2 + 0.4 * k +
+                              strength * std::exp(-std::pow((hour - peak) / 1.3, 2)) +
                               std::abs(noise(random)) / 2;
             const std::array<double, 3> values = {fmax, fmin, es};
             const std::array<std::pair<double, double>, 3> limits = {
                 std::pair{11.0, 13.0}, std::pair{4.0, 5.0}, std::pair{8.0, 11.0}};
             for (int c = 0; c < 3; ++c) {
-                const bool missing = unit(random) < 0.01 || (k == 3 && c == EsColumn &&
-                                                             dayIndex % 3 == 1 && hour > 20);
+                const bool missing = unit(random) < 0.01 ||
+                                     (k == 3 && c == EsColumn && dayIndex % 3 == 1 && hour > 20);
                 r.texts[c] = missing ? QStringLiteral("?") : QString::number(values[c], 'f', 1);
                 r.values[c] = readingNumber(r.texts[c]);
-                r.signalNames[c] = missing ? QStringLiteral("UNDEFINE")
-                                           : signalFor(values[c], limits[c].first, limits[c].second);
+                r.signalNames[c] = missing
+                                       ? QStringLiteral("UNDEFINE")
+                                       : signalFor(values[c], limits[c].first, limits[c].second);
             }
             page.push_back(std::move(r));
         }

@@ -23,8 +23,8 @@ QByteArray hostilePage(int mebibytes)
 {
     QByteArray page = realisticPage();
     const qsizetype perStation = qsizetype(mebibytes) * 1024 * 1024 / 4;
-    const char* headers[] = {"== 稚内(北海道) ==", "== 国分寺(東京) ==", "== 山川(鹿児島) ==",
-                             "== 大宜味(沖縄) =="};
+    const char* headers[] = {
+        "== 稚内(北海道) ==", "== 国分寺(東京) ==", "== 山川(鹿児島) ==", "== 大宜味(沖縄) =="};
     int serial = 0;
     for (const char* header : headers) {
         QByteArray tags;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on arbitrary content: a key written reads back, and
 // every line the write does not touch stays as it was.
-#include "fuzz_check.h"
 #include "core/settings/ini_file.h"
 #include "core/text/text_helpers.h"
+#include "fuzz_check.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number conversion of settings: textToLong against a reference on short
 // numbers, and singleToText read back both ways.
-#include "fuzz_check.h"
 #include "core/text/number_text.h"
 #include "core/text/text_helpers.h"
+#include "fuzz_check.h"
 
 #include <QRegularExpression>
 
@@ -35,8 +35,8 @@ bool fitsLong(double rounded)
 
 void checkTextToLong(const QString& text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+))((?:[eE][+-]?[0-9]+)?)[ \\t]*\\z"));
+    static const QRegularExpression number(QStringLiteral(
+        "^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+))((?:[eE][+-]?[0-9]+)?)[ \\t]*\\z"));
     const std::optional<qint32> result = tryTextToLong(text);
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch()) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh on arbitrary page bytes, from the state of a fresh program.
 #include "core/page/page_refresh.h"
-#include "fuzz_check.h"
-#include "core/text/code_conv.h"
 #include "core/page/readout_state.h"
+#include "core/text/code_conv.h"
+#include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>

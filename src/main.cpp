@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "net/http_page_download.h"
 #include "core/refresh/clock.h"
-#include "window/command_line.h"
-#include "desktop/desktop_integration.h"
-#include "window/form_controller.h"
-#include "window/graphics_setup.h"
-#include "window/lazy_web_view.h"
-#include "window/single_instance.h"
 #include "core/refresh/timer.h"
-#include "core/settings/settings_store.h"
-#include "history/history_log.h"
-#include "window/history_feature.h"
 #include "core/settings/settings_directory.h"
-#include "window/qt_message_boxes.h"
+#include "core/settings/settings_store.h"
+#include "desktop/desktop_integration.h"
+#include "history/history_log.h"
+#include "net/http_page_download.h"
+#include "window/command_line.h"
 #include "window/fonts.h"
 #include "window/form1.h"
+#include "window/form_controller.h"
+#include "window/graphics_setup.h"
+#include "window/history_feature.h"
+#include "window/lazy_web_view.h"
+#include "window/qt_message_boxes.h"
+#include "window/single_instance.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -60,16 +60,16 @@ int main(int argc, char* argv[])
     SettingsStore settings(defaultSettingsDirectory, boxes);
     QtTimer timer1;
     QtTimer timer2;
-    FormController form(window, {download, boxes, clock, browser, settings, defaultSettingsDirectory,
-                                 timer1, timer2});
+    FormController form(window, {download, boxes, clock, browser, settings,
+                                 defaultSettingsDirectory, timer1, timer2});
     QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
     QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);
     HistoryFeature history(window, form, settings, defaultHistoryPath);
     const QString arguments = QCoreApplication::arguments().mid(1).join(u' ');
     // Start at login repeats the keep-in-front switch.
-    DesktopIntegration desktop(window, form, settings, [&history] { history.openHistory(); },
-                               {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(),
-                                asksKeepInFront(arguments)});
+    DesktopIntegration desktop(
+        window, form, settings, [&history] { history.openHistory(); },
+        {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
 
     form.Form_Load(arguments);
     window.show();

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fetch_command.h"
 
-#include "core/refresh/fetch_cycle.h"
-#include "net/http_page_download.h"
-#include "core/settings/program_settings.h"
-#include "core/page/page_urls.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
-#include "core/text/code_conv.h"
-#include "core/refresh/timer.h"
+#include "core/page/page_urls.h"
 #include "core/page/readout_state.h"
+#include "core/refresh/fetch_cycle.h"
+#include "core/refresh/timer.h"
+#include "core/settings/program_settings.h"
+#include "core/text/code_conv.h"
+#include "net/http_page_download.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -122,7 +122,8 @@ int runFetchCommand(const QStringList& args)
     HttpPageDownload http;
     http.setTimeout(options->timeoutMs);
     SavingDownload saving(http, options->savePath);
-    PageDownload& download = options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
+    PageDownload& download =
+        options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
     // No retry and no window: one refresh, nothing to show, reload or close.
     QtTimer retryTimer;
     FetchCycle::Host window;

@@ -58,8 +58,8 @@ std::optional<HistoryArgs> parseArgs(const QStringList& args)
             parsed.json = arg == u"--json";
             continue;
         }
-        const bool takesValue = arg == u"--since" || arg == u"--until" || arg == u"--station" ||
-                                arg == u"--db";
+        const bool takesValue =
+            arg == u"--since" || arg == u"--until" || arg == u"--station" || arg == u"--db";
         if (!takesValue) {
             printError(QStringLiteral("history: unknown argument %1 (try --help)").arg(arg));
             return std::nullopt;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/parse_command.h"
 
-#include "core/page/page_refresh.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
+#include "core/page/page_refresh.h"
 #include "core/text/code_conv.h"
 
 int runParseCommand(const QStringList& args)

@@ -45,8 +45,8 @@ QByteArray readoutJson(const char* outcome, const ReadoutState& state)
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QByteArray fetchJson(const char* outcome, const ReadoutState& state,
-                     std::optional<int> httpStatus, const QString& transferError)
+QByteArray fetchJson(const char* outcome, const ReadoutState& state, std::optional<int> httpStatus,
+                     const QString& transferError)
 {
     // A QJsonObject sorts its keys: the two are added by hand to keep them last.
     QByteArray json = readoutJson(outcome, state);

@@ -15,5 +15,5 @@ QByteArray readoutJson(const char* outcome, const ReadoutState& state);
 
 // readoutJson with two keys more at its end: "http_status" (null without a
 // response) and "error" (null when a body came).
-QByteArray fetchJson(const char* outcome, const ReadoutState& state,
-                     std::optional<int> httpStatus, const QString& transferError);
+QByteArray fetchJson(const char* outcome, const ReadoutState& state, std::optional<int> httpStatus,
+                     const QString& transferError);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/settings_command.h"
 
-#include "core/settings/program_settings.h"
 #include "cli/cli_io.h"
 #include "cli/settings_dir.h"
 #include "core/refresh/message_boxes.h"
+#include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
 #include "core/text/text_helpers.h"
 
@@ -125,10 +125,11 @@ int storeValue(SettingsStore& store, const KeptFailure& failure, const QString& 
     if (store.lastCallFailed()) {
         // A file that could not be written was told already, by the store.
         if (!failure.cause().isEmpty())
-            printError(key == u"NEW" ? QStringLiteral("settings: cannot reset the settings: %1.")
-                                           .arg(failure.cause())
-                                     : QStringLiteral("settings: cannot store %1: %2.")
-                                           .arg(key, failure.cause()));
+            printError(
+                key == u"NEW"
+                    ? QStringLiteral("settings: cannot reset the settings: %1.")
+                          .arg(failure.cause())
+                    : QStringLiteral("settings: cannot store %1: %2.").arg(key, failure.cause()));
         return ExitOutcome;
     }
     // The file is the user's: an odd value is kept, but the user hears what

@@ -8,8 +8,8 @@
 
 SettingsStore settingsIn(const std::optional<QString>& directory, MessageBoxes& boxes)
 {
-    return SettingsStore([directory] { return directory ? *directory : defaultSettingsDirectory(); },
-                         boxes);
+    return SettingsStore(
+        [directory] { return directory ? *directory : defaultSettingsDirectory(); }, boxes);
 }
 
 bool isSettingsDirectory(const QString& command, const QString& directory)

@@ -11,11 +11,11 @@ class QSocketNotifier;
 // command ends as cleanly as it ends by itself. The signal handler only
 // writes the signal's number to a pipe. One at a time per process.
 class StopSignals : public QObject {
-  public:
+public:
     explicit StopSignals(std::function<void(int signal)> stopped);
     ~StopSignals() override; // default handling comes back
 
-  private:
+private:
     void onReadable();
 
     std::function<void(int)> m_stopped;

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/watch_command.h"
 
-#include "core/refresh/fetch_cycle.h"
-#include "net/http_page_download.h"
-#include "core/settings/program_settings.h"
-#include "core/page/page_urls.h"
-#include "core/refresh/schedule.h"
-#include "core/status/tray_status.h"
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "cli/stop_signals.h"
-#include "core/text/code_conv.h"
-#include "core/settings/settings_store.h"
-#include "core/refresh/timer.h"
+#include "core/page/page_urls.h"
 #include "core/page/readout_state.h"
 #include "core/page/station_names.h"
+#include "core/refresh/fetch_cycle.h"
+#include "core/refresh/schedule.h"
+#include "core/refresh/timer.h"
+#include "core/settings/program_settings.h"
+#include "core/settings/settings_store.h"
+#include "core/status/tray_status.h"
+#include "core/text/code_conv.h"
+#include "net/http_page_download.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -109,12 +109,12 @@ QByteArray textLine(const ReadoutState& state)
 
 // A tool has no window; a refusal ends the watch as it closes the window.
 class WatchHost : public FetchCycle::Host {
-  public:
+public:
     void closeWindow() override { QCoreApplication::exit(ExitOutcome); }
 };
 
 class Watch {
-  public:
+public:
     Watch(const QString& url, int period, bool json, bool all)
         : m_period(period), m_json(json), m_all(all), m_retry([this] { m_cycle.RefreshAlert(); }),
           m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host),
@@ -146,7 +146,7 @@ class Watch {
                 .arg(QLatin1String(toneName(esTone(m_state)))));
     }
 
-  private:
+private:
     void onTick()
     {
         if (!m_countdown.tick(QTime::currentTime(), QString()).reloadDue)
@@ -159,9 +159,10 @@ class Watch {
     {
         ++m_refreshes;
         if (outcome != RefreshOutcome::Parsed && outcome != RefreshOutcome::Stopped) {
-            QString line = QStringLiteral("watch: %1 %2").arg(
-                QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
-                refreshProblem(outcome, m_download.lastHttpStatus(), m_download.lastError()));
+            QString line = QStringLiteral("watch: %1 %2")
+                               .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+                                    refreshProblem(outcome, m_download.lastHttpStatus(),
+                                                   m_download.lastError()));
             if (m_retry.isEnabled())
                 line += QStringLiteral("; retrying in %1 s").arg(m_retry.interval() / 1000);
             printError(line);

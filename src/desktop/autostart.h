@@ -5,7 +5,7 @@
 
 // The XDG autostart entry that starts Ondrel when the user logs in.
 class LoginAutostart {
-  public:
+public:
     // `directory` holds the user's autostart entries; empty means
     // $XDG_CONFIG_HOME/autostart.
     explicit LoginAutostart(QString directory = {});
@@ -18,7 +18,7 @@ class LoginAutostart {
     QString turnOn(const QString& program, bool keepInFront) const;
     QString turnOff() const;
 
-  private:
+private:
     QString m_directory;
 };
 

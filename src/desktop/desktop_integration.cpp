@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/desktop_integration.h"
 
-#include "desktop/desktop_notifications.h"
-#include "window/form_controller.h"
 #include "core/settings/program_settings.h"
+#include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
+#include "window/form_controller.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -38,8 +38,9 @@ QDBusConnection sessionBusIfAny()
 DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form,
                                        SettingsStore& settings, std::function<void()> openHistory,
                                        DesktopSeams seams)
-    : m_form(form), m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()), m_sink(seams.sink),
-      m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront)
+    : m_form(form), m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()),
+      m_sink(seams.sink), m_autostart(seams.autostartDirectory),
+      m_startedInFront(seams.startedInFront)
 {
     ProgramSettings stored(settings);
     m_policy.enabled = stored.notifyOn();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "desktop/autostart.h"
 #include "core/status/es_notice_policy.h"
+#include "desktop/autostart.h"
 
 #include <QObject>
 
@@ -35,7 +35,7 @@ struct DesktopSeams {
 // The tray icon and the Es notifications, updated after each refresh of
 // the window. Adds to the window, changes nothing in it.
 class DesktopIntegration {
-  public:
+public:
     // `openHistory` shows the history window (the tray's menu).
     DesktopIntegration(QWidget& window, FormController& form, SettingsStore& settings,
                        std::function<void()> openHistory, DesktopSeams seams);
@@ -53,7 +53,7 @@ class DesktopIntegration {
     // on standard error. Whether it is on afterwards.
     bool setStartsAtLogin(bool on);
 
-  private:
+private:
     void refreshed();
 
     FormController& m_form;

@@ -9,7 +9,7 @@
 
 // Where notices go; tests record them.
 class NoticeSink {
-  public:
+public:
     virtual ~NoticeSink() = default;
     virtual void show(const EsNotice& notice) = 0;
 };
@@ -18,7 +18,7 @@ class NoticeSink {
 // session bus. Notices go to `fallback` when no such service is on the bus
 // or the call fails.
 class DbusNoticeSink : public NoticeSink {
-  public:
+public:
     using Fallback = std::function<void(const EsNotice&)>;
 
     // `bus` is asked for on the first notice, so start-up never waits for
@@ -27,7 +27,7 @@ class DbusNoticeSink : public NoticeSink {
 
     void show(const EsNotice& notice) override;
 
-  private:
+private:
     bool serviceThere(const QDBusConnection& bus) const;
 
     std::function<QDBusConnection()> m_bus;

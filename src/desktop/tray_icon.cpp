@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/tray_icon.h"
 
-#include "window/form_controller.h"
 #include "core/status/tray_status.h"
+#include "window/form_controller.h"
 
 #include <QAction>
 #include <QMenu>

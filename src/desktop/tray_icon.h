@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/status/es_notice_policy.h"
 #include "core/page/readout_state.h"
+#include "core/status/es_notice_policy.h"
 
 #include <QIcon>
 #include <QObject>
@@ -23,7 +23,7 @@ QIcon roundIcon(ColourValue colour);
 // and a menu for the window's main actions. Left click brings the window up.
 class TrayIcon : public QObject {
     Q_OBJECT
-  public:
+public:
     // `openHistory` shows the history window.
     TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
              bool notificationsOn, std::function<void(bool)> notificationsToggled);
@@ -40,13 +40,13 @@ class TrayIcon : public QObject {
 
     QAction* showWindowAction = nullptr;
     QAction* reloadAction = nullptr;
-    QAction* historyAction = nullptr; // the chart window
+    QAction* historyAction = nullptr;     // the chart window
     QAction* keepInFrontAction = nullptr; // mirrors the window's keep-in-front
     QAction* notificationsAction = nullptr;
     QAction* autostartAction = nullptr; // checkable; the owner connects it
     QAction* quitAction = nullptr;
 
-  private:
+private:
     void buildMenu(std::function<void()> openHistory, bool notificationsOn,
                    std::function<void(bool)> notificationsToggled);
 

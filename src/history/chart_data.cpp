@@ -133,9 +133,8 @@ std::vector<double> valueTicks(double top)
 
 std::vector<qint64> timeTicks(qint64 from, qint64 to, int offsetSeconds, int wanted)
 {
-    static constexpr qint64 kSteps[] = {kHour,     2 * kHour,  3 * kHour, 6 * kHour,
-                                        12 * kHour, kDay,      2 * kDay,  5 * kDay,
-                                        7 * kDay,   14 * kDay};
+    static constexpr qint64 kSteps[] = {kHour, 2 * kHour, 3 * kHour, 6 * kHour, 12 * kHour,
+                                        kDay,  2 * kDay,  5 * kDay,  7 * kDay,  14 * kDay};
     std::vector<qint64> ticks;
     if (to <= from || wanted < 1)
         return ticks;

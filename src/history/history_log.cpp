@@ -276,9 +276,9 @@ std::vector<PageRecord> HistoryLog::read(const HistoryFilter& filter) const
     }
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM reading WHERE %2 ORDER BY %3, id")
-                      .arg(QLatin1StringView(kColumns), where.join(QStringLiteral(" AND ")),
-                           instant));
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM reading WHERE %2 ORDER BY %3, id")
+            .arg(QLatin1StringView(kColumns), where.join(QStringLiteral(" AND ")), instant));
     for (int i = 0; i < bound.size(); ++i)
         query.bindValue(i, bound.at(i));
     if (!query.exec())

@@ -28,8 +28,8 @@ HistoryLog* HistoryRecorder::log()
         return nullptr;
     m_log = std::make_unique<HistoryLog>(path);
     if (!m_log->open()) {
-        report(QStringLiteral("%1 cannot be opened (%2); not logging")
-                   .arg(path, m_log->lastError()));
+        report(
+            QStringLiteral("%1 cannot be opened (%2); not logging").arg(path, m_log->lastError()));
         return nullptr;
     }
     return m_log.get();

@@ -41,7 +41,8 @@ std::optional<QDateTime> pageTimeToUtc(const QString& text);
 std::optional<double> readingNumber(const QString& text);
 
 // The four records of an accepted page.
-std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout, const QDateTime& fetchedUtc);
+std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout,
+                                           const QDateTime& fetchedUtc);
 
 // Fixed-width ISO text of a UTC instant ("2026-12-07T01:15:00Z"): sorts as it compares.
 QString utcText(const QDateTime& utc);

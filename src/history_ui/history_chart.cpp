@@ -114,8 +114,9 @@ QString HistoryChart::describeAt(QPointF pos) const
     const PageRecord& r = m_records[point->record];
     const int station = stationIndex(r.station);
     QStringList lines{QStringLiteral("%1 (%2)").arg(stationName(station), r.station),
-                      r.pageTime.isEmpty() ? jstText(point->t, QStringLiteral("yyyy/MM/dd HH:mm 'JST'"))
-                                           : r.pageTime};
+                      r.pageTime.isEmpty()
+                          ? jstText(point->t, QStringLiteral("yyyy/MM/dd HH:mm 'JST'"))
+                          : r.pageTime};
     for (int column : {EsColumn, FmaxColumn, FminColumn})
         lines << valueText(r, column);
     return lines.join(u'\n');
@@ -180,8 +181,8 @@ void HistoryChart::paintAxes(QPainter& p, const ChartScale& s) const
         p.drawText(QRectF(0, y - fm.height() / 2, kLeftMargin - 6, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     }
-    const std::vector<qint64> ticks = timeTicks(s.from, s.to, kJstOffset,
-                                                std::max(2, static_cast<int>(s.plot.width() / 90)));
+    const std::vector<qint64> ticks =
+        timeTicks(s.from, s.to, kJstOffset, std::max(2, static_cast<int>(s.plot.width() / 90)));
     const bool daily = ticks.size() >= 2 && ticks[1] - ticks[0] >= 24 * 3600;
     for (qint64 t : ticks) {
         const double x = s.map(t, 0).x();
@@ -191,16 +192,14 @@ void HistoryChart::paintAxes(QPainter& p, const ChartScale& s) const
         const QString label = daily || midnight ? jstText(t, QStringLiteral("MM/dd"))
                                                 : jstText(t, QStringLiteral("HH:mm"));
         p.setPen(kText);
-        p.drawText(QRectF(x - 40, s.plot.bottom() + 4, 80, fm.height()), Qt::AlignHCenter,
-                   label);
+        p.drawText(QRectF(x - 40, s.plot.bottom() + 4, 80, fm.height()), Qt::AlignHCenter, label);
     }
     p.drawText(QRectF(0, s.plot.bottom() + 4 + fm.height(), width() - 8, fm.height()),
                Qt::AlignRight, QStringLiteral("JST"));
     p.save();
     p.translate(12, s.plot.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-60, -fm.height(), 120, fm.height()), Qt::AlignCenter,
-               QStringLiteral("MHz"));
+    p.drawText(QRectF(-60, -fm.height(), 120, fm.height()), Qt::AlignCenter, QStringLiteral("MHz"));
     p.restore();
     p.setPen(QPen(kGrid, 1));
     p.drawRect(s.plot);
@@ -248,8 +247,8 @@ void HistoryChart::paintSeries(QPainter& p, const ChartScale& s) const
     for (const ChartSeries& series : m_data.series) {
         for (const ChartSegment& segment : series.segments) {
             for (const ChartPoint& point : segment) {
-                const bool quiet = point.signal == SignalLevel::Quiet ||
-                                   point.signal == SignalLevel::Undefined;
+                const bool quiet =
+                    point.signal == SignalLevel::Quiet || point.signal == SignalLevel::Undefined;
                 const double r = quiet ? quietRadius : radius;
                 p.setBrush(signalColour(point.signal));
                 p.drawEllipse(s.map(point.t, point.value), r, r);
@@ -278,8 +277,8 @@ void HistoryChart::paintLegend(QPainter& p) const
     }
     x += 12;
     p.setRenderHint(QPainter::Antialiasing);
-    for (SignalLevel level : {SignalLevel::Quiet, SignalLevel::Caution, SignalLevel::Alert,
-                              SignalLevel::Undefined}) {
+    for (SignalLevel level :
+         {SignalLevel::Quiet, SignalLevel::Caution, SignalLevel::Alert, SignalLevel::Undefined}) {
         const QString word = signalWord(level);
         p.setPen(Qt::NoPen);
         p.setBrush(signalColour(level));
@@ -290,9 +289,10 @@ void HistoryChart::paintLegend(QPainter& p) const
     }
     if (m_view == ChartView::Es) {
         p.setPen(kText);
-        p.drawText(QPointF(kLeftMargin, y1 + fm.height() + 4),
-                   QStringLiteral("破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 "
-                                  "(MUF ≈ %1 × foEs)")
-                       .arg(kMufFactor));
+        p.drawText(
+            QPointF(kLeftMargin, y1 + fm.height() + 4),
+            QStringLiteral("破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 "
+                           "(MUF ≈ %1 × foEs)")
+                .arg(kMufFactor));
     }
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_ui/history_window.h"
 
-#include "history_ui/history_chart.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
+#include "history_ui/history_chart.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -25,8 +25,8 @@ constexpr int kCodeReleaseDelayMs = 3000;
 // libraries that only it brings.
 bool isEngineLibrary(const QByteArray& line)
 {
-    return line.contains("/libQt6WebEngine") || line.contains("/libQt6Quick")
-        || line.contains("/libQt6Qml");
+    return line.contains("/libQt6WebEngine") || line.contains("/libQt6Quick") ||
+           line.contains("/libQt6Qml");
 }
 
 // The engine's code that the shown page ran stays resident until memory
@@ -42,8 +42,7 @@ void releaseEngineCode()
     for (const QByteArray& line : lines) {
         unsigned long start = 0;
         unsigned long end = 0;
-        if (isEngineLibrary(line)
-            && std::sscanf(line.constData(), "%lx-%lx", &start, &end) == 2)
+        if (isEngineLibrary(line) && std::sscanf(line.constData(), "%lx-%lx", &start, &end) == 2)
             madvise(reinterpret_cast<void*>(start), end - start, MADV_PAGEOUT);
     }
 }

@@ -6,7 +6,8 @@
 void installFontSubstitutions()
 {
     QFont::insertSubstitutions(QString::fromUtf8(kGothic),
-                               {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+                               {QStringLiteral("IPAGothic"),
+                                QStringLiteral("Noto Sans Mono CJK JP"),
                                 QStringLiteral("VL Gothic"), QStringLiteral("Monospace")});
     QFont::insertSubstitutions(QString::fromUtf8(kPGothic),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),

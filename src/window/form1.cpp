@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
-#include "window/fonts.h"
 #include "core/page/readout_state.h"
+#include "window/fonts.h"
 #include "window/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QLoggingCategory>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -38,13 +38,34 @@ constexpr int kCellHeight = 255;
 constexpr int kColumnLefts[] = {120, 600, 1080};
 constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};
 
-QFont f1() { return designFont(kGothic, 12, true); }
-QFont f2() { return designFont(kGothic, 9, true); }
-QFont f3() { return designFont(kPGothic, 9.75, true); }
-QFont f4() { return designFont(kPGothic, 12, true); }
-QFont f5() { return designFont(kPGothic, 9, false); }
-QFont f6() { return designFont(kMincho, 9, true); }
-QFont windowFont() { return designFont(kMincho, 9.75, false); }
+QFont f1()
+{
+    return designFont(kGothic, 12, true);
+}
+QFont f2()
+{
+    return designFont(kGothic, 9, true);
+}
+QFont f3()
+{
+    return designFont(kPGothic, 9.75, true);
+}
+QFont f4()
+{
+    return designFont(kPGothic, 12, true);
+}
+QFont f5()
+{
+    return designFont(kPGothic, 9, false);
+}
+QFont f6()
+{
+    return designFont(kMincho, 9, true);
+}
+QFont windowFont()
+{
+    return designFont(kMincho, 9.75, false);
+}
 
 void setColours(QWidget* widget, const QColor& back, const QColor& text)
 {
@@ -227,8 +248,7 @@ void Form1::buildReadout(QWidget* client)
         Label3[k] = heading;
     }
 
-    Label1 = makeLabel<ClickableLabel>(client, QStringLiteral("Fmax Fmin Es"), true,
-                                       Qt::AlignLeft);
+    Label1 = makeLabel<ClickableLabel>(client, QStringLiteral("Fmax Fmin Es"), true, Qt::AlignLeft);
     Label1->setFont(f6());
     setColours(Label1, kHeaderBack, kHeaderText);
     Label1->setAutoFillBackground(false); // transparent until a refresh goes wrong
@@ -236,7 +256,8 @@ void Form1::buildReadout(QWidget* client)
 
     for (int i = 0; i < kCellCount; ++i) {
         const int row = i / 3;
-        auto* cell = makeLabel<ClickableLabel>(client, QStringLiteral("L"), false, Qt::AlignHCenter);
+        auto* cell =
+            makeLabel<ClickableLabel>(client, QStringLiteral("L"), false, Qt::AlignHCenter);
         cell->setFont(row < 4 ? f3() : f4());
         setColours(cell, Qt::black, i % 3 == 0 && row < 3 ? QColor(0, 255, 0) : QColor(Qt::white));
         place(cell, kColumnLefts[i % 3], kRowTops[row], 375, kCellHeight);

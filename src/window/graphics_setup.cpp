@@ -73,8 +73,8 @@ bool placesWindows(const QString& platformName)
 GraphicsChoice chooseGraphics(const QByteArray& platform, const QByteArray& sessionType,
                               const QByteArray& xcbIntegration)
 {
-    const bool wayland = platform.isEmpty() ? sessionType == "wayland"
-                                            : platform.startsWith("wayland");
+    const bool wayland =
+        platform.isEmpty() ? sessionType == "wayland" : platform.startsWith("wayland");
     if (wayland)
         return GraphicsChoice::SharedContexts;
     if (!xcbIntegration.isEmpty())
@@ -115,8 +115,8 @@ WindowSystem prepareGraphics()
 
 void reportWindowSystem(WindowSystem chosen, const QString& platformName)
 {
-    qCDebug(lcPlatform).nospace().noquote() << "window system " << platformName << " (" << describe(chosen)
-                                  << ")";
+    qCDebug(lcPlatform).nospace().noquote()
+        << "window system " << platformName << " (" << describe(chosen) << ")";
     if (!placesWindows(platformName))
         std::fputs("ondrel: on Wayland a window cannot keep itself in front or choose its "
                    "position: -T, 最前面表示する and the stored window position have no effect\n",

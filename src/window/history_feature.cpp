@@ -9,7 +9,8 @@
 
 HistoryFeature::HistoryFeature(QWidget& mainWindow, FormController& form, SettingsStore& settings,
                                std::function<QString()> databasePath)
-    : m_recorder(std::move(databasePath), [&settings] { return ProgramSettings(settings).keepDays(); }),
+    : m_recorder(std::move(databasePath),
+                 [&settings] { return ProgramSettings(settings).keepDays(); }),
       m_mainWindow(mainWindow), m_form(form),
       m_shortcut(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &mainWindow))
 {

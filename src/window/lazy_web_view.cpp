@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/lazy_web_view.h"
 
-#include "window/browser_engine.h"
 #include "core/text/text_helpers.h"
+#include "window/browser_engine.h"
 #include "window/twips.h"
 
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/pane_handlers.h"
 
-#include "window/browser_view.h"
-#include "window/form_state.h"
 #include "core/settings/program_settings.h"
-#include "window/window_geometry.h"
 #include "core/text/text_helpers.h"
+#include "window/browser_view.h"
 #include "window/form1.h"
+#include "window/form_state.h"
+#include "window/window_geometry.h"
 
 namespace {
 

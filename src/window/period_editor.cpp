@@ -2,11 +2,11 @@
 #include "window/period_editor.h"
 
 #include "core/refresh/clock.h"
-#include "window/form_state.h"
 #include "core/refresh/schedule.h"
 #include "core/settings/program_settings.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
+#include "window/form_state.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -19,9 +19,9 @@ QMessageBox* makeBox(QWidget* owner, const QString& text, const QString& title,
 
 void QtMessageBoxes::show(const QString& text, const QString& title, Icon icon)
 {
-    QMessageBox* box = makeBox(MsgOwnerWnd, text, title,
-                               icon == Icon::Information ? QMessageBox::Information
-                                                         : QMessageBox::NoIcon);
+    QMessageBox* box =
+        makeBox(MsgOwnerWnd, text, title,
+                icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
     box->exec();
 }
 

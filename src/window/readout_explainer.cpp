@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/readout_explainer.h"
 
+#include "core/page/readout_help.h"
 #include "core/page/readout_state.h"
 #include "core/refresh/message_boxes.h"
 #include "core/text/text_helpers.h"
 #include "window/form1.h"
-#include "core/page/readout_help.h"
 
 #include <QCursor>
 #include <QToolTip>

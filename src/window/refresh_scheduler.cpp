@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/refresh_scheduler.h"
 
-#include "window/browser_view.h"
-#include "core/refresh/clock.h"
 #include "core/page/readout_state.h"
+#include "core/refresh/clock.h"
 #include "core/refresh/fetch_cycle.h"
-#include "window/form1.h"
-#include "window/form_state.h"
 #include "core/refresh/schedule.h"
 #include "core/text/text_helpers.h"
+#include "window/browser_view.h"
+#include "window/form1.h"
+#include "window/form_state.h"
 
 void RefreshScheduler::startCounting()
 {

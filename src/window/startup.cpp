@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/startup.h"
 
-#include "core/settings/program_settings.h"
 #include "core/page/page_urls.h"
-#include "window/browser_view.h"
-#include "window/command_line.h"
 #include "core/page/readout_state.h"
 #include "core/refresh/fetch_cycle.h"
+#include "core/refresh/timer.h"
+#include "core/settings/program_settings.h"
+#include "core/settings/settings_store.h"
 #include "core/text/code_conv.h"
+#include "core/text/text_helpers.h"
+#include "window/browser_view.h"
+#include "window/command_line.h"
+#include "window/form1.h"
 #include "window/form_state.h"
 #include "window/refresh_scheduler.h"
-#include "window/window_geometry.h"
-#include "core/settings/settings_store.h"
-#include "core/text/text_helpers.h"
-#include "core/refresh/timer.h"
-#include "window/form1.h"
 #include "window/twips.h"
+#include "window/window_geometry.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,8 +30,9 @@ constexpr int kCellWidth = 420;
 
 const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明表示します、\r\n"
                               u"ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です";
-const char16_t kCredit[] = u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
-                           u"Information and Communications Technology」 から提供されているものです ";
+const char16_t kCredit[] =
+    u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
+    u"Information and Communications Technology」 から提供されているものです ";
 
 } // namespace
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_controls.h"
 
-#include "window/browser_view.h"
 #include "core/refresh/fetch_cycle.h"
+#include "core/text/text_helpers.h"
+#include "window/browser_view.h"
+#include "window/form1.h"
 #include "window/form_state.h"
 #include "window/period_editor.h"
 #include "window/readout_explainer.h"
-#include "core/text/text_helpers.h"
-#include "window/form1.h"
 
 #include <QCheckBox>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_geometry.h"
 
-#include "window/graphics_setup.h"
 #include "core/settings/program_settings.h"
 #include "window/form1.h"
+#include "window/graphics_setup.h"
 
 #include <QGuiApplication>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/http_test_server.h"
-#include "support/test_page.h"
 #include "support/cli_runner.h"
+#include "support/http_test_server.h"
 #include "support/named_case.h"
+#include "support/test_page.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -28,7 +28,8 @@ TEST(CliFetch, ServedPagePrintsTheParseObject)
     HttpTestServer server;
     server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
                  Route{200, testpage::realisticBytes()});
-    const CliRun run = runCli({"fetch", server.url(QStringLiteral("/ISDJ/ionospheric-alert.html"))});
+    const CliRun run =
+        runCli({"fetch", server.url(QStringLiteral("/ISDJ/ionospheric-alert.html"))});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject object = json(run);
     EXPECT_EQ(object["outcome"].toString(), QStringLiteral("parsed"));
@@ -100,20 +101,16 @@ TEST_P(CliFetchFailureTest, OtherOutcomesExitThreeWithTheCause)
 
 INSTANTIATE_TEST_SUITE_P(
     Server, CliFetchFailureTest,
-    testing::Values(FailureCase{"NeverAnswers", Route{200, {}, {}, HttpTestServer::Behaviour::Stall},
-                                "network-error", "応答なし-11",
-                                "network-error: no answer within 0.5 s", QJsonValue::Null,
-                                "no answer within 0.5 s"},
-                    FailureCase{"Maintenance", Route{503, "<title>Maintenance</title>"},
-                                "not-alert-page", "QRX 読み込み中", "not-alert-page: HTTP 503",
-                                503,
-                                QJsonValue::Null},
-                    FailureCase{"NotFound", Route{404, "<title>404 Not Found</title>"},
-                                "not-alert-page", "QRX 読み込み中", "not-alert-page: HTTP 404",
-                                404,
-                                QJsonValue::Null},
-                    FailureCase{"EmptyBody", Route{200, {}}, "failed", "QRX 読み込み中",
-                                "failed: HTTP 200", 200, QJsonValue::Null}),
+    testing::Values(
+        FailureCase{"NeverAnswers", Route{200, {}, {}, HttpTestServer::Behaviour::Stall},
+                    "network-error", "応答なし-11", "network-error: no answer within 0.5 s",
+                    QJsonValue::Null, "no answer within 0.5 s"},
+        FailureCase{"Maintenance", Route{503, "<title>Maintenance</title>"}, "not-alert-page",
+                    "QRX 読み込み中", "not-alert-page: HTTP 503", 503, QJsonValue::Null},
+        FailureCase{"NotFound", Route{404, "<title>404 Not Found</title>"}, "not-alert-page",
+                    "QRX 読み込み中", "not-alert-page: HTTP 404", 404, QJsonValue::Null},
+        FailureCase{"EmptyBody", Route{200, {}}, "failed", "QRX 読み込み中", "failed: HTTP 200",
+                    200, QJsonValue::Null}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CauseCase {
@@ -158,9 +155,8 @@ TEST(CliFetch, HttpsToAPlainServerIsATlsError)
     QObject::connect(&plain, &QTcpServer::newConnection, &plain, [&plain] {
         plain.nextPendingConnection()->write("HTTP/1.1 400 Bad Request\r\n\r\n");
     });
-    const CliRun run =
-        runCli({"fetch", "--timeout", "5",
-                QStringLiteral("https://127.0.0.1:%1/").arg(plain.serverPort())});
+    const CliRun run = runCli({"fetch", "--timeout", "5",
+                               QStringLiteral("https://127.0.0.1:%1/").arg(plain.serverPort())});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.err.startsWith("ondrel-cli: fetch: network-error: TLS error: "))
         << run.err.toStdString();
@@ -168,10 +164,10 @@ TEST(CliFetch, HttpsToAPlainServerIsATlsError)
 
 TEST(CliFetch, BadOptionsAreUsageErrors)
 {
-    for (const QStringList& args : {QStringList{"fetch", "--timeout", "soon"},
-                                    QStringList{"fetch", "--timeout"},
-                                    QStringList{"fetch", "a", "b"}, QStringList{"fetch", "--x"},
-                                    QStringList{"fetch", "--dir", "/nonexistent"}}) {
+    for (const QStringList& args :
+         {QStringList{"fetch", "--timeout", "soon"}, QStringList{"fetch", "--timeout"},
+          QStringList{"fetch", "a", "b"}, QStringList{"fetch", "--x"},
+          QStringList{"fetch", "--dir", "/nonexistent"}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/cli_runner.h"
 #include "history/history_log.h"
+#include "support/cli_runner.h"
 #include "support/history_records.h"
 #include "support/named_case.h"
 
@@ -115,16 +115,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--since", "2026-12-07 10:31"},
                   {"2026/12/07 10:31:00 JST", "2026/12/07 10:31:01 JST"}},
         BoundCase{"UntilUtc", {"--until", "2026-12-07T01:30:59Z"}, {"2026/12/07 10:30:59 JST"}},
-        BoundCase{"SinceOffset",
-                  {"--since", "2026-12-07T10:31:01+09:00"},
-                  {"2026/12/07 10:31:01 JST"}},
+        BoundCase{
+            "SinceOffset", {"--since", "2026-12-07T10:31:01+09:00"}, {"2026/12/07 10:31:01 JST"}},
         BoundCase{"BothOnOneSecond",
                   {"--since", "2026-12-07T01:31Z", "--until", "2026-12-07T10:31+09:00"},
                   {"2026/12/07 10:31:00 JST"}},
-        BoundCase{"WholeDay",
-                  {"--since", "2026-12-07", "--until", "2026-12-07"},
-                  {"2026/12/07 10:30:59 JST", "2026/12/07 10:31:00 JST",
-                   "2026/12/07 10:31:01 JST"}},
+        BoundCase{
+            "WholeDay",
+            {"--since", "2026-12-07", "--until", "2026-12-07"},
+            {"2026/12/07 10:30:59 JST", "2026/12/07 10:31:00 JST", "2026/12/07 10:31:01 JST"}},
         BoundCase{"DayBefore", {"--until", "2026-12-06"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -144,14 +143,14 @@ TEST_P(CliHistoryUsageTest, IsAUsageError)
     EXPECT_FALSE(run.err.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CliHistoryUsageTest,
-    testing::Values(UsageCase{"UnknownStation", {"--station", "xx999"}},
-                    UsageCase{"BadDate", {"--since", "yesterday"}},
-                    UsageCase{"MissingValue", {"--until"}},
-                    UsageCase{"BothFormats", {"--csv", "--json"}},
-                    UsageCase{"UnknownOption", {"--all"}},
-                    UsageCase{"NoSuchDatabase", {"--db", "/nonexistent/history.sqlite"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Arguments, CliHistoryUsageTest,
+                         testing::Values(UsageCase{"UnknownStation", {"--station", "xx999"}},
+                                         UsageCase{"BadDate", {"--since", "yesterday"}},
+                                         UsageCase{"MissingValue", {"--until"}},
+                                         UsageCase{"BothFormats", {"--csv", "--json"}},
+                                         UsageCase{"UnknownOption", {"--all"}},
+                                         UsageCase{"NoSuchDatabase",
+                                                   {"--db", "/nonexistent/history.sqlite"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -32,9 +32,9 @@ TEST(CliParse, RealisticPageGivesTheWholeContract)
 
     QStringList keys = json.keys();
     keys.sort();
-    EXPECT_EQ(keys, (QStringList{"alert_time", "cells", "delay_note", "header_opaque",
-                                 "outcome", "station_detail", "status_item", "status_phrase",
-                                 "summary_level", "summary_mark", "window_caption"}));
+    EXPECT_EQ(keys, (QStringList{"alert_time", "cells", "delay_note", "header_opaque", "outcome",
+                                 "station_detail", "status_item", "status_phrase", "summary_level",
+                                 "summary_mark", "window_caption"}));
     EXPECT_EQ(json["outcome"].toString(), QStringLiteral("parsed"));
     EXPECT_FALSE(json["header_opaque"].toBool());
     EXPECT_EQ(json["status_item"].toString(), QStringLiteral("2026/12/07 10:15 JST現在"));
@@ -85,16 +85,17 @@ TEST_P(CliOutcomeTest, OtherOutcomesExitThree)
     EXPECT_EQ(json["header_opaque"].toBool(), GetParam().headerOpaque);
     EXPECT_EQ(json["status_item"].toString(), QStringLiteral("QRX 読み込み中"));
     EXPECT_EQ(json["window_caption"].toString(), QStringLiteral("電離層"));
-    EXPECT_EQ(json["cells"].toArray()[3].toObject()["colour"].toString(), QStringLiteral("#00FF00"));
+    EXPECT_EQ(json["cells"].toArray()[3].toObject()["colour"].toString(),
+              QStringLiteral("#00FF00"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, CliOutcomeTest,
-    testing::Values(
-        OutcomeCase{"EmptyBodyFailed", QByteArray(), "failed", true},
-        OutcomeCase{"Forbidden", "<html><title>403 Forbidden</title></html>", "forbidden", false},
-        OutcomeCase{"Maintenance", "<html><title>Maintenance</title></html>", "not-alert-page",
-                    true}),
+    testing::Values(OutcomeCase{"EmptyBodyFailed", QByteArray(), "failed", true},
+                    OutcomeCase{"Forbidden", "<html><title>403 Forbidden</title></html>",
+                                "forbidden", false},
+                    OutcomeCase{"Maintenance", "<html><title>Maintenance</title></html>",
+                                "not-alert-page", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliParse, BrokenAlertPageIsStopped)

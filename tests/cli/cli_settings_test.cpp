@@ -93,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "ESW is not set; the program uses 85% of the screen width."},
         MissingCase{"Cooldown", "ESNotifyCool", "ESNotifyCool is not set; the program uses 30."},
         MissingCase{"KeepDays", "ESKeepDays", "ESKeepDays is not set; the program uses 400."},
-        MissingCase{"Host", "ESHost",
-                    "ESHost is not set; the program uses http://wdc.nict.go.jp."},
+        MissingCase{"Host", "ESHost", "ESHost is not set; the program uses http://wdc.nict.go.jp."},
         MissingCase{"NotTheProgramsKey", "Colour", "Colour is not set."}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -116,8 +115,7 @@ TEST_P(CliSettingsIgnoredTest, StoresTheValueAndWarnsWhenUnused)
     const CliRun run = settings({QStringLiteral("set"), key, value});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QByteArray warning = GetParam().warning;
-    EXPECT_EQ(run.err, warning.isEmpty() ? warning
-                                         : "ondrel-cli: settings: " + warning + '\n');
+    EXPECT_EQ(run.err, warning.isEmpty() ? warning : "ondrel-cli: settings: " + warning + '\n');
     EXPECT_EQ(settings({QStringLiteral("get"), key}).out, (value + u'\n').toUtf8());
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/http_test_server.h"
-#include "support/test_page.h"
 #include "support/cli_runner.h"
+#include "support/http_test_server.h"
 #include "support/named_case.h"
+#include "support/test_page.h"
 #include "support/wait_for.h"
 
 #include <QFile>

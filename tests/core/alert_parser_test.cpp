@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/alert_parser.h"
 
-#include "support/test_page.h"
-#include "core/text/text_helpers.h"
 #include "core/page/readout_formatting.h"
+#include "core/text/text_helpers.h"
+#include "support/test_page.h"
 
 #include "support/named_case.h"
 
@@ -86,12 +86,13 @@ TEST(AlertParser, LastStationTakesMarkerAnywhereAfterItsHeader)
 {
     Readings ogimi = quiet(3);
     ogimi[2].reset();
-    const QString trailer = station(3, {std::nullopt, std::nullopt,
-                                        Reading{QStringLiteral("9.9"), QStringLiteral("BLINK-RED")}},
-                                    false);
-    const QString text = page(QStringLiteral("T"), station(0, quiet(0)) + station(1, quiet(1)) +
-                                                       station(2, quiet(2)) + station(3, ogimi) +
-                                                       trailer);
+    const QString trailer = station(
+        3,
+        {std::nullopt, std::nullopt, Reading{QStringLiteral("9.9"), QStringLiteral("BLINK-RED")}},
+        false);
+    const QString text =
+        page(QStringLiteral("T"), station(0, quiet(0)) + station(1, quiet(1)) +
+                                      station(2, quiet(2)) + station(3, ogimi) + trailer);
     ReadoutState state;
     parseAlertPage(text, state);
     EXPECT_EQ(state.cells[11].caption, QStringLiteral("9.9"));
@@ -103,8 +104,8 @@ TEST(AlertParser, MarkerEndingRightAtNextHeaderCountsPresent)
     const QString marker = QStringLiteral("現在<FONT COLOR='BLACK'>のＦ層臨界周波数は約");
     const QString wakkanai = QStringLiteral("== 稚内(北海道) ==") + marker;
     const QString kokubunji = QStringLiteral("== 国分寺(東京) ==") + station(1, quiet(1), false);
-    const QString text = page(QStringLiteral("T"), wakkanai + kokubunji + station(2, quiet(2)) +
-                                                       station(3, quiet(3)));
+    const QString text = page(QStringLiteral("T"),
+                              wakkanai + kokubunji + station(2, quiet(2)) + station(3, quiet(3)));
     ReadoutState state;
     parseAlertPage(text, state);
     // Its value runs on to the first "[MHZ]です" after the marker.
@@ -117,11 +118,12 @@ TEST(AlertParser, MarkerEndingRightAtNextHeaderCountsPresent)
 TEST(AlertParser, FirstOfTwoEqualMarkersCounts)
 {
     Readings twice = quiet(0);
-    const QString again = station(0, {Reading{QStringLiteral("7.7"), QStringLiteral("GREEN")},
-                                      std::nullopt, std::nullopt},
-                                  false);
-    const QString text = page(QStringLiteral("T"), station(0, twice) + again + station(1, quiet(1)) +
-                                                       station(2, quiet(2)) + station(3, quiet(3)));
+    const QString again = station(
+        0, {Reading{QStringLiteral("7.7"), QStringLiteral("GREEN")}, std::nullopt, std::nullopt},
+        false);
+    const QString text =
+        page(QStringLiteral("T"), station(0, twice) + again + station(1, quiet(1)) +
+                                      station(2, quiet(2)) + station(3, quiet(3)));
     ReadoutState state;
     parseAlertPage(text, state);
     EXPECT_EQ(state.cells[0].caption, QStringLiteral("0.1"));
@@ -154,7 +156,8 @@ class AlertTimeTest : public testing::TestWithParam<TimeCase> {};
 TEST_P(AlertTimeTest, TakesTheFirstParenthesisedPart)
 {
     const QString text = QStringLiteral("<TITLE>NICT IONOSPHERIC ALERT</TITLE>") +
-                         QString::fromUtf16(GetParam().head) + allQuiet() + QStringLiteral("</BODY>");
+                         QString::fromUtf16(GetParam().head) + allQuiet() +
+                         QStringLiteral("</BODY>");
     ReadoutState state;
     state.AlertTime = QStringLiteral("old");
     parseAlertPage(text, state);
@@ -163,12 +166,11 @@ TEST_P(AlertTimeTest, TakesTheFirstParenthesisedPart)
     EXPECT_EQ(state.cells[11].caption, QStringLiteral("3.3"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AlertTimeTest,
-    testing::Values(TimeCase{"Normal", u"<P>(10:15 JST)</P>", u"10:15 JST"},
-                    TimeCase{"EmptyParenthesesKeepOld", u"<P>()</P>", u"old"},
-                    TimeCase{"SecondParenthesesIgnored", u"(A)(B)", u"A"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AlertTimeTest,
+                         testing::Values(TimeCase{"Normal", u"<P>(10:15 JST)</P>", u"10:15 JST"},
+                                         TimeCase{"EmptyParenthesesKeepOld", u"<P>()</P>", u"old"},
+                                         TimeCase{"SecondParenthesesIgnored", u"(A)(B)", u"A"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AlertParser, PageWithoutClosingParenthesisKeepsAlertTime)
 {
@@ -189,8 +191,8 @@ TEST(AlertParser, MissingWakkanaiHeaderStartsAtClosingParenthesisPosition)
     // c, the position of ")" in the whole page, is used as a position in the
     // cut text: here 3, which lies before Wakkanai's readings.
     const QString text = QStringLiteral("(T)<TITLE>NICT IONOSPHERIC ALERT</TITLE>") +
-                         station(0, quiet(0), false) + station(1, quiet(1)) +
-                         station(2, quiet(2)) + station(3, quiet(3)) + QStringLiteral("</BODY>");
+                         station(0, quiet(0), false) + station(1, quiet(1)) + station(2, quiet(2)) +
+                         station(3, quiet(3)) + QStringLiteral("</BODY>");
     ReadoutState state;
     parseAlertPage(text, state);
     EXPECT_EQ(state.cells[0].caption, QStringLiteral("0.1"));
@@ -200,9 +202,9 @@ TEST(AlertParser, MissingWakkanaiHeaderStartsAtClosingParenthesisPosition)
 
 TEST(AlertParser, MissingKokubunjiHeaderGivesWakkanaiTheBlockToYamagawa)
 {
-    const QString text = page(QStringLiteral("T"), station(0, quiet(0)) +
-                                                       station(1, quiet(1), false) +
-                                                       station(2, quiet(2)) + station(3, quiet(3)));
+    const QString text =
+        page(QStringLiteral("T"), station(0, quiet(0)) + station(1, quiet(1), false) +
+                                      station(2, quiet(2)) + station(3, quiet(3)));
     ReadoutState state = previousRefresh();
     parseAlertPage(text, state);
     EXPECT_EQ(state.cells[0].caption, QStringLiteral("0.1"));
@@ -217,10 +219,9 @@ TEST(AlertParser, MissingKokubunjiHeaderGivesWakkanaiTheBlockToYamagawa)
 
 TEST(AlertParser, MissingKokubunjiAndYamagawaHeadersStopAtWakkanaiBlock)
 {
-    const QString text = page(QStringLiteral("T"), station(0, quiet(0)) +
-                                                       station(1, quiet(1), false) +
-                                                       station(2, quiet(2), false) +
-                                                       station(3, quiet(3)));
+    const QString text =
+        page(QStringLiteral("T"), station(0, quiet(0)) + station(1, quiet(1), false) +
+                                      station(2, quiet(2), false) + station(3, quiet(3)));
     ReadoutState state = previousRefresh();
     EXPECT_THROW(parseAlertPage(text, state), ProcedureFailure);
     for (int i = 0; i < 3; ++i)
@@ -307,11 +308,10 @@ TEST_P(DelayNoteTest, NoteReachesEveryEarlierStation)
         EXPECT_EQ(state.DelayNote[k], GetParam().noted[k] ? kNote : QString()) << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DelayNoteTest,
-    testing::Values(DelayCase{"OnlyYamagawa", 2, {true, true, true, false}},
-                    DelayCase{"OnlyOgimi", 3, {true, true, true, true}},
-                    DelayCase{"None", -1, {false, false, false, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DelayNoteTest,
+                         testing::Values(DelayCase{"OnlyYamagawa", 2, {true, true, true, false}},
+                                         DelayCase{"OnlyOgimi", 3, {true, true, true, true}},
+                                         DelayCase{"None", -1, {false, false, false, false}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -38,23 +38,24 @@ TEST_P(ConversionTest, ThroughUtf16ToCodePage932)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, ConversionTest,
-    testing::Values(
-        ConversionCase{"Ascii", "abc", bytes({0x61, 0, 0x62, 0, 0x63, 0}), "abc"},
-        ConversionCase{"Kanji", bytes({0xE7, 0x8F, 0xBE}), bytes({0xFE, 0x73}), bytes({0x8C, 0xBB})},
-        ConversionCase{"FinalLineFeedKept", "a\n", bytes({0x61, 0, 0x0A, 0}), "a\n"},
-        ConversionCase{"MalformedBecomesReplacementThenQuestionMark", bytes({0xC3, 0x28}),
-                       bytes({0xFD, 0xFF, 0x28, 0}), "?("},
-        ConversionCase{"EuroSignNotInCodePage", bytes({0xE2, 0x82, 0xAC}), bytes({0xAC, 0x20}),
-                       "?"},
-        ConversionCase{"HalfWidthKatakana", bytes({0xEF, 0xBD, 0xB8}), bytes({0x78, 0xFF}),
-                       bytes({0xB8})}),
+    testing::Values(ConversionCase{"Ascii", "abc", bytes({0x61, 0, 0x62, 0, 0x63, 0}), "abc"},
+                    ConversionCase{"Kanji", bytes({0xE7, 0x8F, 0xBE}), bytes({0xFE, 0x73}),
+                                   bytes({0x8C, 0xBB})},
+                    ConversionCase{"FinalLineFeedKept", "a\n", bytes({0x61, 0, 0x0A, 0}), "a\n"},
+                    ConversionCase{"MalformedBecomesReplacementThenQuestionMark",
+                                   bytes({0xC3, 0x28}), bytes({0xFD, 0xFF, 0x28, 0}), "?("},
+                    ConversionCase{"EuroSignNotInCodePage", bytes({0xE2, 0x82, 0xAC}),
+                                   bytes({0xAC, 0x20}), "?"},
+                    ConversionCase{"HalfWidthKatakana", bytes({0xEF, 0xBD, 0xB8}),
+                                   bytes({0x78, 0xFF}), bytes({0xB8})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CodeConv, EmptyInputSetsConvErrorAndReturnsEmpty)
 {
     CodeConv conv;
     EXPECT_TRUE(conv.U8toU16(QByteArray()).isEmpty());
-    EXPECT_TRUE(conv.ConvError.startsWith(QStringLiteral("U8toU16 "))) << conv.ConvError.toStdString();
+    EXPECT_TRUE(conv.ConvError.startsWith(QStringLiteral("U8toU16 ")))
+        << conv.ConvError.toStdString();
 }
 
 TEST(CodeConv, EmptyInputOfU16toSjisFails)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/page_refresh.h"
 
-#include "support/test_page.h"
 #include "core/text/code_conv.h"
+#include "support/test_page.h"
 
 #include "support/named_case.h"
 
@@ -60,15 +60,15 @@ INSTANTIATE_TEST_SUITE_P(
                     true, false},
         RefreshCase{"NotFoundPage", withTitle("404 Not Found"), RefreshOutcome::NotAlertPage, true,
                     false},
-        RefreshCase{"TitleInAnyLetterCase", QByteArray(realisticBytes()).replace(
-                                                "NICT Ionospheric Alert", "nict IONOSPHERIC alert"),
+        RefreshCase{"TitleInAnyLetterCase",
+                    QByteArray(realisticBytes())
+                        .replace("NICT Ionospheric Alert", "nict IONOSPHERIC alert"),
                     RefreshOutcome::Parsed, false, true},
         RefreshCase{"MalformedBytesStillParse",
                     QByteArray(realisticBytes()).replace("<hr", "\xFF\xE3\x81<hr"),
                     RefreshOutcome::Parsed, false, true},
-        RefreshCase{"BrokenLayoutStops",
-                    QByteArray(realisticBytes()).replace("[MHz]", "MHz"), RefreshOutcome::Stopped,
-                    true, false}),
+        RefreshCase{"BrokenLayoutStops", QByteArray(realisticBytes()).replace("[MHz]", "MHz"),
+                    RefreshOutcome::Stopped, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PageRefresh, AcceptedPageClearsAnEarlierTroubleSign)

@@ -70,13 +70,34 @@ struct ReadCase {
 };
 ONDREL_NAMED_CASE(ReadCase)
 
-int period(ProgramSettings& s) { return s.reloadPeriod(); }
-int keepDays(ProgramSettings& s) { return s.keepDays(); }
-int notifyOn(ProgramSettings& s) { return s.notifyOn() ? 1 : 0; }
-int cooldown(ProgramSettings& s) { return static_cast<int>(s.notifyCooldown().count()); }
-int compactTop(ProgramSettings& s) { return s.compactTop(); }
-int paneWidth(ProgramSettings& s) { return s.paneWidth(20000); }
-int paneHeight(ProgramSettings& s) { return s.paneHeight(10000); }
+int period(ProgramSettings& s)
+{
+    return s.reloadPeriod();
+}
+int keepDays(ProgramSettings& s)
+{
+    return s.keepDays();
+}
+int notifyOn(ProgramSettings& s)
+{
+    return s.notifyOn() ? 1 : 0;
+}
+int cooldown(ProgramSettings& s)
+{
+    return static_cast<int>(s.notifyCooldown().count());
+}
+int compactTop(ProgramSettings& s)
+{
+    return s.compactTop();
+}
+int paneWidth(ProgramSettings& s)
+{
+    return s.paneWidth(20000);
+}
+int paneHeight(ProgramSettings& s)
+{
+    return s.paneHeight(10000);
+}
 
 class ReadTest : public testing::TestWithParam<ReadCase> {};
 

@@ -82,7 +82,6 @@ TEST(ReadoutFormatting, HostileSectionIsBounded)
 
 namespace {
 
-
 TEST(ReadoutFormatting, MatchesTheLiteralLoopOnRandomMarkup)
 {
     // Characters that make tags, patterns and joins between them likely.
@@ -94,8 +93,7 @@ TEST(ReadoutFormatting, MatchesTheLiteralLoopOnRandomMarkup)
         const int length = static_cast<int>(next() % 40);
         for (int c = 0; c < length; ++c)
             section += alphabet.at(static_cast<qsizetype>((next() >> 16) % alphabet.size()));
-        ASSERT_EQ(FormatStationDetail(section), literalFormat(section))
-            << section.toStdString();
+        ASSERT_EQ(FormatStationDetail(section), literalFormat(section)) << section.toStdString();
     }
 }
 

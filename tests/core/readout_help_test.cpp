@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/readout_help.h"
 
-#include "support/named_case.h"
 #include "core/text/text_helpers.h"
+#include "support/named_case.h"
 
 #include <QStringList>
 
@@ -118,16 +118,15 @@ TEST_P(StationMessageFailureTest, Fails)
     EXPECT_THROW(stationMessage(state, row.index), ProcedureFailure);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, StationMessageFailureTest,
-    testing::Values(FailureCase{"BeforeFirstRefreshFmax", 0, u""},
-                    FailureCase{"BeforeFirstRefreshEs", 11, u""},
-                    FailureCase{"NoMark", 4, u" 国分寺 para"},
-                    FailureCase{"MarkFirst", 2, u"◎a◎b◎c"},
-                    FailureCase{"FmaxWithOneMark", 3, u" A◎b"},
-                    FailureCase{"FminWithTwoMarks", 7, u" A◎b◎c"},
-                    FailureCase{"SummaryCell", 12, kDetail}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, StationMessageFailureTest,
+                         testing::Values(FailureCase{"BeforeFirstRefreshFmax", 0, u""},
+                                         FailureCase{"BeforeFirstRefreshEs", 11, u""},
+                                         FailureCase{"NoMark", 4, u" 国分寺 para"},
+                                         FailureCase{"MarkFirst", 2, u"◎a◎b◎c"},
+                                         FailureCase{"FmaxWithOneMark", 3, u" A◎b"},
+                                         FailureCase{"FminWithTwoMarks", 7, u" A◎b◎c"},
+                                         FailureCase{"SummaryCell", 12, kDetail}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct EntityCase {
     const char* name;
@@ -163,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ShownMessage, TitleLosesItsLineBreaksAndBothLoseTheirEntities)
 {
-    const MessageText shown = asShown({QStringLiteral("a&NBSP;\r\nb"),
-                                       QStringLiteral("Ondrel  稚内&AMP;\r\n (遅延)")});
+    const MessageText shown =
+        asShown({QStringLiteral("a&NBSP;\r\nb"), QStringLiteral("Ondrel  稚内&AMP;\r\n (遅延)")});
     EXPECT_EQ(shown.text, QStringLiteral("a \r\nb"));
     EXPECT_EQ(shown.title, QStringLiteral("Ondrel  稚内& (遅延)"));
 }
@@ -172,7 +171,8 @@ TEST(ShownMessage, TitleLosesItsLineBreaksAndBothLoseTheirEntities)
 TEST(HelpMessage, IsTheFourteenLinesJoinedByCrLf)
 {
     const QStringList lines{
-        QStringLiteral("このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
+        QStringLiteral(
+            "このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
         QStringLiteral("and Communications Technology」から提供されたものです "),
         QString(),
         QStringLiteral("Fmax=Ｆ層臨界周波数"),
@@ -185,7 +185,8 @@ TEST(HelpMessage, IsTheFourteenLinesJoinedByCrLf)
         QString(),
         QStringLiteral("? は 最新の自動解析値が存在しない事を示します。"),
         QString(),
-        QStringLiteral("起動オプション") + QChar(0x3000) + QStringLiteral("-T で前面表示となります"),
+        QStringLiteral("起動オプション") + QChar(0x3000) +
+            QStringLiteral("-T で前面表示となります"),
     };
     QString expected;
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -68,7 +68,10 @@ std::vector<QTime> quarterPattern(QTime hour, int period)
 INSTANTIATE_TEST_SUITE_P(
     Periods, ScheduleTest,
     testing::Values(
-        ScheduleCase{"Period180From100730", QTime(10, 7, 30), 180, 660,
+        ScheduleCase{"Period180From100730",
+                     QTime(10, 7, 30),
+                     180,
+                     660,
                      {QTime(10, 9), QTime(10, 12), QTime(10, 18)}},
         ScheduleCase{"Period420From105210", QTime(10, 52, 10), 420, 420, {QTime(10, 59)}},
         ScheduleCase{"Period420Hour", QTime(10, 0), 420, 3600, quarterPattern(QTime(10, 0), 420)},

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/named_case.h"
-#include "support/file_faults.h"
 #include "core/settings/settings_directory.h"
 #include "core/text/text_helpers.h"
+#include "support/file_faults.h"
+#include "support/named_case.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,18 +79,17 @@ TEST_P(PortableDirectoryTest, SettingsGoBesideOnlyAUsersOwnCopy)
 
 INSTANTIATE_TEST_SUITE_P(
     Directories, PortableDirectoryTest,
-    testing::Values(
-        PortableCase{"BuildFolder", "/home/ham/ondrel/build/src", true, true, true},
-        PortableCase{"CopyInOwnFolder", "/home/ham/bin", true, true, true},
-        PortableCase{"ReadOnlyOwnFolder", "/home/ham/bin", true, false, false},
-        PortableCase{"SomeoneElsesFolder", "/home/other/bin", false, true, false},
-        PortableCase{"UsrBinUnderSudo", "/usr/bin", true, true, false},
-        PortableCase{"UsrLocalBin", "/usr/local/bin", true, true, false},
-        PortableCase{"UsrItself", "/usr", true, true, false},
-        PortableCase{"UncleanUsrPath", "/usr//bin/", true, true, false},
-        PortableCase{"Opt", "/opt/ondrel/bin", true, true, false},
-        PortableCase{"Snap", "/snap/ondrel/12/bin", true, true, false},
-        PortableCase{"NameOnlyStartsLikeUsr", "/usrdata/ondrel", true, true, true}),
+    testing::Values(PortableCase{"BuildFolder", "/home/ham/ondrel/build/src", true, true, true},
+                    PortableCase{"CopyInOwnFolder", "/home/ham/bin", true, true, true},
+                    PortableCase{"ReadOnlyOwnFolder", "/home/ham/bin", true, false, false},
+                    PortableCase{"SomeoneElsesFolder", "/home/other/bin", false, true, false},
+                    PortableCase{"UsrBinUnderSudo", "/usr/bin", true, true, false},
+                    PortableCase{"UsrLocalBin", "/usr/local/bin", true, true, false},
+                    PortableCase{"UsrItself", "/usr", true, true, false},
+                    PortableCase{"UncleanUsrPath", "/usr//bin/", true, true, false},
+                    PortableCase{"Opt", "/opt/ondrel/bin", true, true, false},
+                    PortableCase{"Snap", "/snap/ondrel/12/bin", true, true, false},
+                    PortableCase{"NameOnlyStartsLikeUsr", "/usrdata/ondrel", true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsDirectoryTest, AnotherUsersDirectoryIsTakenOnlyWithSettingsThere)

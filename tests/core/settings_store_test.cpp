@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/file_faults.h"
 #include "core/settings/settings_store.h"
 #include "core/text/text_helpers.h"
+#include "support/file_faults.h"
 
 #include "support/fakes.h"
 #include "support/named_case.h"

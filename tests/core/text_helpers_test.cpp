@@ -24,16 +24,15 @@ TEST_P(FindTest, ReturnsOneBasedPositionOrZero)
     EXPECT_EQ(Find(QString::fromUtf16(c.text), QString::fromUtf16(c.what), c.from), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FindTest,
-    testing::Values(FindCase{"AtStart", u"abcabc", u"a", 1, 1},
-                    FindCase{"SecondFromTwo", u"abcabc", u"a", 2, 4},
-                    FindCase{"AtFromItself", u"abcabc", u"c", 3, 3},
-                    FindCase{"NotFound", u"abcabc", u"x", 1, 0},
-                    FindCase{"FromPastEnd", u"abc", u"a", 4, 0},
-                    FindCase{"CaseSensitive", u"ABC", u"a", 1, 0},
-                    FindCase{"Japanese", u"稚内(北海道)", u"(", 1, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, FindTest,
+                         testing::Values(FindCase{"AtStart", u"abcabc", u"a", 1, 1},
+                                         FindCase{"SecondFromTwo", u"abcabc", u"a", 2, 4},
+                                         FindCase{"AtFromItself", u"abcabc", u"c", 3, 3},
+                                         FindCase{"NotFound", u"abcabc", u"x", 1, 0},
+                                         FindCase{"FromPastEnd", u"abc", u"a", 4, 0},
+                                         FindCase{"CaseSensitive", u"ABC", u"a", 1, 0},
+                                         FindCase{"Japanese", u"稚内(北海道)", u"(", 1, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextHelpers, FindFromZeroFails)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/autostart.h"
-#include "support/tool_run.h"
 #include "support/named_case.h"
+#include "support/tool_run.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,12 +44,12 @@ TEST_P(AutostartTest, EntryIsWrittenValidAndRemoved)
 
 INSTANTIATE_TEST_SUITE_P(
     Programs, AutostartTest,
-    testing::Values(
-        EntryCase{"PlainPath", "/usr/bin/ondrel", false, "Exec=/usr/bin/ondrel"},
-        EntryCase{"KeepsInFront", "/usr/bin/ondrel", true, "Exec=/usr/bin/ondrel -T"},
-        EntryCase{"BlankIsQuoted", "/home/a b/ondrel", false, "Exec=\"/home/a b/ondrel\""},
-        EntryCase{"SpecialsAreEscaped", "/opt/$x\\1%/ondrel", true,
-                  R"(Exec="/opt/\\$x\\\\1%%/ondrel" -T)"}),
+    testing::Values(EntryCase{"PlainPath", "/usr/bin/ondrel", false, "Exec=/usr/bin/ondrel"},
+                    EntryCase{"KeepsInFront", "/usr/bin/ondrel", true, "Exec=/usr/bin/ondrel -T"},
+                    EntryCase{"BlankIsQuoted", "/home/a b/ondrel", false,
+                              "Exec=\"/home/a b/ondrel\""},
+                    EntryCase{"SpecialsAreEscaped", "/opt/$x\\1%/ondrel", true,
+                              R"(Exec="/opt/\\$x\\\\1%%/ondrel" -T)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

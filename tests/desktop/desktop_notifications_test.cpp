@@ -17,7 +17,7 @@ namespace {
 
 // A session bus of the test's own, with no service files.
 class PrivateBus {
-  public:
+public:
     PrivateBus()
     {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
@@ -41,7 +41,7 @@ class PrivateBus {
 
     QString address; // empty when no bus could be started
 
-  private:
+private:
     QTemporaryDir m_dir;
     QProcess m_daemon;
 };
@@ -50,11 +50,11 @@ class PrivateBus {
 class NotificationRecorder : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-  public:
+public:
     std::vector<QVariantList> calls;
     bool refuse = false;
 
-  public Q_SLOTS:
+public Q_SLOTS:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
                 const QString& body, const QStringList&, const QVariantMap& hints, int timeout)
     {

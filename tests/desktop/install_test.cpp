@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/tool_run.h"
 #include "support/named_case.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,7 +34,7 @@ QStringList expectedFiles()
 
 // The build tree installed once into a temporary prefix.
 class InstallTest : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite()
     {
         s_dir = std::make_unique<QTemporaryDir>();
@@ -80,8 +80,8 @@ TEST_F(InstallTest, WatchServiceStartsTheInstalledCliAndVerifies)
     const QByteArray unit = read("lib/systemd/user/ondrel-watch.service");
     const QByteArray execStart = "ExecStart=" ONDREL_BINDIR "/ondrel-cli watch";
     const QList<QByteArray> lines = unit.split('\n');
-    for (const QByteArray& line : {execStart, QByteArray("Restart=on-failure"),
-                                   QByteArray("WantedBy=default.target")})
+    for (const QByteArray& line :
+         {execStart, QByteArray("Restart=on-failure"), QByteArray("WantedBy=default.target")})
         EXPECT_TRUE(lines.contains(line)) << line.toStdString();
     if (QStandardPaths::findExecutable(QStringLiteral("systemd-analyze")).isEmpty())
         GTEST_SKIP() << "systemd-analyze missing";

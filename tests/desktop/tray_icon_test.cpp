@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/desktop_integration.h"
 #include "desktop/desktop_notifications.h"
-#include "support/form_fixture.h"
 #include "desktop/tray_icon.h"
+#include "support/form_fixture.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
 
@@ -16,7 +16,7 @@
 namespace {
 
 class RecordingSink : public NoticeSink {
-  public:
+public:
     std::vector<EsNotice> shown;
     void show(const EsNotice& notice) override { shown.push_back(notice); }
 };

@@ -41,8 +41,8 @@ TEST_P(ChartGapTest, SplitsSegmentsAtGaps)
     std::vector<PageRecord> records;
     for (int n : GetParam().steps) {
         const bool missing = std::count(GetParam().missing.begin(), GetParam().missing.end(), n);
-        records.push_back(esRecord(0, kStart + n * kStep, missing ? std::nullopt
-                                                                  : std::optional<double>(4.0)));
+        records.push_back(
+            esRecord(0, kStart + n * kStep, missing ? std::nullopt : std::optional<double>(4.0)));
     }
     const ChartData data = prepareChart(records, ChartView::Es, kStart, kStart + 86400);
     std::vector<size_t> lengths;
@@ -112,8 +112,8 @@ TEST(ChartScale, MapsCornersAndFindsTheNearestPoint)
     const ChartScale scale{QRectF(10, 20, 400, 200), kStart, kStart + 4000, 20};
     EXPECT_EQ(scale.map(kStart, 0), QPointF(10, 220));
     EXPECT_EQ(scale.map(kStart + 4000, 20), QPointF(410, 20));
-    const ChartData data = prepareChart({esRecord(0, kStart + 1000, 10.0)}, ChartView::Es, kStart,
-                                        kStart + 4000);
+    const ChartData data =
+        prepareChart({esRecord(0, kStart + 1000, 10.0)}, ChartView::Es, kStart, kStart + 4000);
     ChartScale same = scale;
     same.top = data.top;
     const QPointF at = same.map(kStart + 1000, 10.0);

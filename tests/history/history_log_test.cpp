@@ -31,7 +31,10 @@ public:
         QSqlQuery query(QSqlDatabase::database(kName));
         return query.exec(sql) && query.next() ? query.value(0) : QVariant();
     }
-    bool exec(const QString& sql) const { return QSqlQuery(QSqlDatabase::database(kName)).exec(sql); }
+    bool exec(const QString& sql) const
+    {
+        return QSqlQuery(QSqlDatabase::database(kName)).exec(sql);
+    }
 
 private:
     static inline const QString kName = QStringLiteral("test-raw");
@@ -93,9 +96,9 @@ TEST_F(HistoryLogTest, AFailingRowLeavesNoPartOfItsPage)
     ASSERT_TRUE(m_log.open());
     {
         RawDatabase raw(path());
-        ASSERT_TRUE(raw.exec(QStringLiteral(
-            "CREATE TRIGGER fail BEFORE INSERT ON reading WHEN NEW.station = 'yg431'"
-            " BEGIN SELECT RAISE(ABORT, 'disk on fire'); END")));
+        ASSERT_TRUE(raw.exec(
+            QStringLiteral("CREATE TRIGGER fail BEFORE INSERT ON reading WHEN NEW.station = 'yg431'"
+                           " BEGIN SELECT RAISE(ABORT, 'disk on fire'); END")));
     }
     EXPECT_EQ(m_log.appendPage(page("2026/12/07 10:15 JST")), HistoryLog::Append::Failed);
     EXPECT_EQ(count(m_log), 0);
@@ -108,7 +111,8 @@ TEST_F(HistoryLogTest, AFailingRowLeavesNoPartOfItsPage)
 TEST_F(HistoryLogTest, FiltersByInstantAndStation)
 {
     ASSERT_TRUE(m_log.open());
-    for (const char* time : {"2026/12/07 10:00 JST", "2026/12/07 10:15 JST", "2026/12/07 10:30 JST"})
+    for (const char* time :
+         {"2026/12/07 10:00 JST", "2026/12/07 10:15 JST", "2026/12/07 10:30 JST"})
         m_log.appendPage(page(QString::fromLatin1(time)));
     HistoryFilter filter;
     filter.since = QDateTime(QDate(2026, 12, 7), QTime(1, 15), Qt::UTC);
@@ -136,9 +140,9 @@ TEST_F(HistoryLogTest, FirstLayoutIsMigratedWithNumbersDerived)
     QDir().mkpath(QFileInfo(path()).absolutePath());
     {
         RawDatabase raw(path());
-        ASSERT_TRUE(raw.exec(QStringLiteral(
-            "CREATE TABLE readings (page_time TEXT, fetched_utc TEXT, station TEXT,"
-            " fmax TEXT, fmin TEXT, es TEXT)")));
+        ASSERT_TRUE(raw.exec(
+            QStringLiteral("CREATE TABLE readings (page_time TEXT, fetched_utc TEXT, station TEXT,"
+                           " fmax TEXT, fmin TEXT, es TEXT)")));
         ASSERT_TRUE(raw.exec(QStringLiteral(
             "INSERT INTO readings VALUES ('2026/12/07 10:15 JST', '2026-12-07T01:16:00Z',"
             " 'to536', '6.2', '1.9', '8.6'), ('bad time', '2026-12-07T01:31:00Z', 'ok426',"

@@ -29,7 +29,8 @@ TEST_P(PageTimeTest, ReadsAsUtc)
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, PageTimeTest,
-    testing::Values(PageTimeCase{"AsThePageGivesIt", "2026/12/07 10:15 JST", "2026-12-07T01:15:00Z"},
+    testing::Values(PageTimeCase{"AsThePageGivesIt", "2026/12/07 10:15 JST",
+                                 "2026-12-07T01:15:00Z"},
                     PageTimeCase{"BeforeNineIsThePreviousUtcDay", "2027/01/01 08:45 JST",
                                  "2026-12-31T23:45:00Z"},
                     PageTimeCase{"InParenthesesWithSeconds", "(2026/12/07 10:15:30 JST)",
@@ -58,18 +59,20 @@ TEST_P(ReadingNumberTest, IsANumberOnlyWhereTheTextIsOne)
     EXPECT_EQ(readingNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadingNumberTest,
-    testing::Values(NumberCase{"Decimal", "5.3", 5.3}, NumberCase{"Spaced", " 12.0 ", 12.0},
-                    NumberCase{"Whole", "8", 8.0}, NumberCase{"Missing", "?", std::nullopt},
-                    NumberCase{"Empty", "", std::nullopt},
-                    NumberCase{"Exponent", "1e3", std::nullopt},
-                    NumberCase{"Negative", "-1.0", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ReadingNumberTest,
+                         testing::Values(NumberCase{"Decimal", "5.3", 5.3},
+                                         NumberCase{"Spaced", " 12.0 ", 12.0},
+                                         NumberCase{"Whole", "8", 8.0},
+                                         NumberCase{"Missing", "?", std::nullopt},
+                                         NumberCase{"Empty", "", std::nullopt},
+                                         NumberCase{"Exponent", "1e3", std::nullopt},
+                                         NumberCase{"Negative", "-1.0", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PageRecords, OnePerStationInOrderWithTheirCodes)
 {
-    const std::vector<PageRecord> records = historytest::page(QStringLiteral("2026/12/07 10:15 JST"));
+    const std::vector<PageRecord> records =
+        historytest::page(QStringLiteral("2026/12/07 10:15 JST"));
     ASSERT_EQ(records.size(), 4u);
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(records[k].station, QLatin1StringView(kStationCodes[k]));

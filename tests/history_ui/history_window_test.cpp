@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
-#include "history_ui/history_chart.h"
 #include "history/history_export.h"
+#include "history_ui/history_chart.h"
 #include "history_ui/history_window.h"
+#include "support/form_fixture.h"
 #include "window/history_feature.h"
 
 #include <QComboBox>

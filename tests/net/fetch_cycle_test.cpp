@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refresh/fetch_cycle.h"
 
-#include "net/http_page_download.h"
-#include "support/http_test_server.h"
-#include "support/test_page.h"
-#include "support/fakes.h"
-#include "support/named_case.h"
-#include "core/text/code_conv.h"
 #include "core/page/readout_state.h"
+#include "core/text/code_conv.h"
+#include "net/http_page_download.h"
+#include "support/fakes.h"
+#include "support/http_test_server.h"
+#include "support/named_case.h"
+#include "support/test_page.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -97,27 +97,28 @@ TEST_P(ServedPageTest, RefreshEndsAsTheServerAnswers)
 
 INSTANTIATE_TEST_SUITE_P(
     Server, ServedPageTest,
-    testing::Values(
-        ServedCase{"GoodPage", Route{200, testpage::realisticBytes()}, RefreshOutcome::Parsed,
-                   false, false},
-        ServedCase{"AlertPageWithErrorStatus", Route{500, testpage::realisticBytes()},
-                   RefreshOutcome::Parsed, false, false},
-        ServedCase{"MaintenancePage", Route{503, titled("メンテナンス中")},
-                   RefreshOutcome::NotAlertPage, true, false},
-        ServedCase{"NotFound", Route{404, titled("404 Not Found")}, RefreshOutcome::NotAlertPage,
-                   true, false},
-        ServedCase{"EmptyBody", Route{200, QByteArray()}, RefreshOutcome::Failed, true, false},
-        ServedCase{"ClosedMidBody",
-                   Route{200, testpage::realisticBytes(), {}, Behaviour::CloseMidBody},
-                   RefreshOutcome::NetworkError, true, true},
-        ServedCase{"NeverAnswers", Route{200, {}, {}, Behaviour::Stall},
-                   RefreshOutcome::NetworkError, true, true},
-        ServedCase{"OversizedBody", Route{200, QByteArray(300 * 1024, 'x')},
-                   RefreshOutcome::NetworkError, true, false},
-        ServedCase{"CompressedBody",
-                   Route{200, qCompress(testpage::realisticBytes()).mid(4),
-                         {{"Content-Encoding", "deflate"}}},
-                   RefreshOutcome::Parsed, false, false}),
+    testing::Values(ServedCase{"GoodPage", Route{200, testpage::realisticBytes()},
+                               RefreshOutcome::Parsed, false, false},
+                    ServedCase{"AlertPageWithErrorStatus", Route{500, testpage::realisticBytes()},
+                               RefreshOutcome::Parsed, false, false},
+                    ServedCase{"MaintenancePage", Route{503, titled("メンテナンス中")},
+                               RefreshOutcome::NotAlertPage, true, false},
+                    ServedCase{"NotFound", Route{404, titled("404 Not Found")},
+                               RefreshOutcome::NotAlertPage, true, false},
+                    ServedCase{"EmptyBody", Route{200, QByteArray()}, RefreshOutcome::Failed, true,
+                               false},
+                    ServedCase{"ClosedMidBody",
+                               Route{200, testpage::realisticBytes(), {}, Behaviour::CloseMidBody},
+                               RefreshOutcome::NetworkError, true, true},
+                    ServedCase{"NeverAnswers", Route{200, {}, {}, Behaviour::Stall},
+                               RefreshOutcome::NetworkError, true, true},
+                    ServedCase{"OversizedBody", Route{200, QByteArray(300 * 1024, 'x')},
+                               RefreshOutcome::NetworkError, true, false},
+                    ServedCase{"CompressedBody",
+                               Route{200,
+                                     qCompress(testpage::realisticBytes()).mid(4),
+                                     {{"Content-Encoding", "deflate"}}},
+                               RefreshOutcome::Parsed, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FetchCycle, ForbiddenPageShowsItsMessageThenClosesTheWindow)

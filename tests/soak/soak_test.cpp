@@ -3,15 +3,15 @@
 // every kind of fault in turn. ONDREL_SOAK_REFRESHES sets the number of
 // refreshes (scripts/soak runs 10,000), ONDREL_SOAK_TIMEOUT_MS the download
 // time-out.
+#include "core/settings/settings_store.h"
+#include "core/text/code_conv.h"
 #include "net/http_page_download.h"
+#include "support/fakes.h"
 #include "support/http_test_server.h"
 #include "support/test_page.h"
-#include "core/settings/settings_store.h"
-#include "window/form_controller.h"
-#include "support/fakes.h"
-#include "core/text/code_conv.h"
-#include "window/form1.h"
 #include "support/wait_for.h"
+#include "window/form1.h"
+#include "window/form_controller.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,24 +44,23 @@ const QString kAlertPath = QStringLiteral("/ISDJ/ionospheric-alert.html");
 
 enum class Kind {
     Good,
-    Huge,           // a good page padded to 3 MiB
-    Maintenance,    // 200, another page
-    Unavailable,    // 503 maintenance page
-    ServerError,    // 500 error page
-    Garbage,        // 200, random bytes
-    Reset,          // connection reset before any answer
-    Stall,          // no answer until the time-out
-    Truncated,      // the body stops halfway
+    Huge,        // a good page padded to 3 MiB
+    Maintenance, // 200, another page
+    Unavailable, // 503 maintenance page
+    ServerError, // 500 error page
+    Garbage,     // 200, random bytes
+    Reset,       // connection reset before any answer
+    Stall,       // no answer until the time-out
+    Truncated,   // the body stops halfway
     RedirectLoop,
 };
 
 // One turn of the schedule; good pages between the faults show whether
 // the window recovers from each.
 constexpr Kind kSchedule[] = {
-    Kind::Good,  Kind::Maintenance, Kind::Good,         Kind::Reset,       Kind::Good,
-    Kind::Stall, Kind::Good,        Kind::ServerError,  Kind::Huge,        Kind::Truncated,
-    Kind::Good,  Kind::Garbage,     Kind::Good,         Kind::RedirectLoop, Kind::Good,
-    Kind::Unavailable,
+    Kind::Good, Kind::Maintenance,  Kind::Good, Kind::Reset,       Kind::Good, Kind::Stall,
+    Kind::Good, Kind::ServerError,  Kind::Huge, Kind::Truncated,   Kind::Good, Kind::Garbage,
+    Kind::Good, Kind::RedirectLoop, Kind::Good, Kind::Unavailable,
 };
 constexpr int kScheduleLength = sizeof kSchedule / sizeof kSchedule[0];
 
@@ -198,9 +197,9 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
 
     QTemporaryDir directory;
     const QString settingsPath = directory.filePath(QStringLiteral("Ondrel.ini"));
-    const QByteArray settings = "; written by the soak\r\n[ESConf]\r\nESHost=" +
-                                server.url(QString()).toLatin1() +
-                                "\r\nTM2=300\r\nESTop=0\r\n\r\n[Other]\r\nkept=yes\r\n";
+    const QByteArray settings =
+        "; written by the soak\r\n[ESConf]\r\nESHost=" + server.url(QString()).toLatin1() +
+        "\r\nTM2=300\r\nESTop=0\r\n\r\n[Other]\r\nkept=yes\r\n";
     {
         QFile file(settingsPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -284,9 +283,9 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
 
     EXPECT_EQ(timer1.arms, errors);
     EXPECT_GT(errors, 0);
-    EXPECT_TRUE(std::all_of(boxes.shown.begin(), boxes.shown.end(),
-                            [](const auto& box) { return box.milliseconds > 0; }))
-        << "only the timed communication-error box may show";
+    EXPECT_TRUE(std::all_of(boxes.shown.begin(), boxes.shown.end(), [](const auto& box) {
+        return box.milliseconds > 0;
+    })) << "only the timed communication-error box may show";
     QFile file(settingsPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), settings);

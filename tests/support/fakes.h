@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/refresh/page_download.h"
-#include "window/browser_view.h"
 #include "core/refresh/clock.h"
 #include "core/refresh/message_boxes.h"
-#include "core/text/text_helpers.h"
+#include "core/refresh/page_download.h"
 #include "core/refresh/timer.h"
+#include "core/text/text_helpers.h"
+#include "window/browser_view.h"
 
+#include <QString>
 #include <algorithm>
 #include <utility>
-#include <QString>
 
 #include <functional>
 #include <vector>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/test_page.h"
-#include "window/form_controller.h"
-#include "support/fakes.h"
 #include "core/settings/settings_store.h"
+#include "support/fakes.h"
+#include "support/test_page.h"
 #include "window/form1.h"
+#include "window/form_controller.h"
 
 #include <QTemporaryDir>
 
@@ -23,8 +23,9 @@ struct FormFixture {
     // The fixture's fakes, with the download and the browser given.
     FormSeams seams(PageDownload& pageDownload, BrowserView& browserView)
     {
-        return {pageDownload, boxes, clock, browserView, settings,
-                [dir = directory.path()] { return dir; }, timer1, timer2};
+        return {pageDownload, boxes,    clock,
+                browserView,  settings, [dir = directory.path()] { return dir; },
+                timer1,       timer2};
     }
 
     ~FormFixture()
@@ -42,7 +43,10 @@ struct FormFixture {
 
     void load(const QString& arguments = {}) { controller->Form_Load(arguments); }
     // Delivers the realistic page to the running download.
-    void deliverPage(const QByteArray& body = testpage::realisticBytes()) { download.deliver(body); }
+    void deliverPage(const QByteArray& body = testpage::realisticBytes())
+    {
+        download.deliver(body);
+    }
 
     QTemporaryDir directory;
     FakeDownload download;

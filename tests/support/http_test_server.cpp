@@ -58,7 +58,8 @@ void HttpTestServer::onConnection()
 void HttpTestServer::answer(QTcpSocket* socket, const QByteArray& head)
 {
     const QString path = QString::fromLatin1(head.split(' ').value(1));
-    const Route route = m_routes.value(path, Route{404, "<html><title>404 Not Found</title></html>"});
+    const Route route =
+        m_routes.value(path, Route{404, "<html><title>404 Not Found</title></html>"});
     if (route.behaviour == Behaviour::Stall)
         return;
     if (route.behaviour == Behaviour::Reset) {

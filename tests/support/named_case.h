@@ -6,4 +6,7 @@
 // Lets GoogleTest print a table row by its name instead of its bytes, so
 // CTest lists readable test names. Use after the row's struct, in its namespace.
 #define ONDREL_NAMED_CASE(Type)                                                                    \
-    [[maybe_unused]] void PrintTo(const Type& row, std::ostream* os) { *os << row.name; }
+    [[maybe_unused]] void PrintTo(const Type& row, std::ostream* os)                               \
+    {                                                                                              \
+        *os << row.name;                                                                           \
+    }

@@ -9,7 +9,8 @@ namespace testpage {
 
 namespace {
 
-const char16_t* const kNames[] = {u"稚内(北海道)", u"国分寺(東京)", u"山川(鹿児島)", u"大宜味(沖縄)"};
+const char16_t* const kNames[] = {u"稚内(北海道)", u"国分寺(東京)", u"山川(鹿児島)",
+                                  u"大宜味(沖縄)"};
 const char16_t* const kQuantities[] = {u"のＦ層臨界周波数は約", u"の電離層最低反射周波数は約",
                                        u"のスポラディックＥ層臨界周波数は約"};
 
@@ -38,10 +39,10 @@ QString station(int k, const Readings& readings, bool withHeader, const QString&
     for (int v = 0; v < 3; ++v) {
         if (!readings[v])
             continue;
-        text += QStringLiteral("◎現在<FONT COLOR='BLACK'>%1 %2 [MHZ]です。</FONT>　"
-                               "<IMG SRC=\"./IMAGE/SIGNAL-%3.GIF\"><BR>\n")
-                    .arg(QString::fromUtf16(kQuantities[v]), readings[v]->value,
-                         readings[v]->signal);
+        text +=
+            QStringLiteral("◎現在<FONT COLOR='BLACK'>%1 %2 [MHZ]です。</FONT>　"
+                           "<IMG SRC=\"./IMAGE/SIGNAL-%3.GIF\"><BR>\n")
+                .arg(QString::fromUtf16(kQuantities[v]), readings[v]->value, readings[v]->signal);
     }
     return text + extra + QStringLiteral("</P>\n");
 }

@@ -24,8 +24,7 @@ using Readings = std::array<std::optional<Reading>, 3>;
 
 // One station's section in upper-cased page form; `withHeader` false drops
 // the "== name ==" marker.
-QString station(int k, const Readings& readings, bool withHeader = true,
-                const QString& extra = {});
+QString station(int k, const Readings& readings, bool withHeader = true, const QString& extra = {});
 
 // Three quiet readings with recognisable values ("k.1", "k.2", "k.3").
 Readings quiet(int k);

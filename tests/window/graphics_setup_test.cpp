@@ -56,25 +56,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         WindowSystemCase{"X11", {"", "", "x11", ":0"}, WindowSystem::AsConfigured},
         WindowSystemCase{"DisplayOnly", {"", "", "", ":0"}, WindowSystem::AsConfigured},
-        WindowSystemCase{"WaylandWithXwayland", {"", "wayland-0", "wayland", ":0"},
-                         WindowSystem::Xwayland},
-        WindowSystemCase{"WaylandSocketWithXwayland", {"", "wayland-0", "", ":1"},
-                         WindowSystem::Xwayland},
-        WindowSystemCase{"WaylandSessionTypeWithXwayland", {"", "", "wayland", ":0"},
-                         WindowSystem::Xwayland},
-        WindowSystemCase{"WaylandWithoutXwayland", {"", "wayland-0", "wayland", ""},
-                         WindowSystem::Wayland},
-        WindowSystemCase{"WaylandAskedFor", {"wayland", "wayland-0", "wayland", ":0"},
-                         WindowSystem::Wayland},
-        WindowSystemCase{"WaylandEglAskedFor", {"wayland-egl", "wayland-0", "", ":0"},
-                         WindowSystem::Wayland},
-        WindowSystemCase{"XcbAskedFor", {"xcb", "wayland-0", "wayland", ":0"},
-                         WindowSystem::AsConfigured},
-        WindowSystemCase{"HeadlessAskedFor", {"offscreen", "", "", ""},
-                         WindowSystem::AsConfigured},
+        WindowSystemCase{
+            "WaylandWithXwayland", {"", "wayland-0", "wayland", ":0"}, WindowSystem::Xwayland},
+        WindowSystemCase{
+            "WaylandSocketWithXwayland", {"", "wayland-0", "", ":1"}, WindowSystem::Xwayland},
+        WindowSystemCase{
+            "WaylandSessionTypeWithXwayland", {"", "", "wayland", ":0"}, WindowSystem::Xwayland},
+        WindowSystemCase{
+            "WaylandWithoutXwayland", {"", "wayland-0", "wayland", ""}, WindowSystem::Wayland},
+        WindowSystemCase{
+            "WaylandAskedFor", {"wayland", "wayland-0", "wayland", ":0"}, WindowSystem::Wayland},
+        WindowSystemCase{
+            "WaylandEglAskedFor", {"wayland-egl", "wayland-0", "", ":0"}, WindowSystem::Wayland},
+        WindowSystemCase{
+            "XcbAskedFor", {"xcb", "wayland-0", "wayland", ":0"}, WindowSystem::AsConfigured},
+        WindowSystemCase{"HeadlessAskedFor", {"offscreen", "", "", ""}, WindowSystem::AsConfigured},
         WindowSystemCase{"NoDisplay", {"", "", "", ""}, WindowSystem::None},
-        WindowSystemCase{"WaylandSessionTypeButNoSocket", {"", "", "wayland", ""},
-                         WindowSystem::None}),
+        WindowSystemCase{
+            "WaylandSessionTypeButNoSocket", {"", "", "wayland", ""}, WindowSystem::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlacesWindows, EveryPlatformButWayland)

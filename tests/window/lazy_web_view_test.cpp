@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/http_test_server.h"
 #include "support/form_fixture.h"
+#include "support/http_test_server.h"
 #include "window/lazy_web_view.h"
 
 #include <QCheckBox>
@@ -22,7 +22,6 @@ const bool kEngineEnvironment = [] {
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
     return true;
 }();
-
 
 // The engine's view, found by its class: this test does not link the engine.
 QWidget* engineView(const QWidget& window)
@@ -54,7 +53,8 @@ TEST(LazyWebView, EngineStartsOnlyWithTheFirstPage)
 TEST(LazyWebView, MissingEngineEndsTheNavigationQuietly)
 {
     Form1 window;
-    LazyWebView browser(window.WebBrowser1, {QStringLiteral("/nonexistent/libondrel_webengine.so")});
+    LazyWebView browser(window.WebBrowser1,
+                        {QStringLiteral("/nonexistent/libondrel_webengine.so")});
     EXPECT_THROW(browser.navigate(QStringLiteral("http://127.0.0.1/")), ProcedureFailure);
     EXPECT_FALSE(browser.started());
 }
@@ -65,9 +65,10 @@ struct EngineWindow {
     EngineWindow()
     {
         for (const char* code : {"wk546", "to536", "yg431"}) {
-            server.route(QStringLiteral("/ionog/ionogram/nowpng/%1.html").arg(QLatin1String(code)),
-                         HttpTestServer::Route{200, QByteArray("<html><head><title>") + code +
-                                                        "</title></head><body>ionogram</body></html>"});
+            server.route(
+                QStringLiteral("/ionog/ionogram/nowpng/%1.html").arg(QLatin1String(code)),
+                HttpTestServer::Route{200, QByteArray("<html><head><title>") + code +
+                                               "</title></head><body>ionogram</body></html>"});
         }
         f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
         f.controller.reset(); // the real browser's controller replaces the fixture's
@@ -126,8 +127,8 @@ TEST(LazyWebView, ClosedPaneSleepsAndKeepsItsHistoryForTheNextOpening)
     EXPECT_TRUE(w.view()->isHidden());
     EXPECT_EQ(w.pageState(), 2);
     QTest::mouseClick(window.Label6, Qt::LeftButton); // "Ref" reloads the alert page only
-    window.Check1->click();                          // focus goes to the view
-    window.setOuterSize(12000, 9000);                // the view follows the window
+    window.Check1->click();                           // focus goes to the view
+    window.setOuterSize(12000, 9000);                 // the view follows the window
     EXPECT_EQ(w.pageState(), 2);
     EXPECT_TRUE(w.view()->isHidden());
 

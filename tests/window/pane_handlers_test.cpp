@@ -76,17 +76,17 @@ TEST_P(HeadingTest, HeadingAndButtonChooseThePage)
               QStringLiteral("navigate ") + f.controller->state().PageUrl[GetParam().page]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, HeadingTest,
-    testing::Values(HeadingCase{"WakkanaiLeft", 0, Qt::LeftButton, 2},
-                    HeadingCase{"KokubunjiLeft", 1, Qt::LeftButton, 3},
-                    HeadingCase{"YamagawaLeft", 2, Qt::LeftButton, 4},
-                    HeadingCase{"OgimiLeft", 3, Qt::LeftButton, 5},
-                    HeadingCase{"AllLeft", 4, Qt::LeftButton, 1},
-                    HeadingCase{"AllRightIsTheAlertPage", 4, Qt::RightButton, 0},
-                    HeadingCase{"WakkanaiRight", 0, Qt::RightButton, -1},
-                    HeadingCase{"OgimiRight", 3, Qt::RightButton, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Clicks, HeadingTest,
+                         testing::Values(HeadingCase{"WakkanaiLeft", 0, Qt::LeftButton, 2},
+                                         HeadingCase{"KokubunjiLeft", 1, Qt::LeftButton, 3},
+                                         HeadingCase{"YamagawaLeft", 2, Qt::LeftButton, 4},
+                                         HeadingCase{"OgimiLeft", 3, Qt::LeftButton, 5},
+                                         HeadingCase{"AllLeft", 4, Qt::LeftButton, 1},
+                                         HeadingCase{"AllRightIsTheAlertPage", 4, Qt::RightButton,
+                                                     0},
+                                         HeadingCase{"WakkanaiRight", 0, Qt::RightButton, -1},
+                                         HeadingCase{"OgimiRight", 3, Qt::RightButton, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaneHandlers, MiddleClickBeforeAnyPageTakesTheGeometryButLoadsNothing)
 {
@@ -120,7 +120,8 @@ TEST_P(StoredPaneTest, OpensWhereStoredWithDefaultsForWhatIsNoNumber)
     f.clickHeading(1);
     EXPECT_EQ(f.geometry(), QLatin1String(row.geometry));
     EXPECT_EQ(f.controller->state().PaneOpen, 1);
-    EXPECT_EQ(f.browser.calls.back(), QStringLiteral("navigate ") + f.controller->state().PageUrl[3]);
+    EXPECT_EQ(f.browser.calls.back(),
+              QStringLiteral("navigate ") + f.controller->state().PageUrl[3]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,7 +157,8 @@ TEST(PaneHandlers, RestoreStoresTheEnlargedGeometryAndTheNextOpeningUsesIt)
     EXPECT_EQ(f.controller->state().PaneOpen, 0);
     EXPECT_EQ(f.browser.calls.back(), QStringLiteral("suspend"));
     EXPECT_EQ(f.browser.calls.end()[-2], QStringLiteral("stop"));
-    EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESW=12000\nESH=9000\nESWT=300\nESWL=150\n")));
+    EXPECT_TRUE(
+        f.settingsText().contains(QStringLiteral("ESW=12000\nESH=9000\nESWT=300\nESWL=150\n")));
 
     f.clickHeading(3);
     EXPECT_EQ(f.geometry(), QStringLiteral("12000x9000+150+300"));

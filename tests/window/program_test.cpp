@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/http_test_server.h"
-#include "support/test_page.h"
-#include "support/form_fixture.h"
-#include "net/http_page_download.h"
-#include "support/named_case.h"
 #include "core/version.h"
+#include "net/http_page_download.h"
+#include "support/form_fixture.h"
+#include "support/http_test_server.h"
+#include "support/named_case.h"
+#include "support/test_page.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 
 TEST(Program, WindowShowsTheServedPageOverRealHttp)
 {
@@ -70,7 +69,8 @@ TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
                  HttpTestServer::Route{200, testpage::realisticBytes()});
     QTemporaryDir home;
     QTemporaryDir install;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ONDREL_GUI), install.filePath(QStringLiteral("ondrel"))));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ONDREL_GUI), install.filePath(QStringLiteral("ondrel"))));
     const QString settings = install.filePath(QStringLiteral("Ondrel.ini"));
     {
         QFile file(settings);
@@ -84,8 +84,8 @@ TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
     EXPECT_TRUE(server.requests[0].contains("User-Agent: Ondrel/"));
 
     RunningProgram second(home, install.path());
-    ASSERT_TRUE(waitFor([&second] { return second.process().state() == QProcess::NotRunning; },
-                        10000));
+    ASSERT_TRUE(
+        waitFor([&second] { return second.process().state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.process().exitCode(), 0);
     EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
     EXPECT_EQ(second.process().readAllStandardError(),
@@ -139,16 +139,24 @@ const QByteArray kUsageStart = "Usage: ondrel [-T]\n";
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, ProgramOptionsTest,
-    testing::Values(
-        OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
-        OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
-        OptionCase{"Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
-        OptionCase{"UnknownOption", {"--top"}, true, 2, "",
-                   "ondrel: unknown option --top\n" + kUsageStart},
-        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
-        OptionCase{"NoDisplay", {"-T"}, false, 1, "",
-                   "ondrel: no display to show the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set)\n"}),
+    testing::Values(OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
+                    OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
+                    OptionCase{
+                        "Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
+                    OptionCase{"UnknownOption",
+                               {"--top"},
+                               true,
+                               2,
+                               "",
+                               "ondrel: unknown option --top\n" + kUsageStart},
+                    OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
+                    OptionCase{"NoDisplay",
+                               {"-T"},
+                               false,
+                               1,
+                               "",
+                               "ondrel: no display to show the window on (neither DISPLAY nor "
+                               "WAYLAND_DISPLAY is set)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -108,13 +108,12 @@ TEST_P(HoverTest, SetsTheCellsTooltip)
     EXPECT_EQ(cell->toolTip(), QString::fromUtf16(row.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, HoverTest,
-    testing::Values(HoverCase{"Fmax", 0, u"Ｆ層臨界周波数[MHz]"},
-                    HoverCase{"Fmin", 4, u"電離層最低反射周波数[MHz]"},
-                    HoverCase{"Es", 11, u"スポラディックＥ層臨界周波数[MHz]"},
-                    HoverCase{"Summary", 14, u""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cells, HoverTest,
+                         testing::Values(HoverCase{"Fmax", 0, u"Ｆ層臨界周波数[MHz]"},
+                                         HoverCase{"Fmin", 4, u"電離層最低反射周波数[MHz]"},
+                                         HoverCase{"Es", 11, u"スポラディックＥ層臨界周波数[MHz]"},
+                                         HoverCase{"Summary", 14, u""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellTooltip, FollowsTheCellsCurrentState)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on damaged or hostile settings files, and a write afterwards.
+#include "core/settings/ini_file.h"
 #include "support/form_fixture.h"
 #include "support/named_case.h"
-#include "core/settings/ini_file.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -106,8 +106,8 @@ TEST_P(SettingsFileTest, StartUpGoesOnAndASetKeepsTheOtherLines)
 INSTANTIATE_TEST_SUITE_P(
     Files, SettingsFileTest,
     testing::Values(
-        FileCase{"TruncatedInAValue", [] { return QByteArray("[ESConf]\nESTop=300\nTM2=24"); },
-                 180, 300},
+        FileCase{"TruncatedInAValue", [] { return QByteArray("[ESConf]\nESTop=300\nTM2=24"); }, 180,
+                 300},
         FileCase{"TruncatedInTheHeader", [] { return QByteArray("[ESCo"); }, 180, 0},
         FileCase{"BinaryGarbage", [] { return garbage(64 * 1024, 7); }, 180, 0},
         FileCase{"GarbageBeforeTheSection",
@@ -123,9 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"TenThousandCharacterValues",
                  [] {
                      // Values are cut to 127 characters: the period reads as 0.
-                     return "[ESConf]\nESHost=http://" + QByteArray(10000, 'h') + "\nTM2=" +
-                            QByteArray(9997, '0') + "240\nESTop=" + QByteArray(9997, ' ') +
-                            "150\n; " + QByteArray(10000, 'c') + "\n";
+                     return "[ESConf]\nESHost=http://" + QByteArray(10000, 'h') +
+                            "\nTM2=" + QByteArray(9997, '0') +
+                            "240\nESTop=" + QByteArray(9997, ' ') + "150\n; " +
+                            QByteArray(10000, 'c') + "\n";
                  },
                  180, 150}),
     [](const auto& info) { return std::string(info.param.name); });

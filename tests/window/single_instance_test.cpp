@@ -33,8 +33,8 @@ TEST(SingleInstance, LockOfACrashedCopyIsTakenOver)
     gone.waitForFinished();
     QFile lock(dir.filePath(QStringLiteral("ondrel.lock")));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(pid) + "\nondrel\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.write(QByteArray::number(pid) + "\nondrel\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
     lock.close();
     SingleInstance next(dir.path());
     EXPECT_TRUE(next.acquire());

@@ -32,7 +32,8 @@ TEST(Startup, WithoutSettingsFileOpensCompactAtTheOrigin)
     EXPECT_EQ(f.timer2.interval(), 1000);
     EXPECT_FALSE(f.timer1.armed());
     ASSERT_EQ(f.download.urls.size(), 1u);
-    EXPECT_EQ(f.download.urls[0], QStringLiteral("http://wdc.nict.go.jp/ISDJ/ionospheric-alert.html"));
+    EXPECT_EQ(f.download.urls[0],
+              QStringLiteral("http://wdc.nict.go.jp/ISDJ/ionospheric-alert.html"));
     EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("QRX 読み込み中"));
     EXPECT_EQ(f.browser.count(QStringLiteral("stop")), 1);
     EXPECT_FALSE(f.window->Check1->isChecked());
@@ -53,7 +54,8 @@ TEST(Startup, PreparesGridTooltipCreditAndPageAddresses)
     EXPECT_EQ(f.window->Label1->toolTip(),
               QStringLiteral("ここを左クリックすると簡単な説明表示します、\r\n"
                              "ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です"));
-    EXPECT_TRUE(f.window->Label5->text().endsWith(QStringLiteral("」 から提供されているものです ")));
+    EXPECT_TRUE(
+        f.window->Label5->text().endsWith(QStringLiteral("」 から提供されているものです ")));
     EXPECT_EQ(f.controller->state().PageUrl, pageUrls());
 }
 
@@ -181,8 +183,9 @@ TEST(Layout, ControlsWithoutColoursOfTheirOwnKeepTheStyles)
     for (QWidget* control : std::initializer_list<QWidget*>{
              w.Command1, w.Command2, w.Command3, w.Command5, w.Command6, w.VScroll1, w.Check1}) {
         const QPalette style = QApplication::palette(control);
-        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button,
-                                               QPalette::ButtonText, QPalette::Text, QPalette::Base})
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Button, QPalette::ButtonText, QPalette::Text,
+              QPalette::Base})
             EXPECT_EQ(control->palette().color(QPalette::Active, role),
                       style.color(QPalette::Active, role))
                 << control->metaObject()->className() << " role " << role;

@@ -26,7 +26,6 @@ QMessageBox* openBox()
     return nullptr;
 }
 
-
 TEST(TimedMessageBox, ClosesItselfAfterItsTime)
 {
     QWidget owner;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/alert_parser.h"
 
-#include "core/text/text_helpers.h"
 #include "core/page/readout_formatting.h"
 #include "core/page/signal_indicator.h"
+#include "core/text/text_helpers.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ void readStation(const QString& text, int k, qsizetype start, qsizetype bound, R
         ShowSignal(state, signal, cell);
     }
 
-    const QString block = last ? Mid(text, start, text.size() - start - 6)
-                               : Mid(text, start, bound - start);
+    const QString block =
+        last ? Mid(text, start, text.size() - start - 6) : Mid(text, start, bound - start);
     state.StationDetail[k] = FormatStationDetail(block);
 }
 

@@ -9,9 +9,9 @@ QString defaultPageBase()
 std::array<QString, 6> pageUrls(const QString& base)
 {
     static const char* const paths[] = {
-        "/ISDJ/ionospheric-alert.html",        "/ionog/ionogram/nowpng/allsite.html",
-        "/ionog/ionogram/nowpng/wk546.html",   "/ionog/ionogram/nowpng/to536.html",
-        "/ionog/ionogram/nowpng/yg431.html",   "/ionog/ionogram/nowpng/ok426.html",
+        "/ISDJ/ionospheric-alert.html",      "/ionog/ionogram/nowpng/allsite.html",
+        "/ionog/ionogram/nowpng/wk546.html", "/ionog/ionogram/nowpng/to536.html",
+        "/ionog/ionogram/nowpng/yg431.html", "/ionog/ionogram/nowpng/ok426.html",
     };
     std::array<QString, 6> urls;
     for (size_t i = 0; i < urls.size(); ++i)

@@ -140,7 +140,8 @@ MessageText asShown(MessageText message)
 MessageText helpMessage()
 {
     const QStringList lines{
-        QStringLiteral("このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
+        QStringLiteral(
+            "このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
         QStringLiteral("and Communications Technology」から提供されたものです "),
         QString(),
         QStringLiteral("Fmax=Ｆ層臨界周波数"),

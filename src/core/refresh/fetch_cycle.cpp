@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refresh/fetch_cycle.h"
 
-#include "core/text/code_conv.h"
+#include "core/page/readout_state.h"
 #include "core/refresh/message_boxes.h"
 #include "core/refresh/timed_message_box.h"
 #include "core/refresh/timer.h"
-#include "core/page/readout_state.h"
+#include "core/text/code_conv.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ constexpr int kErrorBoxSeconds = 5;
 
 FetchCycle::FetchCycle(ReadoutState& state, CodeConv& conv, PageDownload& download,
                        MessageBoxes& boxes, Timer& retryTimer, Host& host)
-    : m_state(state), m_conv(conv), m_download(download), m_boxes(boxes),
-      m_retryTimer(retryTimer), m_host(host)
+    : m_state(state), m_conv(conv), m_download(download), m_boxes(boxes), m_retryTimer(retryTimer),
+      m_host(host)
 {
 }
 
@@ -68,8 +68,7 @@ void FetchCycle::Inet1_StateChanged(int state)
     m_state.statusItem = QStringLiteral("応答なし-11");
     m_host.readoutChanged();
     m_retryWanted = true;
-    TimedMsgBox(m_boxes,
-                QStringLiteral("Hostとの通信エラーです\r\n30秒後に自動リトライします "),
+    TimedMsgBox(m_boxes, QStringLiteral("Hostとの通信エラーです\r\n30秒後に自動リトライします "),
                 QStringLiteral("Ondrel"), kErrorBoxSeconds, [this] {
                     if (!m_retryWanted)
                         return;

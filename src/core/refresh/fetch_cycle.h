@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/refresh/page_download.h"
 #include "core/page/page_refresh.h"
+#include "core/refresh/page_download.h"
 
 #include <QString>
 

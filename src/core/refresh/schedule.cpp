@@ -36,8 +36,8 @@ TickOutcome advanceTick(int& elapsed, int& lastTickSecond, int period, const QSt
     const int secondOfHour = minute * 60 + second;
     // A new quarter hour began at this tick or, for a tick that came late
     // and skipped its first second, since the last one.
-    const bool quarterBegan = secondOfHour % kQuarterHour == 0 ||
-                              quarterOf(secondOfHour) != quarterOf(lastTickSecond);
+    const bool quarterBegan =
+        secondOfHour % kQuarterHour == 0 || quarterOf(secondOfHour) != quarterOf(lastTickSecond);
     lastTickSecond = secondOfHour;
 
     TickOutcome outcome;

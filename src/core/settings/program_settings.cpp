@@ -248,10 +248,13 @@ std::vector<SettingMeaning> meanings()
     const QString noPane = QStringLiteral("cannot open the browser pane with it");
     const int notify = kDefaultNotifyOn ? 1 : 0;
     return {
-        {QStringLiteral("TM2"), QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
+        {QStringLiteral("TM2"),
+         QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
          QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods)},
-        {QStringLiteral("ESTop"), twips, QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
-        {QStringLiteral("ESLeft"), twips, QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESTop"), twips, QStringLiteral("0"), usesInstead(0),
+         numberWithin(kAnyNumber)},
+        {QStringLiteral("ESLeft"), twips, QStringLiteral("0"), usesInstead(0),
+         numberWithin(kAnyNumber)},
         {QStringLiteral("ESW"), twips,
          QStringLiteral("%1% of the screen width").arg(share(100, kPaneWidthShare)), noPane,
          numberWithin(kAnyNumber)},
@@ -260,8 +263,8 @@ std::vector<SettingMeaning> meanings()
          numberWithin(kAnyNumber)},
         {QStringLiteral("ESWT"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
         {QStringLiteral("ESWL"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
-        {QStringLiteral("ESNotify"), QStringLiteral("a number (0 for off)"), QString::number(notify),
-         usesInstead(notify), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotify"), QStringLiteral("a number (0 for off)"),
+         QString::number(notify), usesInstead(notify), numberWithin(kAnyNumber)},
         {QStringLiteral("ESNotifyCool"),
          QStringLiteral("%1 to %2 minutes").arg(kCooldownMinutes.low).arg(kCooldownMinutes.high),
          QString::number(kDefaultCooldownMinutes), usesInstead(kDefaultCooldownMinutes),

@@ -25,9 +25,9 @@ QString chooseSettingsDirectory(const QString& executableDirectory, const QStrin
         const bool hasSettings =
             FileExists(QDir(executableDirectory).filePath(kSettingsFileName)) == 1;
         if (hasSettings ||
-            (directory.isDir() && isPortableDirectory(executableDirectory,
-                                                      directory.ownerId() == ::geteuid(),
-                                                      directory.isWritable())))
+            (directory.isDir() &&
+             isPortableDirectory(executableDirectory, directory.ownerId() == ::geteuid(),
+                                 directory.isWritable())))
             return executableDirectory;
     }
     if (configDirectory.isEmpty())

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings_store.h"
 
-#include "core/settings/ini_file.h"
 #include "core/refresh/message_boxes.h"
+#include "core/settings/ini_file.h"
 #include "core/text/text_helpers.h"
 
 #include <QFile>

@@ -20,7 +20,7 @@ struct EsNotice {
 // Es level rises to caution or alert, once when the page has been unreadable
 // for a long while after an alert. Pure: the caller passes the time.
 class EsNoticePolicy {
-  public:
+public:
     using Seconds = std::chrono::seconds;
 
     static constexpr Seconds kDefaultCooldown = std::chrono::minutes(30);
@@ -36,7 +36,7 @@ class EsNoticePolicy {
     // The notice the readout a refresh left at `now` calls for, if any.
     std::optional<EsNotice> afterRefresh(const ReadoutState& state, Seconds now);
 
-  private:
+private:
     std::optional<EsNotice> afterReadable(const ReadoutState& state, int level, Seconds now);
     std::optional<EsNotice> afterUnreadable(Seconds now);
 
