@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/fetch_command.h"
 #include "cli/history_command.h"
 #include "cli/parse_command.h"
@@ -64,15 +65,22 @@ int main(int argc, char* argv[])
         printError(QStringLiteral("no command given (try --help)"));
         return ExitUsage;
     }
-    const QString command = args.takeFirst();
-    if (command == u"--help" || command == u"-h") {
+    // The first argument alone is the tool's; the others are the command's.
+    const QList<QCommandLineOption> declared{
+        QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}),
+        QCommandLineOption(QStringLiteral("version")),
+    };
+    const CommandArg first =
+        readCommandLine(declared, {args.takeFirst()}, DoubleDash::IsArgument).first();
+    if (first.name == u"help") {
         printOut(kUsage);
         return ExitOk;
     }
-    if (command == u"--version") {
+    if (first.name == u"version") {
         printOut("ondrel-cli " ONDREL_VERSION "\n");
         return ExitOk;
     }
+    const QString& command = first.arg;
     if (command == u"parse")
         return runParseCommand(args);
     if (command == u"fetch")

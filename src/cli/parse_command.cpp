@@ -2,25 +2,25 @@
 #include "cli/parse_command.h"
 
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/readout_json.h"
 #include "core/page/page_refresh.h"
 #include "core/text/code_conv.h"
 
 int runParseCommand(const QStringList& args)
 {
-    QString path = QStringLiteral("-");
-    for (const QString& arg : args) {
-        if (arg.startsWith(u'-') && arg != u"-") {
-            printError(QStringLiteral("parse: unknown option %1").arg(arg));
+    const QList<CommandArg> line = readCommandLine({}, args, DoubleDash::IsArgument);
+    for (const CommandArg& arg : line) {
+        if (arg.arg.startsWith(u'-') && arg.arg != u"-") {
+            printError(QStringLiteral("parse: unknown option %1").arg(arg.arg));
             return ExitUsage;
         }
     }
-    if (args.size() > 1) {
+    if (line.size() > 1) {
         printError(QStringLiteral("parse: at most one FILE"));
         return ExitUsage;
     }
-    if (!args.isEmpty())
-        path = args.first();
+    const QString path = line.isEmpty() ? QStringLiteral("-") : line.first().arg;
 
     const auto body = readInput(path);
     if (!body)
