@@ -2,6 +2,7 @@
 #include "cli/fetch_command.h"
 
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
@@ -28,40 +29,45 @@ struct FetchOptions {
     QString savePath;
 };
 
-std::optional<FetchOptions> parseOptions(QStringList args)
+std::optional<FetchOptions> parseOptions(const QStringList& args)
 {
+    const QList<QCommandLineOption> declared{
+        {QStringLiteral("timeout"), {}, QStringLiteral("SECONDS")},
+        {QStringLiteral("save"), {}, QStringLiteral("FILE")},
+        {QStringLiteral("dir"), {}, QStringLiteral("DIR")},
+    };
     FetchOptions options;
-    while (!args.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == u"--timeout" || arg == u"--save" || arg == u"--dir") {
-            if (args.isEmpty()) {
-                printError(QStringLiteral("fetch: %1 needs a value").arg(arg));
+    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+        if (arg.kind != CommandArg::Kind::Option) {
+            if (arg.arg.startsWith(u'-') || options.url) {
+                printError(QStringLiteral("fetch: unexpected argument %1").arg(arg.arg));
                 return std::nullopt;
             }
-            const QString value = args.takeFirst();
-            if (arg == u"--save") {
-                options.savePath = value;
-                continue;
-            }
-            if (arg == u"--dir") {
-                if (!isSettingsDirectory(QStringLiteral("fetch"), value))
-                    return std::nullopt;
-                options.directory = value;
-                continue;
-            }
-            bool ok = false;
-            const double seconds = value.toDouble(&ok);
-            if (!ok || !(seconds > 0) || seconds > 86400) {
-                printError(QStringLiteral("fetch: --timeout wants seconds, not %1").arg(value));
-                return std::nullopt;
-            }
-            options.timeoutMs = static_cast<int>(std::lround(seconds * 1000));
-        } else if (arg.startsWith(u'-') || options.url) {
-            printError(QStringLiteral("fetch: unexpected argument %1").arg(arg));
-            return std::nullopt;
-        } else {
-            options.url = arg;
+            options.url = arg.arg;
+            continue;
         }
+        if (!arg.value) {
+            printError(QStringLiteral("fetch: %1 needs a value").arg(arg.arg));
+            return std::nullopt;
+        }
+        const QString& value = *arg.value;
+        if (arg.name == u"save") {
+            options.savePath = value;
+            continue;
+        }
+        if (arg.name == u"dir") {
+            if (!isSettingsDirectory(QStringLiteral("fetch"), value))
+                return std::nullopt;
+            options.directory = value;
+            continue;
+        }
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds > 86400) {
+            printError(QStringLiteral("fetch: --timeout wants seconds, not %1").arg(value));
+            return std::nullopt;
+        }
+        options.timeoutMs = static_cast<int>(std::lround(seconds * 1000));
     }
     return options;
 }

@@ -2,6 +2,7 @@
 #include "cli/history_command.h"
 
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
 
@@ -45,33 +46,38 @@ std::optional<QDateTime> parseWhen(const QString& text, bool endOfDay)
 
 std::optional<HistoryArgs> parseArgs(const QStringList& args)
 {
+    const QList<QCommandLineOption> declared{
+        QCommandLineOption(QStringLiteral("csv")),
+        QCommandLineOption(QStringLiteral("json")),
+        {QStringLiteral("since"), {}, QStringLiteral("DATE")},
+        {QStringLiteral("until"), {}, QStringLiteral("DATE")},
+        {QStringLiteral("station"), {}, QStringLiteral("CODE")},
+        {QStringLiteral("db"), {}, QStringLiteral("FILE")},
+    };
     HistoryArgs parsed;
     bool formatGiven = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == u"--csv" || arg == u"--json") {
-            if (formatGiven && parsed.json != (arg == u"--json")) {
+    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+        if (arg.kind != CommandArg::Kind::Option) {
+            printError(QStringLiteral("history: unknown argument %1 (try --help)").arg(arg.arg));
+            return std::nullopt;
+        }
+        if (arg.name == u"csv" || arg.name == u"json") {
+            if (formatGiven && parsed.json != (arg.name == u"json")) {
                 printError(QStringLiteral("history: --csv and --json exclude each other"));
                 return std::nullopt;
             }
             formatGiven = true;
-            parsed.json = arg == u"--json";
+            parsed.json = arg.name == u"json";
             continue;
         }
-        const bool takesValue =
-            arg == u"--since" || arg == u"--until" || arg == u"--station" || arg == u"--db";
-        if (!takesValue) {
-            printError(QStringLiteral("history: unknown argument %1 (try --help)").arg(arg));
+        if (!arg.value || arg.value->isEmpty()) {
+            printError(QStringLiteral("history: %1 needs a value").arg(arg.arg));
             return std::nullopt;
         }
-        if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
-            printError(QStringLiteral("history: %1 needs a value").arg(arg));
-            return std::nullopt;
-        }
-        const QString value = args.at(++i);
-        if (arg == u"--db") {
+        const QString& value = *arg.value;
+        if (arg.name == u"db") {
             parsed.database = value;
-        } else if (arg == u"--station") {
+        } else if (arg.name == u"station") {
             if (stationIndex(value) < 0) {
                 printError(QStringLiteral("history: unknown station %1 (wk546, to536, yg431 "
                                           "or ok426)")
@@ -80,12 +86,12 @@ std::optional<HistoryArgs> parseArgs(const QStringList& args)
             }
             parsed.filter.station = value.toLower();
         } else {
-            const std::optional<QDateTime> when = parseWhen(value, arg == u"--until");
+            const std::optional<QDateTime> when = parseWhen(value, arg.name == u"until");
             if (!when) {
-                printError(QStringLiteral("history: %1 %2 is not a date").arg(arg, value));
+                printError(QStringLiteral("history: %1 %2 is not a date").arg(arg.arg, value));
                 return std::nullopt;
             }
-            (arg == u"--since" ? parsed.filter.since : parsed.filter.until) = when;
+            (arg.name == u"since" ? parsed.filter.since : parsed.filter.until) = when;
         }
     }
     return parsed;

@@ -2,6 +2,7 @@
 #include "cli/settings_command.h"
 
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/settings_dir.h"
 #include "core/refresh/message_boxes.h"
 #include "core/settings/program_settings.h"
@@ -23,25 +24,22 @@ struct SettingsArgs {
 // that negative values need no quoting. "--" ends the options.
 std::optional<SettingsArgs> parseArgs(const QStringList& args)
 {
+    const QList<QCommandLineOption> declared{{QStringLiteral("dir"), {}, QStringLiteral("DIR")}};
     SettingsArgs parsed;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (optionsEnded || !arg.startsWith(u"--")) {
-            parsed.words.append(arg);
-        } else if (arg == u"--") {
-            optionsEnded = true;
-        } else if (arg == u"--dir") {
-            if (parsed.directory || i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::EndsOptions)) {
+        if (arg.kind == CommandArg::Kind::Argument) {
+            parsed.words.append(arg.arg);
+        } else if (arg.kind == CommandArg::Kind::Unknown) {
+            printError(QStringLiteral("settings: unknown option %1").arg(arg.arg));
+            return std::nullopt;
+        } else {
+            if (parsed.directory || !arg.value || arg.value->isEmpty()) {
                 printError(QStringLiteral("settings: --dir needs one non-empty DIR"));
                 return std::nullopt;
             }
-            parsed.directory = args.at(++i);
+            parsed.directory = arg.value;
             if (!isSettingsDirectory(QStringLiteral("settings"), *parsed.directory))
                 return std::nullopt;
-        } else {
-            printError(QStringLiteral("settings: unknown option %1").arg(arg));
-            return std::nullopt;
         }
     }
     return parsed;

@@ -2,6 +2,7 @@
 #include "cli/watch_command.h"
 
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
@@ -36,42 +37,44 @@ struct WatchOptions {
     bool all = false; // also pages whose time stamp was printed already
 };
 
-std::optional<WatchOptions> parseOptions(QStringList args)
+std::optional<WatchOptions> parseOptions(const QStringList& args)
 {
+    const QList<QCommandLineOption> declared{
+        QCommandLineOption(QStringLiteral("json")),
+        QCommandLineOption(QStringLiteral("all")),
+        {QStringLiteral("period"), {}, QStringLiteral("SECONDS")},
+        {QStringLiteral("dir"), {}, QStringLiteral("DIR")},
+    };
     WatchOptions options;
-    while (!args.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == u"--json") {
-            options.json = true;
-        } else if (arg == u"--all") {
-            options.all = true;
-        } else if (arg == u"--period" || arg == u"--dir") {
-            if (args.isEmpty() || args.first().isEmpty()) {
-                printError(QStringLiteral("watch: %1 needs a value").arg(arg));
+    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+        if (arg.kind != CommandArg::Kind::Option) {
+            if (arg.arg.startsWith(u'-') || options.url) {
+                printError(QStringLiteral("watch: unexpected argument %1").arg(arg.arg));
                 return std::nullopt;
             }
-            const QString value = args.takeFirst();
-            if (arg == u"--dir") {
-                if (!isSettingsDirectory(QStringLiteral("watch"), value))
-                    return std::nullopt;
-                options.directory = value;
-                continue;
-            }
+            options.url = arg.arg;
+        } else if (arg.name == u"json") {
+            options.json = true;
+        } else if (arg.name == u"all") {
+            options.all = true;
+        } else if (!arg.value || arg.value->isEmpty()) {
+            printError(QStringLiteral("watch: %1 needs a value").arg(arg.arg));
+            return std::nullopt;
+        } else if (arg.name == u"dir") {
+            if (!isSettingsDirectory(QStringLiteral("watch"), *arg.value))
+                return std::nullopt;
+            options.directory = *arg.value;
+        } else {
             bool ok = false;
-            const int seconds = value.toInt(&ok);
+            const int seconds = arg.value->toInt(&ok);
             if (!ok || seconds < kMinPeriod || seconds > kMaxPeriod) {
                 printError(QStringLiteral("watch: --period wants %1 to %2 seconds, not %3")
                                .arg(kMinPeriod)
                                .arg(kMaxPeriod)
-                               .arg(value));
+                               .arg(*arg.value));
                 return std::nullopt;
             }
             options.period = seconds;
-        } else if (arg.startsWith(u'-') || options.url) {
-            printError(QStringLiteral("watch: unexpected argument %1").arg(arg));
-            return std::nullopt;
-        } else {
-            options.url = arg;
         }
     }
     return options;
