@@ -38,8 +38,8 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (m_underline == Qt::NoPen || text().isEmpty())
         return;
-    // Whole pixels, no pen: a dotted line stays dotted at any scale and the
-    // cells of one row line up.
+    // Filled rectangles rather than a pen, whose dots and caps change with
+    // its width: two-pixel dots with two-pixel gaps, clear of the text.
     constexpr int kThickness = 2;
     constexpr int kDot = 2;
     const QRect box = contentsRect();
