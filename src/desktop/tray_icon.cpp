@@ -5,6 +5,7 @@
 #include "window/form_controller.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -61,6 +62,18 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
     connect(keepInFrontAction, &QAction::toggled, &m_form, &FormController::setKeepInFront);
     connect(&m_form, &FormController::keepInFrontChanged, keepInFrontAction, &QAction::setChecked);
 
+    paletteAction =
+        m_menu->addAction(QCoreApplication::translate("TrayIcon", "色覚に配慮した配色"));
+    paletteAction->setCheckable(true);
+    paletteAction->setChecked(m_form.signalPalette() == SignalPalette::Cvd);
+    connect(paletteAction, &QAction::toggled, &m_form, [this](bool on) {
+        m_form.setSignalPalette(on ? SignalPalette::Cvd : SignalPalette::Standard);
+    });
+    connect(&m_form, &FormController::signalPaletteChanged, this, [this](SignalPalette palette) {
+        paletteAction->setChecked(palette == SignalPalette::Cvd);
+        update();
+    });
+
     notificationsAction = m_menu->addAction(QStringLiteral("Es の通知"));
     notificationsAction->setCheckable(true);
     notificationsAction->setChecked(notificationsOn);
@@ -76,7 +89,7 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
 void TrayIcon::update()
 {
     const ReadoutState& readout = m_form.readout();
-    const ColourValue colour = toneColour(esTone(readout));
+    const ColourValue colour = toneColour(esTone(readout), m_form.signalPalette());
     if (colour != m_colour || m_icon.icon().isNull()) {
         m_colour = colour;
         m_icon.setIcon(roundIcon(colour));

@@ -42,6 +42,7 @@ public:
     QAction* reloadAction = nullptr;
     QAction* historyAction = nullptr;     // the chart window
     QAction* keepInFrontAction = nullptr; // mirrors the window's keep-in-front
+    QAction* paletteAction = nullptr;     // checked: the colour-blind-safe colours
     QAction* notificationsAction = nullptr;
     QAction* autostartAction = nullptr; // checkable; the owner connects it
     QAction* quitAction = nullptr;

@@ -10,6 +10,11 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
+    // A line under the text in the text's colour: Qt::SolidLine, Qt::DotLine
+    // or none (Qt::NoPen, the default).
+    void setUnderline(Qt::PenStyle style);
+    Qt::PenStyle underline() const { return m_underline; }
+
 Q_SIGNALS:
     void mouseMoved();
     void mouseReleased(Qt::MouseButton button);
@@ -18,4 +23,8 @@ Q_SIGNALS:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Qt::PenStyle m_underline = Qt::NoPen;
 };

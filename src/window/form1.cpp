@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
-#include "core/page/readout_state.h"
+#include "core/page/signal_indicator.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -109,6 +109,19 @@ Label* makeLabel(QWidget* parent, const QString& caption, bool bordered, Qt::Ali
 QColor qColour(ColourValue value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+Qt::PenStyle penStyle(LevelLine line)
+{
+    switch (line) {
+    case LevelLine::Dotted:
+        return Qt::DotLine;
+    case LevelLine::Solid:
+        return Qt::SolidLine;
+    case LevelLine::None:
+        break;
+    }
+    return Qt::NoPen;
 }
 
 } // namespace
@@ -288,9 +301,11 @@ void Form1::render(const ReadoutState& state)
     for (int i = 0; i < kCellCount; ++i) {
         ClickableLabel* cell = Label2[i];
         cell->setText(state.cells[i].caption);
+        const CellLook look = cellLook(state.cells[i].colour, m_signalPalette);
         QPalette palette = cell->palette();
-        palette.setColor(QPalette::WindowText, qColour(state.cells[i].colour));
+        palette.setColor(QPalette::WindowText, qColour(look.colour));
         cell->setPalette(palette);
+        cell->setUnderline(penStyle(look.line));
     }
     Label1->setAutoFillBackground(state.headerOpaque);
     Label1->update();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/page/readout_state.h"
 #include "window/clickable_label.h"
 
 #include <QMainWindow>
@@ -13,7 +14,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-struct ReadoutState;
 
 // The main window and its controls, laid out as designed (positions in
 // twips). It holds no logic: handlers act on its controls, and it shows
@@ -43,6 +43,9 @@ public:
 
     // Grid cells, header, status item and caption as the readout says.
     void render(const ReadoutState& state);
+    // The colours render() draws the cells in.
+    void setSignalPalette(SignalPalette palette) { m_signalPalette = palette; }
+    SignalPalette signalPalette() const { return m_signalPalette; }
 
     // Keeps the window above all others, or releases it.
     void setKeepInFront(bool on);
@@ -88,6 +91,7 @@ private:
     void notifyResize();
 
     bool m_unloaded = false;
+    SignalPalette m_signalPalette = SignalPalette::Standard;
     QSize m_notifiedSize;
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.

@@ -59,7 +59,10 @@ void FormController::connectControls()
 
 void FormController::Form_Load(const QString& arguments)
 {
+    const SignalPalette before = signalPalette();
     m_startup.Form_Load(arguments);
+    if (signalPalette() != before)
+        emit signalPaletteChanged(signalPalette());
 }
 
 void FormController::Timer1_Timer()
@@ -95,6 +98,21 @@ void FormController::setKeepInFront(bool on)
 bool FormController::keepsInFront() const
 {
     return m_window.Check1->isChecked();
+}
+
+SignalPalette FormController::signalPalette() const
+{
+    return m_window.signalPalette();
+}
+
+void FormController::setSignalPalette(SignalPalette palette)
+{
+    if (palette == signalPalette())
+        return;
+    m_window.setSignalPalette(palette);
+    m_settings.setPalette(palette);
+    render();
+    emit signalPaletteChanged(palette);
 }
 
 void FormController::render()

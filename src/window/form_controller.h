@@ -64,6 +64,11 @@ public:
     void setKeepInFront(bool on);
     bool keepsInFront() const;
 
+    // The colours the readout is drawn in, from ESPalette at start-up;
+    // changing them stores the choice and redraws at once.
+    SignalPalette signalPalette() const;
+    void setSignalPalette(SignalPalette palette);
+
     // The readout as the last refresh left it, and the window's state;
     // render() shows a readout changed from outside (tests).
     ReadoutState& readout() { return m_readout; }
@@ -76,6 +81,7 @@ signals:
     // After every refresh that got as far as a download.
     void refreshed(RefreshOutcome outcome);
     void keepInFrontChanged(bool on);
+    void signalPaletteChanged(SignalPalette palette);
 
 private:
     // FetchCycle::Host

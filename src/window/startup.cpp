@@ -47,6 +47,7 @@ void Startup::Form_Load(const QString& arguments)
         restoreCompactPosition();
         f.form.ReloadPeriod = f.settings.reloadPeriod();
         f.window.VScroll1->setValue(f.form.ReloadPeriod);
+        f.window.setSignalPalette(f.settings.palette());
 
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
         f.window.keepOnScreen();

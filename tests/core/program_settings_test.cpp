@@ -86,6 +86,10 @@ int cooldown(ProgramSettings& s)
 {
     return static_cast<int>(s.notifyCooldown().count());
 }
+int cvd(ProgramSettings& s)
+{
+    return s.palette() == SignalPalette::Cvd ? 1 : 0;
+}
 int compactTop(ProgramSettings& s)
 {
     return s.compactTop();
@@ -133,6 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"CooldownZero", "ESNotifyCool=0", cooldown, 0},
                     ReadCase{"CooldownDay", "ESNotifyCool=1440", cooldown, 1440 * 60},
                     ReadCase{"CooldownOverADay", "ESNotifyCool=1441", cooldown, 30 * 60},
+                    ReadCase{"PaletteMissing", nullptr, cvd, 0},
+                    ReadCase{"PaletteCvd", "ESPalette=cvd", cvd, 1},
+                    ReadCase{"PaletteStandard", "ESPalette=standard", cvd, 0},
+                    ReadCase{"PaletteOtherCase", "ESPalette=CVD", cvd, 0},
+                    ReadCase{"PaletteUnknown", "ESPalette=dark", cvd, 0},
                     ReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
                     ReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
                     ReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},

@@ -169,4 +169,39 @@ TEST(SignalIndicator, SummaryWithoutLevelsKeepsColoursPhraseAndCaption)
     EXPECT_EQ(state.windowCaption, QStringLiteral("before"));
 }
 
+struct LookCase {
+    const char* name;
+    ColourValue colour;
+    SignalPalette palette;
+    ColourValue shown;
+    LevelLine line;
+};
+ONDREL_NAMED_CASE(LookCase)
+
+class CellLookTest : public testing::TestWithParam<LookCase> {};
+
+TEST_P(CellLookTest, PaletteGivesColourAndLine)
+{
+    const CellLook look = cellLook(GetParam().colour, GetParam().palette);
+    EXPECT_EQ(look.colour, GetParam().shown);
+    EXPECT_EQ(look.line, GetParam().line);
+}
+
+constexpr auto kStandard = SignalPalette::Standard;
+constexpr auto kCvd = SignalPalette::Cvd;
+
+INSTANTIATE_TEST_SUITE_P(
+    Palettes, CellLookTest,
+    testing::Values(
+        LookCase{"StandardQuiet", QuietColor, kStandard, QuietColor, LevelLine::None},
+        LookCase{"StandardCaution", CautionColor, kStandard, CautionColor, LevelLine::None},
+        LookCase{"StandardAlert", AlertColor, kStandard, AlertColor, LevelLine::None},
+        LookCase{"StandardUndefined", UndefinedColor, kStandard, UndefinedColor, LevelLine::None},
+        LookCase{"CvdQuietSkyBlue", QuietColor, kCvd, 0xE9B456, LevelLine::None},
+        LookCase{"CvdCautionYellowDotted", CautionColor, kCvd, 0x42E4F0, LevelLine::Dotted},
+        LookCase{"CvdAlertVermillionSolid", AlertColor, kCvd, 0x005ED5, LevelLine::Solid},
+        LookCase{"CvdUndefinedGrey", UndefinedColor, kCvd, 0x999999, LevelLine::None},
+        LookCase{"CvdOtherColourAsItIs", 0x123456, kCvd, 0x123456, LevelLine::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

@@ -14,6 +14,7 @@ struct ToneCase {
     int esLevel;
     EsTone tone;
     ColourValue colour;
+    ColourValue cvdColour;
 };
 ONDREL_NAMED_CASE(ToneCase)
 
@@ -26,15 +27,17 @@ TEST_P(ToneTest, EsSummaryGivesTheTrayColour)
     state.SummaryLevel = {2, 5, GetParam().esLevel};
     EXPECT_EQ(esTone(state), GetParam().tone);
     EXPECT_EQ(toneColour(esTone(state)), GetParam().colour);
+    EXPECT_EQ(toneColour(esTone(state), SignalPalette::Cvd), GetParam().cvdColour);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Levels, ToneTest,
-    testing::Values(ToneCase{"BeforeFirstReadout", false, 0, EsTone::Unknown, UndefinedColor},
-                    ToneCase{"Quiet", false, 8, EsTone::Quiet, QuietColor},
-                    ToneCase{"Caution", false, 9, EsTone::Caution, CautionColor},
-                    ToneCase{"Alert", false, 10, EsTone::Alert, AlertColor},
-                    ToneCase{"FailedRefreshAfterAlert", true, 10, EsTone::Unknown, UndefinedColor}),
+    testing::Values(
+        ToneCase{"BeforeFirstReadout", false, 0, EsTone::Unknown, UndefinedColor, 0x999999},
+        ToneCase{"Quiet", false, 8, EsTone::Quiet, QuietColor, 0xE9B456},
+        ToneCase{"Caution", false, 9, EsTone::Caution, CautionColor, 0x42E4F0},
+        ToneCase{"Alert", false, 10, EsTone::Alert, AlertColor, 0x005ED5},
+        ToneCase{"FailedRefreshAfterAlert", true, 10, EsTone::Unknown, UndefinedColor, 0x999999}),
     [](const auto& info) { return std::string(info.param.name); });
 
 ReadoutState filledState()

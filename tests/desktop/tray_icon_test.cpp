@@ -77,6 +77,27 @@ TEST(TrayIcon, MenuMirrorsKeepInFrontAndStoresTheNotificationsChoice)
     EXPECT_TRUE(f.sink.shown.empty());
 }
 
+TEST(TrayIcon, PaletteEntrySwitchesWindowAndIconAtOnceAndStoresTheChoice)
+{
+    DesktopFixture f(true, {"ESPalette=cvd"});
+    QAction& palette = *f.tray().paletteAction;
+    EXPECT_EQ(palette.text(), QStringLiteral("色覚に配慮した配色"));
+    f.load();
+    EXPECT_TRUE(palette.isChecked());
+    EXPECT_EQ(f.tray().colour(), 0x999999u);
+    f.deliverPage();
+    EXPECT_EQ(f.tray().colour(), 0x42E4F0u);
+
+    palette.trigger();
+    EXPECT_EQ(f.tray().colour(), CautionColor);
+    EXPECT_EQ(f.window->Label2[14]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESPalette=standard")));
+    palette.trigger();
+    EXPECT_EQ(f.tray().colour(), 0x42E4F0u);
+    EXPECT_EQ(f.window->Label2[14]->underline(), Qt::DotLine);
+    EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESPalette=cvd")));
+}
+
 TEST(TrayIcon, LeftClickShowsTheWindowAndQuitRunsShutDown)
 {
     DesktopFixture f;

@@ -14,6 +14,10 @@ constexpr ColourValue CautionColor = 0x00FFFF;
 constexpr ColourValue AlertColor = 0x0000FF;
 constexpr ColourValue UndefinedColor = 0xFFFFC0;
 
+// The colours the readout and the tray are drawn in: the page's own, or a
+// set that stays apart without red, green or blue cones (ESPalette=cvd).
+enum class SignalPalette { Standard, Cvd };
+
 constexpr int kStationCount = 4;
 constexpr int kReadingCount = 3;
 constexpr int kStationCellCount = kStationCount * kReadingCount;

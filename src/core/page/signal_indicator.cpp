@@ -74,6 +74,13 @@ std::optional<ColourValue> colourOfLevel(int column, int level)
     return std::nullopt;
 }
 
+// Okabe and Ito's sky blue, yellow and vermillion, and a mid grey: apart
+// for protanopes, deuteranopes and tritanopes, and bright enough on black.
+constexpr ColourValue kCvdQuiet = 0xE9B456;     // #56B4E9
+constexpr ColourValue kCvdCaution = 0x42E4F0;   // #F0E442
+constexpr ColourValue kCvdAlert = 0x005ED5;     // #D55E00
+constexpr ColourValue kCvdUndefined = 0x999999; // #999999
+
 } // namespace
 
 void ShowSignal(ReadoutState& state, const QString& name, int index)
@@ -105,4 +112,22 @@ void ShowSummary(ReadoutState& state)
         return;
     state.StatusPhrase = phrases[esLevel - 8];
     state.windowCaption = state.StatusPhrase;
+}
+
+CellLook cellLook(ColourValue colour, SignalPalette palette)
+{
+    if (palette == SignalPalette::Standard)
+        return {colour};
+    switch (colour) {
+    case QuietColor:
+        return {kCvdQuiet};
+    case CautionColor:
+        return {kCvdCaution, LevelLine::Dotted};
+    case AlertColor:
+        return {kCvdAlert, LevelLine::Solid};
+    case UndefinedColor:
+        return {kCvdUndefined};
+    default:
+        return {colour};
+    }
 }

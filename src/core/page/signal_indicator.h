@@ -10,3 +10,15 @@ void ShowSignal(ReadoutState& state, const QString& name, int index);
 // Fills the summary row from the summary levels and, from the Es column,
 // the status phrase and the window caption.
 void ShowSummary(ReadoutState& state);
+
+// A line under a cell that tells its level without its colour.
+enum class LevelLine { None, Dotted, Solid };
+
+struct CellLook {
+    ColourValue colour;
+    LevelLine line = LevelLine::None;
+};
+
+// How a cell that ShowSignal or ShowSummary coloured `colour` is drawn in
+// `palette`. The readout keeps the page's colours whatever the palette.
+CellLook cellLook(ColourValue colour, SignalPalette palette);

@@ -34,6 +34,8 @@ constexpr int kDefaultKeepDays = 400;
 const int kDefaultCooldownMinutes = static_cast<int>(
     std::chrono::duration_cast<std::chrono::minutes>(EsNoticePolicy::kDefaultCooldown).count());
 const bool kDefaultNotifyOn = EsNoticePolicy{}.enabled;
+const QString kStandardPalette = QStringLiteral("standard");
+const QString kCvdPalette = QStringLiteral("cvd");
 // The pane opens on most of the screen until it was left somewhere.
 constexpr double kPaneWidthShare = 0.85;
 constexpr double kPaneHeightShare = 0.7;
@@ -174,6 +176,19 @@ std::chrono::seconds ProgramSettings::notifyCooldown()
                                                                 : kDefaultCooldownMinutes);
 }
 
+SignalPalette ProgramSettings::palette()
+{
+    return storedText(m_store, QStringLiteral("ESPalette")) == kCvdPalette
+               ? SignalPalette::Cvd
+               : SignalPalette::Standard;
+}
+
+void ProgramSettings::setPalette(SignalPalette palette)
+{
+    storeText(m_store, QStringLiteral("ESPalette"),
+              palette == SignalPalette::Cvd ? kCvdPalette : kStandardPalette);
+}
+
 int ProgramSettings::compactTop()
 {
     return number(QStringLiteral("ESTop"), 0);
@@ -271,6 +286,11 @@ std::vector<SettingMeaning> meanings()
          numberWithin(kCooldownMinutes)},
         {QStringLiteral("ESKeepDays"), QStringLiteral("a positive number of days"),
          QString::number(kDefaultKeepDays), usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
+        {QStringLiteral("ESPalette"),
+         QStringLiteral("%1 or %2 (colours apart without red, green or blue vision)")
+             .arg(kStandardPalette, kCvdPalette),
+         kStandardPalette, usesInstead(kStandardPalette),
+         [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; }},
         {QStringLiteral("ESHost"), QStringLiteral("an http or https address or a host name"),
          defaultPageBase(), usesInstead(defaultPageBase()),
          [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/page/readout_state.h"
+
 #include <QString>
 
 #include <chrono>
@@ -45,6 +47,11 @@ public:
     bool notifyOn();
     void setNotifyOn(bool on);
     std::chrono::seconds notifyCooldown();
+
+    // ESPalette: "standard" or "cvd", the colours the readout and the tray
+    // are drawn in.
+    SignalPalette palette();
+    void setPalette(SignalPalette palette);
 
     // ESTop, ESLeft: the compact window's position, twips.
     int compactTop();

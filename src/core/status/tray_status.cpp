@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/status/tray_status.h"
 
+#include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
 
 namespace {
@@ -33,19 +34,23 @@ EsTone esTone(const ReadoutState& state)
     }
 }
 
-ColourValue toneColour(EsTone tone)
+ColourValue toneColour(EsTone tone, SignalPalette palette)
 {
+    ColourValue colour = UndefinedColor;
     switch (tone) {
     case EsTone::Quiet:
-        return QuietColor;
+        colour = QuietColor;
+        break;
     case EsTone::Caution:
-        return CautionColor;
+        colour = CautionColor;
+        break;
     case EsTone::Alert:
-        return AlertColor;
+        colour = AlertColor;
+        break;
     case EsTone::Unknown:
         break;
     }
-    return UndefinedColor;
+    return cellLook(colour, palette).colour;
 }
 
 QString trayToolTip(const ReadoutState& state)

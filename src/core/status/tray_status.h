@@ -15,8 +15,9 @@ enum class EsTone { Unknown, Quiet, Caution, Alert };
 // a readable page.
 EsTone esTone(const ReadoutState& state);
 
-// Quiet green, caution yellow, alert red, unknown pale cyan.
-ColourValue toneColour(EsTone tone);
+// Quiet green, caution yellow, alert red, unknown pale cyan, as `palette`
+// draws them.
+ColourValue toneColour(EsTone tone, SignalPalette palette = SignalPalette::Standard);
 
 // Rich text: the status phrase, the page time and the stations' readings.
 QString trayToolTip(const ReadoutState& state);
