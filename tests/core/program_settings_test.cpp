@@ -86,6 +86,10 @@ int cooldown(ProgramSettings& s)
 {
     return static_cast<int>(s.notifyCooldown().count());
 }
+int english(ProgramSettings& s)
+{
+    return s.interfaceLanguage() == InterfaceLanguage::English ? 1 : 0;
+}
 int compactTop(ProgramSettings& s)
 {
     return s.compactTop();
@@ -133,6 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"CooldownZero", "ESNotifyCool=0", cooldown, 0},
                     ReadCase{"CooldownDay", "ESNotifyCool=1440", cooldown, 1440 * 60},
                     ReadCase{"CooldownOverADay", "ESNotifyCool=1441", cooldown, 30 * 60},
+                    ReadCase{"LanguageMissingIsJapanese", nullptr, english, 0},
+                    ReadCase{"LanguageEnglish", "ESLang=en", english, 1},
+                    ReadCase{"LanguageEnglishCapitals", "ESLang=EN", english, 1},
+                    ReadCase{"LanguageJapanese", "ESLang=ja", english, 0},
+                    ReadCase{"LanguageOtherIsJapanese", "ESLang=fr", english, 0},
+                    ReadCase{"LanguageLocaleNameIsJapanese", "ESLang=en_US", english, 0},
+                    ReadCase{"LanguageEmptyIsJapanese", "ESLang=", english, 0},
                     ReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
                     ReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
                     ReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},
