@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refresh/clock.h"
 #include "core/refresh/timer.h"
+#include "core/settings/program_settings.h"
 #include "core/settings/settings_directory.h"
 #include "core/settings/settings_store.h"
 #include "desktop/desktop_integration.h"
@@ -12,6 +13,7 @@
 #include "window/form_controller.h"
 #include "window/graphics_setup.h"
 #include "window/history_feature.h"
+#include "window/interface_language.h"
 #include "window/lazy_web_view.h"
 #include "window/qt_message_boxes.h"
 #include "window/single_instance.h"
@@ -50,14 +52,16 @@ int main(int argc, char* argv[])
     }
     reportWindowSystem(windowSystem, QGuiApplication::platformName());
 
+    // The language comes first: every widget takes its texts when made.
+    QtMessageBoxes boxes;
+    SettingsStore settings(defaultSettingsDirectory, boxes);
+    const auto translator = installInterfaceLanguage(ProgramSettings(settings).interfaceLanguage());
     installFontSubstitutions();
     Form1 window;
-    QtMessageBoxes boxes;
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
     LazyWebView browser(window.WebBrowser1);
-    SettingsStore settings(defaultSettingsDirectory, boxes);
     QtTimer timer1;
     QtTimer timer2;
     FormController form(window, {download, boxes, clock, browser, settings,

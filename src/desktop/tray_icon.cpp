@@ -5,7 +5,6 @@
 #include "window/form_controller.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -49,21 +48,19 @@ TrayIcon::~TrayIcon() = default;
 void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn,
                          std::function<void(bool)> notificationsToggled)
 {
-    showWindowAction =
-        m_menu->addAction(QStringLiteral("ウィンドウを表示"), this, [this] { raiseWindow(); });
-    reloadAction = m_menu->addAction(QStringLiteral("今すぐ再読み込み (Ref)"), this,
-                                     [this] { m_form.reloadNow(); });
-    historyAction = m_menu->addAction(QStringLiteral("履歴…"), this, std::move(openHistory));
+    showWindowAction = m_menu->addAction(tr("ウィンドウを表示"), this, [this] { raiseWindow(); });
+    reloadAction =
+        m_menu->addAction(tr("今すぐ再読み込み (Ref)"), this, [this] { m_form.reloadNow(); });
+    historyAction = m_menu->addAction(tr("履歴…"), this, std::move(openHistory));
     m_menu->addSeparator();
 
-    keepInFrontAction = m_menu->addAction(QStringLiteral("最前面に表示"));
+    keepInFrontAction = m_menu->addAction(tr("最前面に表示"));
     keepInFrontAction->setCheckable(true);
     keepInFrontAction->setChecked(m_form.keepsInFront());
     connect(keepInFrontAction, &QAction::toggled, &m_form, &FormController::setKeepInFront);
     connect(&m_form, &FormController::keepInFrontChanged, keepInFrontAction, &QAction::setChecked);
 
-    paletteAction =
-        m_menu->addAction(QCoreApplication::translate("TrayIcon", "色覚に配慮した配色"));
+    paletteAction = m_menu->addAction(tr("色覚に配慮した配色"));
     paletteAction->setCheckable(true);
     paletteAction->setChecked(m_form.signalPalette() == SignalPalette::Cvd);
     connect(paletteAction, &QAction::toggled, &m_form, [this](bool on) {
@@ -74,16 +71,16 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
         update();
     });
 
-    notificationsAction = m_menu->addAction(QStringLiteral("Es の通知"));
+    notificationsAction = m_menu->addAction(tr("Es の通知"));
     notificationsAction->setCheckable(true);
     notificationsAction->setChecked(notificationsOn);
     connect(notificationsAction, &QAction::toggled, this, std::move(notificationsToggled));
-    autostartAction = m_menu->addAction(QStringLiteral("ログイン時に起動"));
+    autostartAction = m_menu->addAction(tr("ログイン時に起動"));
     autostartAction->setCheckable(true);
     m_menu->addSeparator();
 
     // Closing the window runs the usual shut-down, which ends the program.
-    quitAction = m_menu->addAction(QStringLiteral("終了"), this, [this] { m_window.close(); });
+    quitAction = m_menu->addAction(tr("終了"), this, [this] { m_window.close(); });
 }
 
 void TrayIcon::update()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_ui/history_chart.h"
 
+#include "core/page/station_names.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -65,15 +67,15 @@ QString HistoryChart::signalWord(SignalLevel level)
 {
     switch (level) {
     case SignalLevel::Quiet:
-        return QStringLiteral("通常");
+        return tr("通常");
     case SignalLevel::Caution:
-        return QStringLiteral("注意");
+        return tr("注意");
     case SignalLevel::Alert:
-        return QStringLiteral("警報");
+        return tr("警報");
     case SignalLevel::Undefined:
         break;
     }
-    return QStringLiteral("不明");
+    return tr("不明");
 }
 
 QString HistoryChart::jstText(qint64 t, const QString& format)
@@ -83,8 +85,7 @@ QString HistoryChart::jstText(qint64 t, const QString& format)
 
 QString HistoryChart::stationName(int station)
 {
-    static const char* const names[] = {"稚内", "国分寺", "山川", "大宜味"};
-    return QString::fromUtf8(names[std::clamp(station, 0, 3)]);
+    return shownStationName(std::clamp(station, 0, kStationCount - 1));
 }
 
 void HistoryChart::setData(std::vector<PageRecord> records, ChartData data, ChartView view)
@@ -165,7 +166,7 @@ void HistoryChart::paintEvent(QPaintEvent*)
                                    [](const ChartSeries& c) { return c.segments.empty(); });
     if (empty) {
         p.setPen(kText);
-        p.drawText(s.plot, Qt::AlignCenter, QStringLiteral("この期間の記録はありません"));
+        p.drawText(s.plot, Qt::AlignCenter, tr("この期間の記録はありません"));
     }
 }
 
@@ -272,8 +273,9 @@ void HistoryChart::paintLegend(QPainter& p) const
         x += 30 + fm.horizontalAdvance(stationName(k));
     }
     if (m_view == ChartView::FmaxFmin) {
-        p.drawText(QPointF(x + 6, y1), QStringLiteral("実線 Fmax  破線 Fmin"));
-        x += 12 + fm.horizontalAdvance(QStringLiteral("実線 Fmax  破線 Fmin"));
+        const QString lines = tr("実線 Fmax  破線 Fmin");
+        p.drawText(QPointF(x + 6, y1), lines);
+        x += 12 + fm.horizontalAdvance(lines);
     }
     x += 12;
     p.setRenderHint(QPainter::Antialiasing);
@@ -289,10 +291,9 @@ void HistoryChart::paintLegend(QPainter& p) const
     }
     if (m_view == ChartView::Es) {
         p.setPen(kText);
-        p.drawText(
-            QPointF(kLeftMargin, y1 + fm.height() + 4),
-            QStringLiteral("破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 "
-                           "(MUF ≈ %1 × foEs)")
-                .arg(kMufFactor));
+        p.drawText(QPointF(kLeftMargin, y1 + fm.height() + 4),
+                   tr("破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 "
+                      "(MUF ≈ %1 × foEs)")
+                       .arg(kMufFactor));
     }
 }

@@ -20,14 +20,16 @@
 
 namespace {
 
-const char* const kSpanLabels[] = {"6 時間", "24 時間", "7 日", "30 日"};
+const char* const kSpanLabels[] = {
+    QT_TRANSLATE_NOOP("HistoryWindow", "6 時間"), QT_TRANSLATE_NOOP("HistoryWindow", "24 時間"),
+    QT_TRANSLATE_NOOP("HistoryWindow", "7 日"), QT_TRANSLATE_NOOP("HistoryWindow", "30 日")};
 
 } // namespace
 
 HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     : QWidget(parent, Qt::Window), m_log(std::move(log))
 {
-    setWindowTitle(QStringLiteral("履歴"));
+    setWindowTitle(tr("履歴"));
     setAttribute(Qt::WA_AlwaysShowToolTips); // hovering works without focus too
     resize(900, 480);
     // One Japanese face for kana and digits alike, where one is installed.
@@ -37,7 +39,7 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     setFont(face);
     nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
     chooseCsvFile = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("CSV保存"), proposed,
+        return QFileDialog::getSaveFileName(this, tr("CSV保存"), proposed,
                                             QStringLiteral("CSV (*.csv)"));
     };
     // Closes like a dialog.
@@ -47,19 +49,19 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
 
     spanBox = new QComboBox(this);
     for (const char* label : kSpanLabels)
-        spanBox->addItem(QString::fromUtf8(label));
+        spanBox->addItem(tr(label));
     spanBox->setCurrentIndex(static_cast<int>(ChartSpan::Hours24));
     viewBox = new QComboBox(this);
     viewBox->addItem(QStringLiteral("Es"));
     viewBox->addItem(QStringLiteral("Fmax / Fmin"));
-    saveButton = new QPushButton(QStringLiteral("CSV保存…"), this);
+    saveButton = new QPushButton(tr("CSV保存…"), this);
     chart = new HistoryChart(this);
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("期間"), this));
+    bar->addWidget(new QLabel(tr("期間"), this));
     bar->addWidget(spanBox);
     bar->addSpacing(12);
-    bar->addWidget(new QLabel(QStringLiteral("表示"), this));
+    bar->addWidget(new QLabel(tr("表示"), this));
     bar->addWidget(viewBox);
     bar->addStretch(1);
     bar->addWidget(saveButton);
@@ -144,6 +146,5 @@ void HistoryWindow::onSave()
     if (path.isEmpty())
         return;
     if (!saveCsv(path))
-        QMessageBox::warning(this, QStringLiteral("CSV保存"),
-                             QStringLiteral("%1 に書き込めませんでした").arg(path));
+        QMessageBox::warning(this, tr("CSV保存"), tr("%1 に書き込めませんでした").arg(path));
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
+#include "core/page/readout_state.h"
+#include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
+#include "core/page/station_names.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -135,7 +138,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     loadResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("電離層"));
+    setWindowTitle(tr("電離層"));
     setWindowIcon(QIcon(QStringLiteral(":/ondrel.svg")));
     setFont(windowFont());
     setColours(this, kFormBack, {});
@@ -146,7 +149,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     // fold a caption wider than the compact window into an overflow
     // button, so the bar is a label that wraps instead, as the menu bar of
     // the original window did.
-    fmcls = new QLabel(QStringLiteral("QRX 読み込み中"), this);
+    fmcls = new QLabel(shownText(ReadoutState().statusItem), this);
     fmcls->setObjectName(QStringLiteral("fmcls"));
     fmcls->setWordWrap(true);
     fmcls->setTextFormat(Qt::PlainText);
@@ -166,7 +169,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Picture1 = new QLabel(client);
     place(Picture1, 2520, 3840, 375, 375);
     Picture1->hide();
-    Check1 = new QCheckBox(QStringLiteral("最前面表示する"), client);
+    Check1 = new QCheckBox(tr("最前面表示する"), client);
     // Red caption only: the indicator and its mark stay the style's. The
     // form's own background shows through.
     keepStyleColours(Check1);
@@ -187,13 +190,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
 void Form1::buildEditor(QWidget* client)
 {
-    Frame2 = new QGroupBox(QStringLiteral("ｱｸｾｽﾀｲﾏ"), client);
+    Frame2 = new QGroupBox(tr("ｱｸｾｽﾀｲﾏ"), client);
     setColours(Frame2, kPaleYellow, kBlue);
     place(Frame2, 2520, 4560, 1575, 855);
-    Command6 = new QPushButton(QStringLiteral("Can"), Frame2);
+    Command6 = new QPushButton(tr("Can"), Frame2);
     keepStyleColours(Command6);
     place(Command6, 620, 520, 495, 255);
-    Command5 = new QPushButton(QStringLiteral("Set"), Frame2);
+    Command5 = new QPushButton(tr("Set"), Frame2);
     keepStyleColours(Command5);
     place(Command5, 120, 520, 495, 255);
     VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
@@ -203,7 +206,8 @@ void Form1::buildEditor(QWidget* client)
     VScroll1->setPageStep(15);
     VScroll1->setValue(60);
     place(VScroll1, 1200, 240, 255, 495);
-    Label4 = makeLabel<QLabel>(Frame2, QStringLiteral("00m00s 毎"), false, Qt::AlignHCenter);
+    Label4 = makeLabel<QLabel>(Frame2, periodCaption(QStringLiteral("00"), QStringLiteral("00")),
+                               false, Qt::AlignHCenter);
     Label4->setFont(f2());
     setColours(Label4, kPaleYellow, kRed);
     place(Label4, 75, 240, 1055, 255);
@@ -213,7 +217,7 @@ void Form1::buildEditor(QWidget* client)
 
 void Form1::buildBrowserControls(QWidget* client)
 {
-    Frame1 = new QGroupBox(QStringLiteral("Browser"), client);
+    Frame1 = new QGroupBox(tr("Browser"), client);
     Frame1->setFont(f5());
     setColours(Frame1, kFormBack, {});
     place(Frame1, 120, 2760, 1815, 615);
@@ -225,7 +229,7 @@ void Form1::buildBrowserControls(QWidget* client)
     keepStyleColours(Command2);
     Command2->setFont(f5());
     place(Command2, 120, 240, 615, 255);
-    Command1 = new QPushButton(QStringLiteral("元のサイズに戻す"), client);
+    Command1 = new QPushButton(tr("元のサイズに戻す"), client);
     keepStyleColours(Command1);
     Command1->setFont(f5());
     place(Command1, 120, 2160, 1815, 495);
@@ -237,7 +241,7 @@ void Form1::buildBrowserControls(QWidget* client)
 
 void Form1::buildReadout(QWidget* client)
 {
-    Label6 = makeLabel<ClickableLabel>(client, QStringLiteral("Ref"), true, Qt::AlignHCenter);
+    Label6 = makeLabel<ClickableLabel>(client, tr("Ref"), true, Qt::AlignHCenter);
     setColours(Label6, kRefBack, {});
     place(Label6, 1560, 1410, 495, 255);
 
@@ -246,22 +250,22 @@ void Form1::buildReadout(QWidget* client)
     setColours(Label5, kPaleYellow, {});
     place(Label5, 120, 3600, 2010, 1815);
 
-    const char16_t* const rowCaptions[] = {u"稚", u"国", u"鹿", u"沖", u"全"};
-    const char16_t* const rowTips[] = {u"ｸﾘｯｸすると稚内の詳細", u"ｸﾘｯｸすると国分寺の詳細",
-                                       u"ｸﾘｯｸすると鹿児島の詳細", u"ｸﾘｯｸすると沖縄の詳細", u"右"};
+    const QString rowCaptions[] = {shownStationMark(0), shownStationMark(1), shownStationMark(2),
+                                   shownStationMark(3), tr("全")};
+    const QString rowTips[] = {tr("ｸﾘｯｸすると稚内の詳細"), tr("ｸﾘｯｸすると国分寺の詳細"),
+                               tr("ｸﾘｯｸすると鹿児島の詳細"), tr("ｸﾘｯｸすると沖縄の詳細"), tr("右")};
     const int rowLefts[] = {1680, 1665, 1665, 1680, 1680};
     const int rowWidths[] = {315, 345, 345, 315, 315};
     for (int k = 0; k < 5; ++k) {
-        auto* heading = makeLabel<ClickableLabel>(client, QString::fromUtf16(rowCaptions[k]), true,
-                                                  Qt::AlignHCenter);
+        auto* heading = makeLabel<ClickableLabel>(client, rowCaptions[k], true, Qt::AlignHCenter);
         heading->setFont(f1());
         setColours(heading, kPaleYellow, kBlue);
-        heading->setToolTip(QString::fromUtf16(rowTips[k]));
+        heading->setToolTip(rowTips[k]);
         place(heading, rowLefts[k], kRowTops[k], rowWidths[k], 300);
         Label3[k] = heading;
     }
 
-    Label1 = makeLabel<ClickableLabel>(client, QStringLiteral("Fmax Fmin Es"), true, Qt::AlignLeft);
+    Label1 = makeLabel<ClickableLabel>(client, tr("Fmax Fmin Es"), true, Qt::AlignLeft);
     Label1->setFont(f6());
     setColours(Label1, kHeaderBack, kHeaderText);
     Label1->setAutoFillBackground(false); // transparent until a refresh goes wrong
@@ -300,7 +304,7 @@ void Form1::render(const ReadoutState& state)
 {
     for (int i = 0; i < kCellCount; ++i) {
         ClickableLabel* cell = Label2[i];
-        cell->setText(state.cells[i].caption);
+        cell->setText(shownCellCaption(state, i));
         const CellLook look = cellLook(state.cells[i].colour, m_signalPalette);
         QPalette palette = cell->palette();
         palette.setColor(QPalette::WindowText, qColour(look.colour));
@@ -309,8 +313,13 @@ void Form1::render(const ReadoutState& state)
     }
     Label1->setAutoFillBackground(state.headerOpaque);
     Label1->update();
-    fmcls->setText(state.statusItem);
-    setWindowTitle(state.windowCaption);
+    fmcls->setText(shownStatusItem(state));
+    setWindowTitle(shownCaption(state));
+}
+
+QString Form1::periodCaption(const QString& minutes, const QString& seconds)
+{
+    return tr("%1m%2s 毎").arg(minutes, seconds);
 }
 
 QMargins Form1::frameMarginsNow() const

@@ -41,6 +41,9 @@ public:
     // Places a control as the design does, in twips of the client area.
     static void place(QWidget* control, int left, int top, int width, int height);
 
+    // The period editor's `Label4` text for minutes and seconds as written.
+    static QString periodCaption(const QString& minutes, const QString& seconds);
+
     // Grid cells, header, status item and caption as the readout says.
     void render(const ReadoutState& state);
     // The colours render() draws the cells in.

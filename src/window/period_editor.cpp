@@ -33,7 +33,8 @@ void PeriodEditor::VScroll1_Change()
 {
     const int value = m_window.VScroll1->value();
     m_window.Label4->setText(
-        QStringLiteral("%1m%2s 毎").arg(value / 60).arg(value % 60, 2, 10, QLatin1Char('0')));
+        Form1::periodCaption(QString::number(value / 60),
+                             QStringLiteral("%1").arg(value % 60, 2, 10, QLatin1Char('0'))));
 }
 
 void PeriodEditor::Command5_Click()

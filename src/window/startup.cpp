@@ -18,6 +18,7 @@
 #include "window/window_geometry.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,11 +29,13 @@ namespace {
 
 constexpr int kCellWidth = 420;
 
-const char16_t kHeaderTip[] = u"ここを左クリックすると簡単な説明表示します、\r\n"
-                              u"ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です";
-const char16_t kCredit[] =
-    u"このデータは「WDC for Ionosphere, Tokyo, National Institute of "
-    u"Information and Communications Technology」 から提供されているものです ";
+const char* const kHeaderTip =
+    QT_TRANSLATE_NOOP("Startup", "ここを左クリックすると簡単な説明表示します、\r\n"
+                                 "ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です");
+const char* const kCredit =
+    QT_TRANSLATE_NOOP("Startup", "このデータは「WDC for Ionosphere, Tokyo, National Institute of "
+                                 "Information and Communications Technology」 "
+                                 "から提供されているものです ");
 
 } // namespace
 
@@ -52,8 +55,8 @@ void Startup::Form_Load(const QString& arguments)
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
         f.window.keepOnScreen();
         f.form.PaneOpen = 0;
-        f.window.Label1->setToolTip(QString::fromUtf16(kHeaderTip));
-        f.window.Label5->setText(QString::fromUtf16(kCredit));
+        f.window.Label1->setToolTip(QCoreApplication::translate("Startup", kHeaderTip));
+        f.window.Label5->setText(QCoreApplication::translate("Startup", kCredit));
         prepareReadout();
 
         f.form.PageUrl = pageUrls(f.settings.alertPageBase());

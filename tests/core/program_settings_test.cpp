@@ -90,6 +90,10 @@ int cvd(ProgramSettings& s)
 {
     return s.palette() == SignalPalette::Cvd ? 1 : 0;
 }
+int english(ProgramSettings& s)
+{
+    return s.interfaceLanguage() == InterfaceLanguage::English ? 1 : 0;
+}
 int compactTop(ProgramSettings& s)
 {
     return s.compactTop();
@@ -142,6 +146,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"PaletteStandard", "ESPalette=standard", cvd, 0},
                     ReadCase{"PaletteOtherCase", "ESPalette=CVD", cvd, 0},
                     ReadCase{"PaletteUnknown", "ESPalette=dark", cvd, 0},
+                    ReadCase{"LanguageMissingIsJapanese", nullptr, english, 0},
+                    ReadCase{"LanguageEnglish", "ESLang=en", english, 1},
+                    ReadCase{"LanguageEnglishCapitals", "ESLang=EN", english, 1},
+                    ReadCase{"LanguageJapanese", "ESLang=ja", english, 0},
+                    ReadCase{"LanguageOtherIsJapanese", "ESLang=fr", english, 0},
+                    ReadCase{"LanguageLocaleNameIsJapanese", "ESLang=en_US", english, 0},
+                    ReadCase{"LanguageEmptyIsJapanese", "ESLang=", english, 0},
                     ReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
                     ReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
                     ReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},

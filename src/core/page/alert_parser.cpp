@@ -25,7 +25,8 @@ const QString kSignalPrefix = QStringLiteral("SIGNAL-");
 const QString kSignalSuffix = QStringLiteral(".GIF");
 const QString kBodyEnd = QStringLiteral("/BODY");
 const QString kMissingIonogram = QStringLiteral("最新のイオノグラムが存在しない為");
-const QString kDelayNote = QStringLiteral(" (データ遅延と思われます QRX)");
+const QString kDelayNote =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", " (データ遅延と思われます QRX)"));
 const QString kMissingValue = QStringLiteral("?");
 const QString kMissingSignal = QStringLiteral("UNDEFINE");
 const QString kTimeSuffix = QStringLiteral("現在");

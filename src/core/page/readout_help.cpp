@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/readout_help.h"
 
+#include "core/page/shown_readout.h"
 #include "core/text/text_helpers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <optional>
@@ -61,16 +63,16 @@ QString cellTooltip(const ReadoutState& state, int index)
         return {};
     if (state.cells[index].caption == u"?") {
         return state.DelayNote[index / kReadingCount].isEmpty()
-                   ? QStringLiteral("データがない為不明")
-                   : QStringLiteral("データ遅延と思われます QRX");
+                   ? QCoreApplication::translate("Readout", "データがない為不明")
+                   : QCoreApplication::translate("Readout", "データ遅延と思われます QRX");
     }
     switch (index % kReadingCount) {
     case 0:
-        return QStringLiteral("Ｆ層臨界周波数[MHz]");
+        return QCoreApplication::translate("Readout", "Ｆ層臨界周波数[MHz]");
     case 1:
-        return QStringLiteral("電離層最低反射周波数[MHz]");
+        return QCoreApplication::translate("Readout", "電離層最低反射周波数[MHz]");
     default:
-        return QStringLiteral("スポラディックＥ層臨界周波数[MHz]");
+        return QCoreApplication::translate("Readout", "スポラディックＥ層臨界周波数[MHz]");
     }
 }
 
@@ -89,7 +91,8 @@ MessageText stationMessage(const ReadoutState& state, int index)
     // The title is cut first, so a detail without a usable heading fails
     // there whatever the column.
     MessageText message;
-    message.title = QStringLiteral("Ondrel  ") + Mid(detail, 2, p1 - 2) + state.DelayNote[k];
+    message.title =
+        QStringLiteral("Ondrel  ") + Mid(detail, 2, p1 - 2) + shownText(state.DelayNote[k]);
     switch (v) {
     case 0:
         message.text = Mid(detail, p1 + 1, p2 - 1 - p1);
@@ -140,26 +143,28 @@ MessageText asShown(MessageText message)
 MessageText helpMessage()
 {
     const QStringList lines{
-        QStringLiteral(
+        QCoreApplication::translate(
+            "Readout",
             "このデータは「WDC for Ionosphere, Tokyo, National Institute of Information "),
-        QStringLiteral("and Communications Technology」から提供されたものです "),
+        QCoreApplication::translate("Readout",
+                                    "and Communications Technology」から提供されたものです "),
         QString(),
-        QStringLiteral("Fmax=Ｆ層臨界周波数"),
+        QCoreApplication::translate("Readout", "Fmax=Ｆ層臨界周波数"),
         QString(),
-        QStringLiteral("Fmin=電離層最低反射周波数"),
+        QCoreApplication::translate("Readout", "Fmin=電離層最低反射周波数"),
         QString(),
-        QStringLiteral("Es=スポラディックＥ層臨界周波数"),
+        QCoreApplication::translate("Readout", "Es=スポラディックＥ層臨界周波数"),
         QString(),
-        QStringLiteral("を表します"),
+        QCoreApplication::translate("Readout", "を表します"),
         QString(),
-        QStringLiteral("? は 最新の自動解析値が存在しない事を示します。"),
+        QCoreApplication::translate("Readout", "? は 最新の自動解析値が存在しない事を示します。"),
         QString(),
-        QStringLiteral("起動オプション\u3000-T で前面表示となります"),
+        QCoreApplication::translate("Readout", "起動オプション　-T で前面表示となります"),
     };
     return {lines.join(QStringLiteral("\r\n")), QStringLiteral("Ondrel")};
 }
 
 QString summaryHeadingHint()
 {
-    return QStringLiteral("右ｸﾘｯｸすると全体の詳細表示します");
+    return QCoreApplication::translate("Readout", "右ｸﾘｯｸすると全体の詳細表示します");
 }

@@ -45,9 +45,11 @@ struct ReadoutState {
     std::array<int, kReadingCount> SummaryLevel{};
     std::array<QString, kReadingCount> SummaryMark;
     QString StatusPhrase;
-    QString windowCaption = QStringLiteral("電離層");
+    // Fixed texts here are translated where they are shown (shown_readout.h).
+    QString windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "電離層"));
     QString AlertTime;
-    QString statusItem = QStringLiteral("QRX 読み込み中"); // caption of `fmcls`
+    QString statusItem =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "QRX 読み込み中")); // `fmcls`
     std::array<StationReading, kStationCount> readings;
     std::array<QString, kStationCount> StationDetail;
     std::array<QString, kStationCount> DelayNote;

@@ -5,6 +5,14 @@
 
 namespace {
 
+// The marks and phrases stay Japanese in the state, where code compares
+// them; shown_readout.h translates them for the screen.
+const QString kQuiet = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "静"));
+const QString kEsQuiet = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "寂"));
+const QString kCaution = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "注"));
+const QString kAlert = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "注!"));
+const QString kEsAlert = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "Es!"));
+
 struct SignalLook {
     QString mark;
     std::optional<ColourValue> colour;
@@ -14,15 +22,15 @@ struct SignalLook {
 SignalLook lookOf(const QString& name)
 {
     if (name == u"GREEN")
-        return {QStringLiteral("静"), QuietColor};
+        return {kQuiet, QuietColor};
     if (name == u"UNDEFINE")
         return {QStringLiteral("？"), UndefinedColor};
     if (name == u"BLINK-YELLOW-P" || name == u"BLINK-YELLOW-N" || name == u"BLINK-YELLOW")
-        return {QStringLiteral("注"), CautionColor};
+        return {kCaution, CautionColor};
     if (name == u"BLINK-RED")
-        return {QStringLiteral("Es!"), AlertColor, true};
+        return {kEsAlert, AlertColor, true};
     if (name == u"BLINK-RED-P" || name == u"BLINK-RED-N")
-        return {QStringLiteral("注!"), AlertColor};
+        return {kAlert, AlertColor};
     return {};
 }
 
@@ -36,9 +44,9 @@ struct ColumnScale {
 const ColumnScale& scaleOf(int column)
 {
     static const ColumnScale scales[kReadingCount] = {
-        {2, QStringLiteral("静"), QStringLiteral("注!")},
-        {5, QStringLiteral("静"), QStringLiteral("注!")},
-        {8, QStringLiteral("寂"), QStringLiteral("Es!")},
+        {2, kQuiet, kAlert},
+        {5, kQuiet, kAlert},
+        {8, kEsQuiet, kEsAlert},
     };
     return scales[column];
 }
@@ -50,7 +58,7 @@ void foldIntoSummary(ReadoutState& state, int column, const QString& mark)
     const int alert = scale.quiet + 2;
     int& level = state.SummaryLevel[column];
     QString& summaryMark = state.SummaryMark[column];
-    if (mark == u"注" && level < alert) {
+    if (mark == kCaution && level < alert) {
         level = caution;
         summaryMark = mark;
     } else if (mark == scale.alertMark) {
@@ -91,7 +99,7 @@ void ShowSignal(ReadoutState& state, const QString& name, int index)
     if (look.colour)
         state.cells[index].colour = *look.colour;
     if (look.captionAlert)
-        state.windowCaption = QStringLiteral("Es！");
+        state.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "Es！"));
     if (index >= kStationCellCount)
         return;
     foldIntoSummary(state, index % kReadingCount, look.mark);
@@ -105,7 +113,8 @@ void ShowSummary(ReadoutState& state)
         if (const auto colour = colourOfLevel(column, state.SummaryLevel[column]))
             cell.colour = *colour;
     }
-    static const QString phrases[] = {QStringLiteral("静穏状態"), QStringLiteral("Es 注意"),
+    static const QString phrases[] = {QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "静穏状態")),
+                                      QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "Es 注意")),
                                       QStringLiteral("Ondrel")};
     const int esLevel = state.SummaryLevel[2];
     if (esLevel < 8 || esLevel > 10)

@@ -7,6 +7,8 @@
 #include "core/refresh/timer.h"
 #include "core/text/code_conv.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kRetryMilliseconds = 30000;
@@ -48,8 +50,8 @@ void FetchCycle::onBody(const std::optional<QByteArray>& body)
     m_host.readoutChanged();
 
     if (outcome == RefreshOutcome::Forbidden) {
-        m_boxes.show(QStringLiteral("サイトが閉ざされています"), QStringLiteral("Ondrel"),
-                     MessageBoxes::Icon::None);
+        m_boxes.show(QCoreApplication::translate("FetchCycle", "サイトが閉ざされています"),
+                     QStringLiteral("Ondrel"), MessageBoxes::Icon::None);
         if (finished)
             finished(outcome);
         m_host.closeWindow();
@@ -65,10 +67,12 @@ void FetchCycle::Inet1_StateChanged(int state)
 {
     if (state != PageDownload::icError)
         return;
-    m_state.statusItem = QStringLiteral("応答なし-11");
+    m_state.statusItem = QString::fromUtf8(QT_TRANSLATE_NOOP("Readout", "応答なし-11"));
     m_host.readoutChanged();
     m_retryWanted = true;
-    TimedMsgBox(m_boxes, QStringLiteral("Hostとの通信エラーです\r\n30秒後に自動リトライします "),
+    TimedMsgBox(m_boxes,
+                QCoreApplication::translate(
+                    "FetchCycle", "Hostとの通信エラーです\r\n30秒後に自動リトライします "),
                 QStringLiteral("Ondrel"), kErrorBoxSeconds, [this] {
                     if (!m_retryWanted)
                         return;

@@ -85,6 +85,13 @@ void storeTwips(SettingsStore& store, const char* key, int twips)
     storeText(store, QLatin1String(key), singleToText(static_cast<float>(twips)));
 }
 
+// Never the desktop's locale: without the key the texts are Japanese.
+InterfaceLanguage languageOf(const QString& stored)
+{
+    return stored.compare(u"en", Qt::CaseInsensitive) == 0 ? InterfaceLanguage::English
+                                                           : InterfaceLanguage::Japanese;
+}
+
 int share(int whole, double part)
 {
     return static_cast<int>(std::lround(whole * part));
@@ -189,6 +196,11 @@ void ProgramSettings::setPalette(SignalPalette palette)
               palette == SignalPalette::Cvd ? kCvdPalette : kStandardPalette);
 }
 
+InterfaceLanguage ProgramSettings::interfaceLanguage()
+{
+    return languageOf(storedText(m_store, QStringLiteral("ESLang")).value_or(QString()));
+}
+
 int ProgramSettings::compactTop()
 {
     return number(QStringLiteral("ESTop"), 0);
@@ -291,6 +303,12 @@ std::vector<SettingMeaning> meanings()
              .arg(kStandardPalette, kCvdPalette),
          kStandardPalette, usesInstead(kStandardPalette),
          [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; }},
+        {QStringLiteral("ESLang"), QStringLiteral("ja or en (read at start-up)"),
+         QStringLiteral("ja"), usesInstead(QStringLiteral("ja")),
+         [](const QString& text) {
+             return text.compare(u"ja", Qt::CaseInsensitive) == 0 ||
+                    languageOf(text) == InterfaceLanguage::English;
+         }},
         {QStringLiteral("ESHost"), QStringLiteral("an http or https address or a host name"),
          defaultPageBase(), usesInstead(defaultPageBase()),
          [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},

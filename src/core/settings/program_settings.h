@@ -23,6 +23,9 @@ struct PageBase {
 // address; anything else is refused in favour of it.
 PageBase pageBaseFor(const QString& text);
 
+// The language of the window's texts.
+enum class InterfaceLanguage { Japanese, English };
+
 // The program's settings, section "ESConf" of the settings file. Each
 // getter owns its key, its default and the values it takes; a stored
 // value it does not take (or no number where one is wanted) gives the
@@ -52,6 +55,9 @@ public:
     // are drawn in.
     SignalPalette palette();
     void setPalette(SignalPalette palette);
+    // ESLang: "en" for English texts, anything else Japanese. Read once at
+    // start-up: a change shows after a restart.
+    InterfaceLanguage interfaceLanguage();
 
     // ESTop, ESLeft: the compact window's position, twips.
     int compactTop();

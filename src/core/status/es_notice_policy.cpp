@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/status/es_notice_policy.h"
 
+#include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -28,12 +30,14 @@ EsNotice riseNotice(const ReadoutState& state, int level)
         if (stationLevel(state, k) != level)
             continue;
         stations << QStringLiteral("%1 Es %2 MHz")
-                        .arg(QString::fromUtf16(kStationNames[k].name),
-                             state.cells[cellIndex(k, kEsColumn)].caption);
+                        .arg(shownStationName(k), state.cells[cellIndex(k, kEsColumn)].caption);
     }
     EsNotice notice;
-    notice.title = level == kAlert ? QStringLiteral("Es 警報") : QStringLiteral("Es 注意");
-    notice.body = stations.join(QStringLiteral("、")) + u'\n' + state.statusItem;
+    notice.title = level == kAlert ? QCoreApplication::translate("EsNotice", "Es 警報")
+                                   : QCoreApplication::translate("EsNotice", "Es 注意");
+    //: Between the stations of one notice.
+    notice.body = stations.join(QCoreApplication::translate("EsNotice", "、")) + u'\n' +
+                  shownStatusItem(state);
     notice.urgent = level == kAlert;
     return notice;
 }
@@ -53,7 +57,7 @@ std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state,
 {
     const int previous = m_level;
     m_level = level;
-    m_lastPageTime = state.statusItem;
+    m_lastPageTime = shownStatusItem(state);
     m_unreadableSince.reset();
     m_staleReported = false;
     if (!enabled || level <= previous || level < kCaution)
@@ -75,9 +79,10 @@ std::optional<EsNotice> EsNoticePolicy::afterUnreadable(Seconds now)
     if (!enabled)
         return std::nullopt;
     EsNotice notice;
-    notice.title = QStringLiteral("Es データが古くなっています");
+    notice.title = QCoreApplication::translate("EsNotice", "Es データが古くなっています");
     notice.body =
-        QStringLiteral("警報のあと %1 分を超えて警報ページを読めていません\n最後のページ: %2")
+        QCoreApplication::translate(
+            "EsNotice", "警報のあと %1 分を超えて警報ページを読めていません\n最後のページ: %2")
             .arg(std::chrono::duration_cast<std::chrono::minutes>(kStaleAfter).count())
             .arg(m_lastPageTime);
     notice.urgent = false;

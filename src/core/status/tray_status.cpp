@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/status/tray_status.h"
 
+#include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -12,8 +15,9 @@ constexpr int kEsQuiet = 8;
 QString phraseOf(const ReadoutState& state)
 {
     if (esTone(state) != EsTone::Unknown)
-        return state.StatusPhrase;
-    return state.headerOpaque ? QStringLiteral("更新できません") : QStringLiteral("読み込み中");
+        return shownText(state.StatusPhrase);
+    return state.headerOpaque ? QCoreApplication::translate("Tray", "更新できません")
+                              : QCoreApplication::translate("Tray", "読み込み中");
 }
 
 } // namespace
@@ -58,9 +62,9 @@ QString trayToolTip(const ReadoutState& state)
     QString tip =
         QStringLiteral("<b>Ondrel: %1</b><br>%2<table cellspacing=\"0\" cellpadding=\"3\">"
                        "<tr><td></td><th>Fmax</th><th>Fmin</th><th>Es</th></tr>")
-            .arg(phraseOf(state).toHtmlEscaped(), state.statusItem.toHtmlEscaped());
+            .arg(phraseOf(state).toHtmlEscaped(), shownStatusItem(state).toHtmlEscaped());
     for (int k = 0; k < kStationCount; ++k) {
-        tip += QStringLiteral("<tr><td>%1</td>").arg(QString::fromUtf16(kStationNames[k].mark));
+        tip += QStringLiteral("<tr><td>%1</td>").arg(shownStationMark(k).toHtmlEscaped());
         for (int column = 0; column < kReadingCount; ++column) {
             tip += QStringLiteral("<td align=\"right\">%1</td>")
                        .arg(state.cells[cellIndex(k, column)].caption.toHtmlEscaped());

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>EsNotice</name>
+    <message>
+        <source>Es 警報</source>
+        <translation>Es alert</translation>
+    </message>
+    <message>
+        <source>Es 注意</source>
+        <translation>Es caution</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the stations of one notice.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Es データが古くなっています</source>
+        <translation>Es data is out of date</translation>
+    </message>
+    <message>
+        <source>警報のあと %1 分を超えて警報ページを読めていません
+最後のページ: %2</source>
+        <translation>No alert page could be read for more than %1 minutes after an alert
+Last page: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FetchCycle</name>
+    <message>
+        <source>サイトが閉ざされています</source>
+        <translation>The site is closed</translation>
+    </message>
+    <message>
+        <source>Hostとの通信エラーです<byte value="xd"/>
+30秒後に自動リトライします </source>
+        <translation>Communication error with the host<byte value="xd"/>
+Retrying automatically in 30 seconds </translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>電離層</source>
+        <translation>Ionosphere</translation>
+    </message>
+    <message>
+        <source>最前面表示する</source>
+        <translation>Keep in front</translation>
+    </message>
+    <message>
+        <source>ｱｸｾｽﾀｲﾏ</source>
+        <translation>Reload timer</translation>
+    </message>
+    <message>
+        <source>Can</source>
+        <translation>Can</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>元のサイズに戻す</source>
+        <translation>Back to small size</translation>
+    </message>
+    <message>
+        <source>Ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>全</source>
+        <translation>Σ</translation>
+    </message>
+    <message>
+        <source>ｸﾘｯｸすると稚内の詳細</source>
+        <translation>Click for Wakkanai details</translation>
+    </message>
+    <message>
+        <source>ｸﾘｯｸすると国分寺の詳細</source>
+        <translation>Click for Kokubunji (Tokyo) details</translation>
+    </message>
+    <message>
+        <source>ｸﾘｯｸすると鹿児島の詳細</source>
+        <translation>Click for Yamagawa (Kagoshima) details</translation>
+    </message>
+    <message>
+        <source>ｸﾘｯｸすると沖縄の詳細</source>
+        <translation>Click for Ogimi (Okinawa) details</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>Right-click</translation>
+    </message>
+    <message>
+        <source>Fmax Fmin Es</source>
+        <translation>Fmax Fmin Es</translation>
+    </message>
+    <message>
+        <source>%1m%2s 毎</source>
+        <translation>every %1m%2s</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryChart</name>
+    <message>
+        <source>通常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Caution</translation>
+    </message>
+    <message>
+        <source>警報</source>
+        <translation>Alert</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>この期間の記録はありません</source>
+        <translation>No records in this period</translation>
+    </message>
+    <message>
+        <source>実線 Fmax  破線 Fmin</source>
+        <translation>solid Fmax  dashed Fmin</translation>
+    </message>
+    <message>
+        <source>破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 (MUF ≈ %1 × foEs)</source>
+        <translation>Dashed: the foEs at which one Es hop (about 2000 km) reaches 28 MHz / 50 MHz (MUF ≈ %1 × foEs)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>6 時間</source>
+        <translation>6 hours</translation>
+    </message>
+    <message>
+        <source>24 時間</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>7 日</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 日</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>CSV保存</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>CSV保存…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>期間</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めませんでした</source>
+        <translation>Could not write %1</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source> (データ遅延と思われます QRX)</source>
+        <translation> (data seems to be late QRX)</translation>
+    </message>
+    <message>
+        <source>データがない為不明</source>
+        <translation>Unknown: no data</translation>
+    </message>
+    <message>
+        <source>データ遅延と思われます QRX</source>
+        <translation>Data seems to be late QRX</translation>
+    </message>
+    <message>
+        <source>Ｆ層臨界周波数[MHz]</source>
+        <translation>F-layer critical frequency [MHz]</translation>
+    </message>
+    <message>
+        <source>電離層最低反射周波数[MHz]</source>
+        <translation>Lowest reflected frequency [MHz]</translation>
+    </message>
+    <message>
+        <source>スポラディックＥ層臨界周波数[MHz]</source>
+        <translation>Sporadic-E critical frequency [MHz]</translation>
+    </message>
+    <message>
+        <source>このデータは「WDC for Ionosphere, Tokyo, National Institute of Information </source>
+        <translation>This data is provided by &quot;WDC for Ionosphere, Tokyo, </translation>
+    </message>
+    <message>
+        <source>and Communications Technology」から提供されたものです </source>
+        <translation>National Institute of Information and Communications Technology&quot; </translation>
+    </message>
+    <message>
+        <source>Fmax=Ｆ層臨界周波数</source>
+        <translation>Fmax = F-layer critical frequency</translation>
+    </message>
+    <message>
+        <source>Fmin=電離層最低反射周波数</source>
+        <translation>Fmin = lowest reflected frequency</translation>
+    </message>
+    <message>
+        <source>Es=スポラディックＥ層臨界周波数</source>
+        <translation>Es = sporadic-E critical frequency</translation>
+    </message>
+    <message>
+        <source>を表します</source>
+        <translation>(all in MHz)</translation>
+    </message>
+    <message>
+        <source>? は 最新の自動解析値が存在しない事を示します。</source>
+        <translation>? means that there is no recent automatic analysis value.</translation>
+    </message>
+    <message>
+        <source>起動オプション&#x3000;-T で前面表示となります</source>
+        <translation>Start with the option -T to keep the window in front</translation>
+    </message>
+    <message>
+        <source>右ｸﾘｯｸすると全体の詳細表示します</source>
+        <translation>Right-click for the alert page of all stations</translation>
+    </message>
+    <message>
+        <source>電離層</source>
+        <translation>Ionosphere</translation>
+    </message>
+    <message>
+        <source>QRX 読み込み中</source>
+        <translation>QRX loading</translation>
+    </message>
+    <message>
+        <source>%1現在</source>
+        <translation>at %1</translation>
+    </message>
+    <message>
+        <source>静</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>寂</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>注</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>注!</source>
+        <translation>C!</translation>
+    </message>
+    <message>
+        <source>Es!</source>
+        <translation>Es!</translation>
+    </message>
+    <message>
+        <source>Es！</source>
+        <translation>Es!</translation>
+    </message>
+    <message>
+        <source>静穏状態</source>
+        <translation>Quiet</translation>
+    </message>
+    <message>
+        <source>Es 注意</source>
+        <translation>Es caution</translation>
+    </message>
+    <message>
+        <source>応答なし-11</source>
+        <translation>No response-11</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>ここを左クリックすると簡単な説明表示します、<byte value="xd"/>
+ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です</source>
+        <translation>Left-click here for a short explanation,<byte value="xd"/>
+right-click here to change the reload timer</translation>
+    </message>
+    <message>
+        <source>このデータは「WDC for Ionosphere, Tokyo, National Institute of Information and Communications Technology」 から提供されているものです </source>
+        <translation>This data is provided by &quot;WDC for Ionosphere, Tokyo, National Institute of Information and Communications Technology&quot; </translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>稚</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>稚内</source>
+        <translation>Wakkanai</translation>
+    </message>
+    <message>
+        <source>国</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>国分寺</source>
+        <translation>Kokubunji</translation>
+    </message>
+    <message>
+        <source>鹿</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>山川</source>
+        <translation>Yamagawa</translation>
+    </message>
+    <message>
+        <source>沖</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>大宜味</source>
+        <translation>Ogimi</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>更新できません</source>
+        <translation>Cannot update</translation>
+    </message>
+    <message>
+        <source>読み込み中</source>
+        <translation>Loading</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>ウィンドウを表示</source>
+        <translation>Show window</translation>
+    </message>
+    <message>
+        <source>今すぐ再読み込み (Ref)</source>
+        <translation>Reload now (Ref)</translation>
+    </message>
+    <message>
+        <source>履歴…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>最前面に表示</source>
+        <translation>Keep in front</translation>
+    </message>
+    <message>
+        <source>Es の通知</source>
+        <translation>Es notifications</translation>
+    </message>
+    <message>
+        <source>ログイン時に起動</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>色覚に配慮した配色</source>
+        <translation>Colour-blind-safe colours</translation>
+    </message>
+</context>
+</TS>
