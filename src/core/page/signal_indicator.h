@@ -10,3 +10,11 @@ void ShowSignal(ReadoutState& state, const QString& name, int index);
 // Fills the summary row from the summary levels and, from the Es column,
 // the status phrase and the window caption.
 void ShowSummary(ReadoutState& state);
+
+// The alert level a grid cell shows, for those who cannot see its colour.
+enum class CellLevel { Quiet, Caution, Alert, NoData };
+
+// Level of grid cell `index` (0..14) by its colour; NoData for an
+// "UNDEFINE" cell and for a caption that holds no reading: empty (before
+// the first refresh), "?" or "---".
+CellLevel cellLevel(const ReadoutState& state, int index);
