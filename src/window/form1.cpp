@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include "core/page/readout_state.h"
+#include "window/accessible_readout.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -164,6 +165,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildBrowserControls(client);
     buildReadout(client);
     setTabOrder();
+    m_accessible = std::make_unique<AccessibleReadout>(*this);
     if (lcReadout().isDebugEnabled())
         Label2[0]->installEventFilter(this);
 
@@ -171,6 +173,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     const int designHeight = twipsToPixels(6510);
     resize(designWidth, designHeight + fmcls->sizeHint().height());
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildEditor(QWidget* client)
 {
@@ -296,6 +300,7 @@ void Form1::render(const ReadoutState& state)
     Label1->update();
     fmcls->setText(state.statusItem);
     setWindowTitle(state.windowCaption);
+    m_accessible->update(state);
 }
 
 QMargins Form1::frameMarginsNow() const

@@ -6,8 +6,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 
+class AccessibleReadout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -22,6 +24,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Outer geometry (frame included) in twips.
     int Top() const;
@@ -41,8 +44,10 @@ public:
     // Places a control as the design does, in twips of the client area.
     static void place(QWidget* control, int left, int top, int width, int height);
 
-    // Grid cells, header, status item and caption as the readout says.
+    // Grid cells, header, status item and caption as the readout says,
+    // in words for screen readers too.
     void render(const ReadoutState& state);
+    AccessibleReadout& accessibleReadout() { return *m_accessible; }
 
     // Keeps the window above all others, or releases it.
     void setKeepInFront(bool on);
@@ -87,6 +92,7 @@ private:
     void applyOuterOnceFramed();
     void notifyResize();
 
+    std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;
     QSize m_notifiedSize;
     // Outer geometry asked for before the window manager framed the
