@@ -3,6 +3,7 @@
 
 #include "core/page/readout_state.h"
 #include "window/accessible_readout.h"
+#include "window/focus_frame.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -187,7 +188,8 @@ void Form1::buildEditor(QWidget* client)
     Command5 = new QPushButton(QStringLiteral("Set"), Frame2);
     keepStyleColours(Command5);
     place(Command5, 120, 520, 495, 255);
-    VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
+    VScroll1 = new WithFocusFrame<QScrollBar>(Qt::Vertical, Frame2);
+    VScroll1->setFocusPolicy(Qt::TabFocus); // the period by arrow keys
     keepStyleColours(VScroll1);
     VScroll1->setRange(60, 900);
     VScroll1->setSingleStep(1);
