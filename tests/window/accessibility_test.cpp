@@ -128,24 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"Ref", [](Form1& w) { return w.Label6; }, u"今すぐ再読み込み"},
         ControlCase{"StatusItem", [](Form1& w) { return w.fmcls; }, u"2026/12/07 10:15 JST現在"},
         ControlCase{"Wakkanai", [](Form1& w) { return w.Label3[0]; }, u"稚内のイオノグラム"},
-        ControlCase{"Ogimi", [](Form1& w) { return w.Label3[3]; }, u"大宜味のイオノグラム"},
         ControlCase{"All", [](Form1& w) { return w.Label3[4]; }, u"全局のイオノグラム"},
         ControlCase{"Back", [](Form1& w) { return w.Command2; }, u"前のページ"},
-        ControlCase{"Forward", [](Form1& w) { return w.Command3; }, u"次のページ"},
-        ControlCase{"Set", [](Form1& w) { return w.Command5; }, u"周期を設定"},
         ControlCase{"Can", [](Form1& w) { return w.Command6; }, u"取り消し"},
-        ControlCase{"Period", [](Form1& w) { return w.VScroll1; }, u"再読み込みの周期（秒）"},
-        ControlCase{"Restore", [](Form1& w) { return w.Command1; }, u"元のサイズに戻す"},
-        ControlCase{"KeepInFront", [](Form1& w) { return w.Check1; }, u"最前面表示する"}),
+        ControlCase{"Period", [](Form1& w) { return w.VScroll1; }, u"再読み込みの周期（秒）"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StatusItem, FollowsAFailedDownload)
-{
-    FormFixture f;
-    f.load();
-    f.download.fail();
-    EXPECT_EQ(accessible(f.window->fmcls), QStringLiteral("応答なし-11"));
-}
 
 TEST(WindowName, IsTheCaptionWithItsCountdown)
 {
@@ -198,8 +185,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RiseCase{"CautionToAlert", "BLINK-YELLOW-N", "BLINK-RED", true},
                     RiseCase{"QuietToAlert", "GREEN", "BLINK-RED", true},
                     RiseCase{"FirstPageAlert", nullptr, "BLINK-RED", true},
-                    RiseCase{"FirstPageQuiet", nullptr, "GREEN", false},
-                    RiseCase{"AlertStays", "BLINK-RED", "BLINK-RED", false},
                     RiseCase{"AlertToCaution", "BLINK-RED", "BLINK-YELLOW", false},
                     RiseCase{"RedNCountsAsQuiet", "GREEN", "BLINK-RED-N", false}),
     [](const auto& info) { return std::string(info.param.name); });

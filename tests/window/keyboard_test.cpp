@@ -98,12 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 EXPECT_EQ(f.controller->state().ReloadPeriod, 181);
                                 EXPECT_TRUE(f.settingsText().contains(QStringLiteral("TM2=181")));
                             }},
-                    KeyCase{"KeypadEnterIsSet",
-                            {kCtrlT, Qt::Key_PageDown, Qt::KeypadModifier | Qt::Key_Enter},
-                            [](KeyFixture& f) {
-                                EXPECT_FALSE(f.window->Frame2->isVisible());
-                                EXPECT_EQ(f.controller->state().ReloadPeriod, 195);
-                            }},
                     KeyCase{"EscapeIsCan",
                             {kCtrlT, Qt::Key_Down, Qt::Key_Escape},
                             [](KeyFixture& f) {
@@ -137,9 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
                             [](KeyFixture& f) { opensPage(f, 5); }},
                     KeyCase{
                         "ZeroIsAllStations", {Qt::Key_0}, [](KeyFixture& f) { opensPage(f, 1); }},
-                    KeyCase{"FiveDoesNothing",
-                            {Qt::Key_5},
-                            [](KeyFixture& f) { EXPECT_TRUE(f.browser.calls.empty()); }},
                     KeyCase{"CtrlZeroRestores",
                             {Qt::Key_1, Qt::CTRL | Qt::Key_0},
                             [](KeyFixture& f) {
@@ -181,10 +172,6 @@ INSTANTIATE_TEST_SUITE_P(
                             {Qt::SHIFT | Qt::Key_F10},
                             [](KeyFixture& f) { EXPECT_TRUE(f.window->Frame2->isVisible()); },
                             [](KeyFixture& f) { focus(f.window->Label1); }},
-                    KeyCase{"ReturnOnRefReloads",
-                            {Qt::Key_Return},
-                            [](KeyFixture& f) { EXPECT_EQ(f.download.urls.size(), 2u); },
-                            [](KeyFixture& f) { focus(f.window->Label6); }},
                     KeyCase{"DigitsTypedIntoAFieldStayThere",
                             {Qt::Key_1, Qt::Key_0},
                             [](KeyFixture& f) {
