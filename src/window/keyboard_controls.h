@@ -34,7 +34,7 @@ private:
     const FormState& m_form;
     // Keys that act only while the period editor is open.
     std::vector<QShortcut*> m_editorKeys;
-    // Unclaimed single keys: key with modifiers → binding.
+    // Keys acted on only when no control took them.
     std::vector<KeyBinding> m_fallThrough;
     // Where the focus goes back to when the editor closes by key.
     QPointer<QWidget> m_focusBeforeEditor;
