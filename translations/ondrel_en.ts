@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja_JP">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>稚内</source>
+        <translation>Wakkanai</translation>
+    </message>
+    <message>
+        <source>国分寺</source>
+        <translation>Kokubunji</translation>
+    </message>
+    <message>
+        <source>山川</source>
+        <translation>Yamagawa</translation>
+    </message>
+    <message>
+        <source>大宜味</source>
+        <translation>Ogimi</translation>
+    </message>
+    <message>
+        <source>稚内のイオノグラム</source>
+        <translation>Wakkanai ionograms</translation>
+    </message>
+    <message>
+        <source>国分寺のイオノグラム</source>
+        <translation>Kokubunji ionograms</translation>
+    </message>
+    <message>
+        <source>山川のイオノグラム</source>
+        <translation>Yamagawa ionograms</translation>
+    </message>
+    <message>
+        <source>大宜味のイオノグラム</source>
+        <translation>Ogimi ionograms</translation>
+    </message>
+    <message>
+        <source>全局のイオノグラム</source>
+        <translation>All stations&apos; ionograms</translation>
+    </message>
+    <message>
+        <source>稚内のイオノグラムを開く</source>
+        <translation>Open Wakkanai ionograms</translation>
+    </message>
+    <message>
+        <source>国分寺のイオノグラムを開く</source>
+        <translation>Open Kokubunji ionograms</translation>
+    </message>
+    <message>
+        <source>山川のイオノグラムを開く</source>
+        <translation>Open Yamagawa ionograms</translation>
+    </message>
+    <message>
+        <source>大宜味のイオノグラムを開く</source>
+        <translation>Open Ogimi ionograms</translation>
+    </message>
+    <message>
+        <source>全局のイオノグラムを開く</source>
+        <translation>Open all stations&apos; ionograms</translation>
+    </message>
+    <message>
+        <source>静穏</source>
+        <translation>quiet</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>caution</translation>
+    </message>
+    <message>
+        <source>警報</source>
+        <translation>alert</translation>
+    </message>
+    <message>
+        <source>データなし</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>station, quantity, &quot;データなし&quot;</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 MHz %4</source>
+        <extracomment>station, quantity, value in MHz, alert level</extracomment>
+        <translation>%1 %2 %3 MHz %4</translation>
+    </message>
+    <message>
+        <source>全局 %1 %2</source>
+        <extracomment>the summary row: quantity, the worst level of all stations</extracomment>
+        <translation>All stations %1 %2</translation>
+    </message>
+    <message>
+        <source>今すぐ再読み込み</source>
+        <translation>Reload now</translation>
+    </message>
+    <message>
+        <source>前のページ</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>次のページ</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>周期を設定</source>
+        <translation>Set the period</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>再読み込みの周期（秒）</source>
+        <translation>Reload period (seconds)</translation>
+    </message>
+    <message>
+        <source>再読み込み周期の設定を開く</source>
+        <translation>Open the reload period editor</translation>
+    </message>
+    <message>
+        <source>周期の設定中: 設定する（Set）</source>
+        <translation>In the period editor: set (Set)</translation>
+    </message>
+    <message>
+        <source>周期の設定中: 取り消す（Can）</source>
+        <translation>In the period editor: cancel (Can)</translation>
+    </message>
+    <message>
+        <source>履歴を開く</source>
+        <translation>Open the history</translation>
+    </message>
+    <message>
+        <source>元のサイズに戻す</source>
+        <translation>Back to small size</translation>
+    </message>
+    <message>
+        <source>ブラウザ表示中: 元のサイズに戻す</source>
+        <translation>With the browser open: back to small size</translation>
+    </message>
+    <message>
+        <source>簡単な説明を表示</source>
+        <translation>Show the short help</translation>
+    </message>
+    <message>
+        <source>選択中の項目をクリックしたのと同じ</source>
+        <translation>Same as clicking the focused item</translation>
+    </message>
+    <message>
+        <source>選択中の項目を右クリックしたのと同じ</source>
+        <translation>Same as right-clicking the focused item</translation>
+    </message>
+</context>
+<context>
     <name>EsNotice</name>
     <message>
         <source>Es 警報</source>

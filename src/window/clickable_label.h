@@ -4,7 +4,9 @@
 #include <QLabel>
 
 // A label that reports mouse moves (also without a button held) and
-// released buttons, as the readout's handlers need.
+// released buttons, as the readout's handlers need. It takes the focus
+// from the keyboard only: Space or Return act as a left click on it, the
+// menu key or Shift+F10 as a right click.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,6 +17,9 @@ public:
     void setUnderline(Qt::PenStyle style);
     Qt::PenStyle underline() const { return m_underline; }
 
+    // Does what a click with `button` on the label does.
+    void activate(Qt::MouseButton button);
+
 Q_SIGNALS:
     void mouseMoved();
     void mouseReleased(Qt::MouseButton button);
@@ -23,8 +28,13 @@ Q_SIGNALS:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where a plain label puts its text.
+    QRect textRect() const;
+    void paintUnderline(QPainter& painter);
+
     Qt::PenStyle m_underline = Qt::NoPen;
 };

@@ -5,6 +5,8 @@
 #include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+#include "window/accessible_readout.h"
+#include "window/focus_frame.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -180,6 +182,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildBrowserControls(client);
     buildReadout(client);
     setTabOrder();
+    m_accessible = std::make_unique<AccessibleReadout>(*this);
     if (lcReadout().isDebugEnabled())
         Label2[0]->installEventFilter(this);
 
@@ -187,6 +190,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     const int designHeight = twipsToPixels(6510);
     resize(designWidth, designHeight + fmcls->sizeHint().height());
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildEditor(QWidget* client)
 {
@@ -199,7 +204,8 @@ void Form1::buildEditor(QWidget* client)
     Command5 = new QPushButton(tr("Set"), Frame2);
     keepStyleColours(Command5);
     place(Command5, 120, 520, 495, 255);
-    VScroll1 = new QScrollBar(Qt::Vertical, Frame2);
+    VScroll1 = new WithFocusFrame<QScrollBar>(Qt::Vertical, Frame2);
+    VScroll1->setFocusPolicy(Qt::TabFocus); // the period by arrow keys
     keepStyleColours(VScroll1);
     VScroll1->setRange(60, 900);
     VScroll1->setSingleStep(1);
@@ -315,6 +321,7 @@ void Form1::render(const ReadoutState& state)
     Label1->update();
     fmcls->setText(shownStatusItem(state));
     setWindowTitle(shownCaption(state));
+    m_accessible->update(state);
 }
 
 QString Form1::periodCaption(const QString& minutes, const QString& seconds)

@@ -7,8 +7,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 
+class AccessibleReadout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -22,6 +24,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Outer geometry (frame included) in twips.
     int Top() const;
@@ -41,11 +44,13 @@ public:
     // Places a control as the design does, in twips of the client area.
     static void place(QWidget* control, int left, int top, int width, int height);
 
+    // Grid cells, header, status item and caption as the readout says,
+    // in words for screen readers too.
+    void render(const ReadoutState& state);
+    AccessibleReadout& accessibleReadout() { return *m_accessible; }
     // The period editor's `Label4` text for minutes and seconds as written.
     static QString periodCaption(const QString& minutes, const QString& seconds);
 
-    // Grid cells, header, status item and caption as the readout says.
-    void render(const ReadoutState& state);
     // The colours render() draws the cells in.
     void setSignalPalette(SignalPalette palette) { m_signalPalette = palette; }
     SignalPalette signalPalette() const { return m_signalPalette; }
@@ -93,6 +98,7 @@ private:
     void applyOuterOnceFramed();
     void notifyResize();
 
+    std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;
     SignalPalette m_signalPalette = SignalPalette::Standard;
     QSize m_notifiedSize;

@@ -16,7 +16,7 @@ FormController::FormController(Form1& window, FormSeams seams)
       m_editor(window, m_state, seams.clock, m_settings),
       m_explainer(window, m_readout, seams.boxes),
       m_controls(window, m_state, seams.browser, m_fetch, m_editor, m_explainer),
-      m_pane(window, m_state, m_settings, seams.browser),
+      m_pane(window, m_state, m_settings, seams.browser), m_keys(window, m_state),
       m_startup({window, m_state, m_readout, m_conv, m_settings, m_fetch, m_scheduler,
                  seams.browser, seams.download, seams.timer1, seams.timer2,
                  std::move(seams.settingsDirectory)})

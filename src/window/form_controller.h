@@ -7,6 +7,7 @@
 #include "core/settings/program_settings.h"
 #include "core/text/code_conv.h"
 #include "window/form_state.h"
+#include "window/keyboard_controls.h"
 #include "window/pane_handlers.h"
 #include "window/period_editor.h"
 #include "window/readout_explainer.h"
@@ -103,5 +104,6 @@ private:
     ReadoutExplainer m_explainer;
     WindowControls m_controls;
     PaneHandlers m_pane;
+    KeyboardControls m_keys;
     Startup m_startup;
 };

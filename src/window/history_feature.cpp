@@ -3,6 +3,7 @@
 
 #include "core/settings/program_settings.h"
 #include "history_ui/history_window.h"
+#include "window/accessible_texts.h"
 #include "window/form_controller.h"
 
 #include <QShortcut>
@@ -12,7 +13,7 @@ HistoryFeature::HistoryFeature(QWidget& mainWindow, FormController& form, Settin
     : m_recorder(std::move(databasePath),
                  [&settings] { return ProgramSettings(settings).keepDays(); }),
       m_mainWindow(mainWindow), m_form(form),
-      m_shortcut(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &mainWindow))
+      m_shortcut(new QShortcut(keysFor(KeyAction::OpenHistory).constFirst(), &mainWindow))
 {
     QObject::connect(m_shortcut, &QShortcut::activated, &m_context, [this] { openHistory(); });
     QObject::connect(&form, &FormController::refreshed, &m_context,

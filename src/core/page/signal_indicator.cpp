@@ -140,3 +140,20 @@ CellLook cellLook(ColourValue colour, SignalPalette palette)
         return {colour};
     }
 }
+
+CellLevel cellLevel(const ReadoutState& state, int index)
+{
+    const GridCell& cell = state.cells[index];
+    if (cell.caption.isEmpty() || cell.caption == u"?" || cell.caption == u"---")
+        return CellLevel::NoData;
+    switch (cell.colour) {
+    case CautionColor:
+        return CellLevel::Caution;
+    case AlertColor:
+        return CellLevel::Alert;
+    case UndefinedColor:
+        return CellLevel::NoData;
+    default:
+        return CellLevel::Quiet;
+    }
+}

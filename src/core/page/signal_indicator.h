@@ -22,3 +22,11 @@ struct CellLook {
 // How a cell that ShowSignal or ShowSummary coloured `colour` is drawn in
 // `palette`. The readout keeps the page's colours whatever the palette.
 CellLook cellLook(ColourValue colour, SignalPalette palette);
+
+// The alert level a grid cell shows, for those who cannot see its colour.
+enum class CellLevel { Quiet, Caution, Alert, NoData };
+
+// Level of grid cell `index` (0..14) by its colour; NoData for an
+// "UNDEFINE" cell and for a caption that holds no reading: empty (before
+// the first refresh), "?" or "---".
+CellLevel cellLevel(const ReadoutState& state, int index);
