@@ -150,6 +150,10 @@
         <source>選択中の項目を右クリックしたのと同じ</source>
         <translation>Same as right-clicking the focused item</translation>
     </message>
+    <message>
+        <source>キー操作</source>
+        <translation>Keys</translation>
+    </message>
 </context>
 <context>
     <name>EsNotice</name>

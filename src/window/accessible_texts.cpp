@@ -168,3 +168,11 @@ QString keysText(const KeyBinding& binding)
         names.push_back(key.toString(QKeySequence::NativeText));
     return names.join(QStringLiteral(" / "));
 }
+
+QString keyListText()
+{
+    QStringList lines{QCoreApplication::translate("Accessibility", "キー操作")};
+    for (const KeyBinding& binding : keyBindings())
+        lines.push_back(keysText(binding) + QStringLiteral(": ") + binding.text);
+    return lines.join(QStringLiteral("\r\n"));
+}

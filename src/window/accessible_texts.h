@@ -66,3 +66,7 @@ QList<QKeySequence> keysFor(KeyAction action);
 
 // "F5", "Ctrl+H", "Return / Enter": a binding's keys as shown to the user.
 QString keysText(const KeyBinding& binding);
+
+// A heading and one line per binding ("F5: …"), CR LF between lines, for
+// the help box.
+QString keyListText();

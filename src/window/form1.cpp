@@ -182,6 +182,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildBrowserControls(client);
     buildReadout(client);
     setTabOrder();
+    // Start-up focus stays where it always was; the labels that take Tab
+    // come earlier in the chain.
+    Check1->setFocus(Qt::OtherFocusReason);
     m_accessible = std::make_unique<AccessibleReadout>(*this);
     if (lcReadout().isDebugEnabled())
         Label2[0]->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "core/page/readout_state.h"
 #include "core/refresh/message_boxes.h"
 #include "core/text/text_helpers.h"
+#include "window/accessible_texts.h"
 #include "window/form1.h"
 
 #include <QCursor>
@@ -57,6 +58,8 @@ void ReadoutExplainer::Label3_MouseMove(int index)
 
 void ReadoutExplainer::showHelp()
 {
-    const MessageText message = helpMessage();
+    MessageText message = helpMessage();
+    if (m_listKeys)
+        message.text += QStringLiteral("\r\n\r\n") + keyListText();
     m_boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
 }

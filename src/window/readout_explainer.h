@@ -12,8 +12,10 @@ struct ReadoutState;
 // what the last refresh left.
 class ReadoutExplainer {
 public:
-    ReadoutExplainer(Form1& window, const ReadoutState& readout, MessageBoxes& boxes)
-        : m_window(window), m_readout(readout), m_boxes(boxes)
+    // `listKeys`: the help ends with the window's keys (the English
+    // interface; the Japanese help keeps its long-standing text).
+    ReadoutExplainer(Form1& window, const ReadoutState& readout, MessageBoxes& boxes, bool listKeys)
+        : m_window(window), m_readout(readout), m_boxes(boxes), m_listKeys(listKeys)
     {
     }
 
@@ -26,4 +28,5 @@ private:
     Form1& m_window;
     const ReadoutState& m_readout;
     MessageBoxes& m_boxes;
+    bool m_listKeys;
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/readout_help.h"
+#include "support/fakes.h"
 #include "support/form_fixture.h"
 #include "support/named_case.h"
+#include "window/accessible_texts.h"
+#include "window/readout_explainer.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -150,6 +154,21 @@ TEST(Help, LeftClickOnTheHeaderShowsIt)
 
     QTest::mouseClick(f.window->Label1, Qt::MiddleButton);
     EXPECT_EQ(f.boxes.shown.size(), 1u);
+}
+
+TEST(Help, ListsTheKeysAfterItOnlyWhenAsked)
+{
+    Form1 window;
+    ReadoutState readout;
+    for (const bool listKeys : {false, true}) {
+        FakeMessageBoxes boxes;
+        ReadoutExplainer(window, readout, boxes, listKeys).showHelp();
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        const QString& text = boxes.shown[0].text;
+        EXPECT_TRUE(text.startsWith(helpMessage().text)) << listKeys;
+        EXPECT_EQ(text.contains(QStringLiteral("\r\nF5: ") + reloadNowName()), listKeys);
+        EXPECT_EQ(text.contains(QStringLiteral("Ctrl+0: ")), listKeys);
+    }
 }
 
 TEST(SummaryHeading, HoverSetsItsHintAndStationHeadingsKeepTheirs)
