@@ -3,6 +3,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
+#include "cli/page_time_filter.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
@@ -119,7 +120,8 @@ public:
 class Watch {
 public:
     Watch(const QString& url, int period, bool json, bool all)
-        : m_period(period), m_json(json), m_all(all), m_retry([this] { m_cycle.RefreshAlert(); }),
+        : m_period(period), m_json(json), m_printed(all),
+          m_retry([this] { m_cycle.RefreshAlert(); }),
           m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host),
           m_countdown(m_elapsed, m_period)
     {
@@ -145,7 +147,8 @@ public:
                 .arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM"))
                 .arg(m_refreshes)
                 .arg(m_pages)
-                .arg(m_lastPage.isEmpty() ? QStringLiteral("none") : m_lastPage)
+                .arg(m_printed.lastPageTime().isEmpty() ? QStringLiteral("none")
+                                                        : m_printed.lastPageTime())
                 .arg(QLatin1String(toneName(esTone(m_state)))));
     }
 
@@ -172,15 +175,13 @@ private:
             return;
         }
         ++m_pages;
-        const bool newPage = m_pages == 1 || m_state.AlertTime != m_lastPage;
-        m_lastPage = m_state.AlertTime;
-        if (newPage || m_all)
+        if (m_printed.shouldPrint(m_state.AlertTime))
             printOut(m_json ? readoutJson(outcomeName(outcome), m_state) : textLine(m_state));
     }
 
     int m_period;
     bool m_json;
-    bool m_all;
+    PageTimeFilter m_printed;
     ReadoutState m_state;
     CodeConv m_conv;
     HttpPageDownload m_download;
@@ -193,7 +194,6 @@ private:
     ReloadCountdown m_countdown;
     int m_refreshes = 0;
     int m_pages = 0;
-    QString m_lastPage;
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/page_time_filter.h"
 #include "support/cli_runner.h"
 #include "support/http_test_server.h"
 #include "support/named_case.h"
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
-#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -132,25 +132,19 @@ TEST(CliWatch, FailedReloadTellsTheCauseAndTheRetry)
         << err.toStdString();
 }
 
-// Waits for the second reload, at the next full minute; a quarter hour
-// only restarts the count, so a run that would meet one is skipped.
+// Which of a run of accepted pages watch prints ("+" printed, "-" not).
 TEST(CliWatch, PrintsEachPageTimeOnceUnlessAll)
 {
-    if ((QTime::currentTime().addSecs(2).minute() + 1) % 15 == 0)
-        GTEST_SKIP() << "the next full minute is a quarter hour";
-    const QStringList args{"SERVER/ISDJ/ionospheric-alert.html", "--period", "60"};
-    WatchRun same(args, {});
-    WatchRun all(args + QStringList{"--all"}, {});
-    WatchRun changed(args, {});
-    ASSERT_TRUE(waitFor([&changed] { return !changed.server.requests.isEmpty(); }, 10000));
-    changed.server.route(kPath, HttpTestServer::Route{200, testpage::realisticBytes().replace(
-                                                               "10:15 JST", "10:30 JST")});
-    const auto lines = [](WatchRun& run) { return run.process.peek(1 << 16).count('\n'); };
-    ASSERT_TRUE(waitFor([&] { return lines(all) == 2 && lines(changed) == 2; }, 65000));
-
-    EXPECT_TRUE(same.stop(SIGTERM).contains("after 2 refreshes, 2 pages"));
-    EXPECT_EQ(lines(same), 1);
-    EXPECT_TRUE(changed.process.readAllStandardOutput().contains("2026/12/07 10:30 JST  es="));
+    const QStringList times{"10:15", "10:15", "10:30", "10:30", "10:15", ""};
+    for (const auto& [all, expected] : {std::pair{false, "+-+-++"}, std::pair{true, "++++++"}}) {
+        PageTimeFilter filter(all);
+        QString printed;
+        for (const QString& time : times)
+            printed += filter.shouldPrint(time) ? u'+' : u'-';
+        EXPECT_EQ(printed, QLatin1String(expected)) << "all=" << all;
+        EXPECT_EQ(filter.lastPageTime(), QString());
+    }
+    EXPECT_TRUE(PageTimeFilter(false).shouldPrint(QString())) << "the first page, even undated";
 }
 
 TEST(CliWatch, BadOptionsAreUsageErrors)
