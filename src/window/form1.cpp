@@ -37,8 +37,6 @@ const QColor kHeaderBack(255, 255, 0);
 const QColor kHeaderText(255, 0, 255);
 const QColor kRefBack(192, 255, 192);
 
-// Grid cell width after start-up, twips.
-constexpr int kCellWidth = 420;
 constexpr int kCellHeight = 255;
 constexpr int kColumnLefts[] = {120, 600, 1080};
 constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};

@@ -17,6 +17,11 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
+// Grid cell width after start-up, twips.
+constexpr int kCellWidth = 420;
+// Label3's index of the summary row's heading "全".
+constexpr int kSummaryHeading = 4;
+
 // The main window and its controls, laid out as designed (positions in
 // twips). It holds no logic: handlers act on its controls, and it shows
 // the readout state it is given.

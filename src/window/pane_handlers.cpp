@@ -13,7 +13,6 @@ namespace {
 // Index into `PageUrl` for a left click on heading 0..4.
 constexpr int kLeftClickPage[] = {2, 3, 4, 5, 1};
 constexpr int kAlertPage = 0;
-constexpr int kSummaryHeading = 4;
 
 } // namespace
 

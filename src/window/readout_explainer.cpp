@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kSummaryHeading = 4;
-
 void setTip(QWidget* control, const QString& text)
 {
     if (control->toolTip() == text)

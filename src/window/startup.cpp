@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int kCellWidth = 420;
-
 const char* const kHeaderTip =
     QT_TRANSLATE_NOOP("Startup", "ここを左クリックすると簡単な説明表示します、\r\n"
                                  "ここを右クリックするとﾘﾛｰﾄﾞﾀｲﾏの変更が可能です");

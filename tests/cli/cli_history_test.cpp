@@ -127,13 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
         BoundCase{"DayBefore", {"--until", "2026-12-06"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct UsageCase {
+struct HistoryUsageCase {
     const char* name;
     QStringList args;
 };
-ONDREL_NAMED_CASE(UsageCase)
+ONDREL_NAMED_CASE(HistoryUsageCase)
 
-class CliHistoryUsageTest : public CliHistoryTest, public testing::WithParamInterface<UsageCase> {};
+class CliHistoryUsageTest : public CliHistoryTest,
+                            public testing::WithParamInterface<HistoryUsageCase> {};
 
 TEST_P(CliHistoryUsageTest, IsAUsageError)
 {
@@ -144,13 +145,13 @@ TEST_P(CliHistoryUsageTest, IsAUsageError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CliHistoryUsageTest,
-                         testing::Values(UsageCase{"UnknownStation", {"--station", "xx999"}},
-                                         UsageCase{"BadDate", {"--since", "yesterday"}},
-                                         UsageCase{"MissingValue", {"--until"}},
-                                         UsageCase{"BothFormats", {"--csv", "--json"}},
-                                         UsageCase{"UnknownOption", {"--all"}},
-                                         UsageCase{"NoSuchDatabase",
-                                                   {"--db", "/nonexistent/history.sqlite"}}),
+                         testing::Values(HistoryUsageCase{"UnknownStation", {"--station", "xx999"}},
+                                         HistoryUsageCase{"BadDate", {"--since", "yesterday"}},
+                                         HistoryUsageCase{"MissingValue", {"--until"}},
+                                         HistoryUsageCase{"BothFormats", {"--csv", "--json"}},
+                                         HistoryUsageCase{"UnknownOption", {"--all"}},
+                                         HistoryUsageCase{"NoSuchDatabase",
+                                                          {"--db", "/nonexistent/history.sqlite"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -109,13 +109,13 @@ TEST(CliParse, BrokenAlertPageIsStopped)
     EXPECT_EQ(json["status_item"].toString(), QStringLiteral("10:00現在"));
 }
 
-struct UsageCase {
+struct ParseUsageCase {
     const char* name;
     QStringList args;
 };
-ONDREL_NAMED_CASE(UsageCase)
+ONDREL_NAMED_CASE(ParseUsageCase)
 
-class CliUsageTest : public testing::TestWithParam<UsageCase> {};
+class CliUsageTest : public testing::TestWithParam<ParseUsageCase> {};
 
 TEST_P(CliUsageTest, UsageErrorsExitTwoWithOneLine)
 {
@@ -127,11 +127,11 @@ TEST_P(CliUsageTest, UsageErrorsExitTwoWithOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CliUsageTest,
-    testing::Values(UsageCase{"NoCommand", {}}, UsageCase{"UnknownCommand", {"pars"}},
-                    UsageCase{"MissingFile", {"parse", "/nonexistent/page.html"}},
-                    UsageCase{"Directory", {"parse", "/"}},
-                    UsageCase{"UnknownOption", {"parse", "--json"}},
-                    UsageCase{"TwoFiles", {"parse", "a", "b"}}),
+    testing::Values(ParseUsageCase{"NoCommand", {}}, ParseUsageCase{"UnknownCommand", {"pars"}},
+                    ParseUsageCase{"MissingFile", {"parse", "/nonexistent/page.html"}},
+                    ParseUsageCase{"Directory", {"parse", "/"}},
+                    ParseUsageCase{"UnknownOption", {"parse", "--json"}},
+                    ParseUsageCase{"TwoFiles", {"parse", "a", "b"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliParse, HelpAndVersion)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/cli_runner.h"
+#include "support/file_contents.h"
 #include "support/named_case.h"
 
 #include <QDir>
@@ -9,12 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 class CliSettingsTest : public testing::Test {
 protected:
@@ -195,13 +190,13 @@ TEST_F(CliSettingsTest, FailuresGoToStandardErrorAndExitThree)
     EXPECT_EQ(unstored.err.count('\n'), 1);
 }
 
-struct UsageCase {
+struct SettingsUsageCase {
     const char* name;
     QStringList args;
 };
-ONDREL_NAMED_CASE(UsageCase)
+ONDREL_NAMED_CASE(SettingsUsageCase)
 
-class CliSettingsUsageTest : public testing::TestWithParam<UsageCase> {};
+class CliSettingsUsageTest : public testing::TestWithParam<SettingsUsageCase> {};
 
 TEST_P(CliSettingsUsageTest, ExitTwoWithOneLine)
 {
@@ -218,18 +213,19 @@ TEST_P(CliSettingsUsageTest, ExitTwoWithOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CliSettingsUsageTest,
-    testing::Values(UsageCase{"NoVerb", {"--dir", "DIR"}},
-                    UsageCase{"UnknownVerb", {"show", "--dir", "DIR"}},
-                    UsageCase{"GetWithoutKey", {"--dir", "DIR", "get"}},
-                    UsageCase{"SetWithoutValue", {"--dir", "DIR", "set", "ESTop"}},
-                    UsageCase{"PathWithOperand", {"--dir", "DIR", "path", "x"}},
-                    UsageCase{"GetTwoKeys", {"--dir", "DIR", "get", "a", "b"}},
-                    UsageCase{"DirWithoutValue", {"set", "a", "1", "--dir"}},
-                    UsageCase{"EmptyDir", {"--dir", "", "set", "a", "1"}},
-                    UsageCase{"DirMissing", {"--dir", "DIR/new", "set", "a", "1"}},
-                    UsageCase{"DirIsAFile", {"--dir", "/dev/null", "path"}},
-                    UsageCase{"DirTwice", {"--dir", "DIR", "--dir", "DIR", "set", "a", "1"}},
-                    UsageCase{"UnknownOption", {"--dir", "DIR", "--force", "set", "a", "1"}}),
+    testing::Values(
+        SettingsUsageCase{"NoVerb", {"--dir", "DIR"}},
+        SettingsUsageCase{"UnknownVerb", {"show", "--dir", "DIR"}},
+        SettingsUsageCase{"GetWithoutKey", {"--dir", "DIR", "get"}},
+        SettingsUsageCase{"SetWithoutValue", {"--dir", "DIR", "set", "ESTop"}},
+        SettingsUsageCase{"PathWithOperand", {"--dir", "DIR", "path", "x"}},
+        SettingsUsageCase{"GetTwoKeys", {"--dir", "DIR", "get", "a", "b"}},
+        SettingsUsageCase{"DirWithoutValue", {"set", "a", "1", "--dir"}},
+        SettingsUsageCase{"EmptyDir", {"--dir", "", "set", "a", "1"}},
+        SettingsUsageCase{"DirMissing", {"--dir", "DIR/new", "set", "a", "1"}},
+        SettingsUsageCase{"DirIsAFile", {"--dir", "/dev/null", "path"}},
+        SettingsUsageCase{"DirTwice", {"--dir", "DIR", "--dir", "DIR", "set", "a", "1"}},
+        SettingsUsageCase{"UnknownOption", {"--dir", "DIR", "--force", "set", "a", "1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/text/text_helpers.h"
 #include "support/file_faults.h"
 
+#include "support/file_contents.h"
 #include "support/named_case.h"
 
 #include <QDir>
@@ -24,32 +25,19 @@ QByteArray bytes(std::string_view text)
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(content), content.size());
-}
-
-struct ReadCase {
+struct IniReadCase {
     const char* name;
     std::string_view content;
     const char* key;
     std::optional<std::string_view> expected;
 };
-ONDREL_NAMED_CASE(ReadCase)
+ONDREL_NAMED_CASE(IniReadCase)
 
-class IniReadTest : public testing::TestWithParam<ReadCase> {};
+class IniReadTest : public testing::TestWithParam<IniReadCase> {};
 
 TEST_P(IniReadTest, FindsTheFirstKeyOfTheFirstSection)
 {
-    const ReadCase& c = GetParam();
+    const IniReadCase& c = GetParam();
     const std::optional<QByteArray> value = iniValue(bytes(c.content), "ESConf", c.key);
     ASSERT_EQ(value.has_value(), c.expected.has_value());
     if (value) {
@@ -60,28 +48,30 @@ TEST_P(IniReadTest, FindsTheFirstKeyOfTheFirstSection)
 INSTANTIATE_TEST_SUITE_P(
     Files, IniReadTest,
     testing::Values(
-        ReadCase{"Plain", "[ESConf]\nESTop=100\n", "ESTop", "100"},
-        ReadCase{"NamesIgnoreCase", "[esconf]\nestop=1\n", "ESTOP", "1"},
-        ReadCase{"BlanksAndTabsTrimmed", "[ESConf]\n \tESTop \t=  12 \t\n", "ESTop", "12"},
-        ReadCase{"WindowsLineEnds", "[ESConf]\r\nESTop=5\r\n", "ESTop", "5"},
-        ReadCase{"EmptyValue", "[ESConf]\nESTop=\n", "ESTop", ""},
-        ReadCase{"ValueKeepsEquals", "[ESConf]\nESHost=a=b\n", "ESHost", "a=b"},
-        ReadCase{"MissingKey", "[ESConf]\nESW=1\n", "ESTop", std::nullopt},
-        ReadCase{"MissingSection", "[Other]\nESTop=1\n", "ESTop", std::nullopt},
-        ReadCase{"KeyOfTheNextSection", "[ESConf]\nA=1\n[Other]\nESTop=2\n", "ESTop", std::nullopt},
-        ReadCase{"KeyBeforeAnySection", "ESTop=1\n[ESConf]\n", "ESTop", std::nullopt},
-        ReadCase{"FirstDuplicateWins", "[ESConf]\nESTop=1\nestop=2\n", "ESTop", "1"},
-        ReadCase{"FirstSectionCounts", "[ESConf]\nA=1\n[ESConf]\nESTop=2\n", "ESTop", std::nullopt},
-        ReadCase{"CommentSkipped", "[ESConf]\n;ESTop=1\n  ; x\nESTop=2\n", "ESTop", "2"},
-        ReadCase{"LineWithoutEqualsSkipped", "[ESConf]\nESTop\nESTop=3\n", "ESTop", "3"},
-        ReadCase{"HeaderWithoutBracket", "[ESConf\nESTop=4\n", "ESTop", "4"},
-        ReadCase{"HeaderWithBlanks", "  [ ESConf ]  \nESTop=8", "ESTop", "8"},
-        ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[ESConf]\nESTop=6\n", "ESTop", "6"},
-        ReadCase{"NoFinalLineEnd", "[ESConf]\nESTop=7", "ESTop", "7"},
-        ReadCase{"NonAsciiBytesKept", "[ESConf]\nNote=\xE9t\xE9\x00!\n"sv, "Note",
-                 "\xE9t\xE9\x00!"sv},
-        ReadCase{"Truncated", "[ESConf]\nES", "ES", std::nullopt},
-        ReadCase{"Empty", "", "ESTop", std::nullopt}),
+        IniReadCase{"Plain", "[ESConf]\nESTop=100\n", "ESTop", "100"},
+        IniReadCase{"NamesIgnoreCase", "[esconf]\nestop=1\n", "ESTOP", "1"},
+        IniReadCase{"BlanksAndTabsTrimmed", "[ESConf]\n \tESTop \t=  12 \t\n", "ESTop", "12"},
+        IniReadCase{"WindowsLineEnds", "[ESConf]\r\nESTop=5\r\n", "ESTop", "5"},
+        IniReadCase{"EmptyValue", "[ESConf]\nESTop=\n", "ESTop", ""},
+        IniReadCase{"ValueKeepsEquals", "[ESConf]\nESHost=a=b\n", "ESHost", "a=b"},
+        IniReadCase{"MissingKey", "[ESConf]\nESW=1\n", "ESTop", std::nullopt},
+        IniReadCase{"MissingSection", "[Other]\nESTop=1\n", "ESTop", std::nullopt},
+        IniReadCase{"KeyOfTheNextSection", "[ESConf]\nA=1\n[Other]\nESTop=2\n", "ESTop",
+                    std::nullopt},
+        IniReadCase{"KeyBeforeAnySection", "ESTop=1\n[ESConf]\n", "ESTop", std::nullopt},
+        IniReadCase{"FirstDuplicateWins", "[ESConf]\nESTop=1\nestop=2\n", "ESTop", "1"},
+        IniReadCase{"FirstSectionCounts", "[ESConf]\nA=1\n[ESConf]\nESTop=2\n", "ESTop",
+                    std::nullopt},
+        IniReadCase{"CommentSkipped", "[ESConf]\n;ESTop=1\n  ; x\nESTop=2\n", "ESTop", "2"},
+        IniReadCase{"LineWithoutEqualsSkipped", "[ESConf]\nESTop\nESTop=3\n", "ESTop", "3"},
+        IniReadCase{"HeaderWithoutBracket", "[ESConf\nESTop=4\n", "ESTop", "4"},
+        IniReadCase{"HeaderWithBlanks", "  [ ESConf ]  \nESTop=8", "ESTop", "8"},
+        IniReadCase{"ByteOrderMark", "\xEF\xBB\xBF[ESConf]\nESTop=6\n", "ESTop", "6"},
+        IniReadCase{"NoFinalLineEnd", "[ESConf]\nESTop=7", "ESTop", "7"},
+        IniReadCase{"NonAsciiBytesKept", "[ESConf]\nNote=\xE9t\xE9\x00!\n"sv, "Note",
+                    "\xE9t\xE9\x00!"sv},
+        IniReadCase{"Truncated", "[ESConf]\nES", "ES", std::nullopt},
+        IniReadCase{"Empty", "", "ESTop", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WriteCase {

@@ -62,13 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Each getter with its key, default and range; numbers as the settings
 // file holds them (text).
-struct ReadCase {
+struct SettingReadCase {
     const char* name;
     const char* line; // in section ESConf, or nullptr for none
     int (*read)(ProgramSettings&);
     int expected;
 };
-ONDREL_NAMED_CASE(ReadCase)
+ONDREL_NAMED_CASE(SettingReadCase)
 
 int period(ProgramSettings& s)
 {
@@ -107,7 +107,7 @@ int paneHeight(ProgramSettings& s)
     return s.paneHeight(10000);
 }
 
-class ReadTest : public testing::TestWithParam<ReadCase> {};
+class ReadTest : public testing::TestWithParam<SettingReadCase> {};
 
 TEST_P(ReadTest, StoredValueOrDefault)
 {
@@ -126,38 +126,38 @@ TEST_P(ReadTest, StoredValueOrDefault)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ReadTest,
-    testing::Values(ReadCase{"KeepDaysMissing", nullptr, keepDays, 400},
-                    ReadCase{"KeepDaysGiven", "ESKeepDays=30", keepDays, 30},
-                    ReadCase{"KeepDaysNotANumber", "ESKeepDays=all", keepDays, 400},
-                    ReadCase{"KeepDaysZero", "ESKeepDays=0", keepDays, 400},
-                    ReadCase{"PeriodMissing", nullptr, period, 180},
-                    ReadCase{"PeriodGiven", "TM2=900", period, 900},
-                    ReadCase{"PeriodBelowRange", "TM2=59", period, 180},
-                    ReadCase{"PeriodNotANumber", "TM2=x", period, 180},
-                    ReadCase{"NotifyMissing", nullptr, notifyOn, 1},
-                    ReadCase{"NotifyOff", "ESNotify=0", notifyOn, 0},
-                    ReadCase{"NotifyNotANumber", "ESNotify=off", notifyOn, 1},
-                    ReadCase{"CooldownMissing", nullptr, cooldown, 30 * 60},
-                    ReadCase{"CooldownZero", "ESNotifyCool=0", cooldown, 0},
-                    ReadCase{"CooldownDay", "ESNotifyCool=1440", cooldown, 1440 * 60},
-                    ReadCase{"CooldownOverADay", "ESNotifyCool=1441", cooldown, 30 * 60},
-                    ReadCase{"PaletteMissing", nullptr, cvd, 0},
-                    ReadCase{"PaletteCvd", "ESPalette=cvd", cvd, 1},
-                    ReadCase{"PaletteStandard", "ESPalette=standard", cvd, 0},
-                    ReadCase{"PaletteOtherCase", "ESPalette=CVD", cvd, 0},
-                    ReadCase{"PaletteUnknown", "ESPalette=dark", cvd, 0},
-                    ReadCase{"LanguageMissingIsJapanese", nullptr, english, 0},
-                    ReadCase{"LanguageEnglish", "ESLang=en", english, 1},
-                    ReadCase{"LanguageEnglishCapitals", "ESLang=EN", english, 1},
-                    ReadCase{"LanguageJapanese", "ESLang=ja", english, 0},
-                    ReadCase{"LanguageOtherIsJapanese", "ESLang=fr", english, 0},
-                    ReadCase{"LanguageLocaleNameIsJapanese", "ESLang=en_US", english, 0},
-                    ReadCase{"LanguageEmptyIsJapanese", "ESLang=", english, 0},
-                    ReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
-                    ReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
-                    ReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},
-                    ReadCase{"PaneHeightShareOfScreen", nullptr, paneHeight, 7000},
-                    ReadCase{"PaneWidthGiven", "ESW=9000", paneWidth, 9000}),
+    testing::Values(SettingReadCase{"KeepDaysMissing", nullptr, keepDays, 400},
+                    SettingReadCase{"KeepDaysGiven", "ESKeepDays=30", keepDays, 30},
+                    SettingReadCase{"KeepDaysNotANumber", "ESKeepDays=all", keepDays, 400},
+                    SettingReadCase{"KeepDaysZero", "ESKeepDays=0", keepDays, 400},
+                    SettingReadCase{"PeriodMissing", nullptr, period, 180},
+                    SettingReadCase{"PeriodGiven", "TM2=900", period, 900},
+                    SettingReadCase{"PeriodBelowRange", "TM2=59", period, 180},
+                    SettingReadCase{"PeriodNotANumber", "TM2=x", period, 180},
+                    SettingReadCase{"NotifyMissing", nullptr, notifyOn, 1},
+                    SettingReadCase{"NotifyOff", "ESNotify=0", notifyOn, 0},
+                    SettingReadCase{"NotifyNotANumber", "ESNotify=off", notifyOn, 1},
+                    SettingReadCase{"CooldownMissing", nullptr, cooldown, 30 * 60},
+                    SettingReadCase{"CooldownZero", "ESNotifyCool=0", cooldown, 0},
+                    SettingReadCase{"CooldownDay", "ESNotifyCool=1440", cooldown, 1440 * 60},
+                    SettingReadCase{"CooldownOverADay", "ESNotifyCool=1441", cooldown, 30 * 60},
+                    SettingReadCase{"PaletteMissing", nullptr, cvd, 0},
+                    SettingReadCase{"PaletteCvd", "ESPalette=cvd", cvd, 1},
+                    SettingReadCase{"PaletteStandard", "ESPalette=standard", cvd, 0},
+                    SettingReadCase{"PaletteOtherCase", "ESPalette=CVD", cvd, 0},
+                    SettingReadCase{"PaletteUnknown", "ESPalette=dark", cvd, 0},
+                    SettingReadCase{"LanguageMissingIsJapanese", nullptr, english, 0},
+                    SettingReadCase{"LanguageEnglish", "ESLang=en", english, 1},
+                    SettingReadCase{"LanguageEnglishCapitals", "ESLang=EN", english, 1},
+                    SettingReadCase{"LanguageJapanese", "ESLang=ja", english, 0},
+                    SettingReadCase{"LanguageOtherIsJapanese", "ESLang=fr", english, 0},
+                    SettingReadCase{"LanguageLocaleNameIsJapanese", "ESLang=en_US", english, 0},
+                    SettingReadCase{"LanguageEmptyIsJapanese", "ESLang=", english, 0},
+                    SettingReadCase{"CompactTopGiven", "ESTop=-300", compactTop, -300},
+                    SettingReadCase{"CompactTopNotANumber", "ESTop=top", compactTop, 0},
+                    SettingReadCase{"PaneWidthShareOfScreen", nullptr, paneWidth, 17000},
+                    SettingReadCase{"PaneHeightShareOfScreen", nullptr, paneHeight, 7000},
+                    SettingReadCase{"PaneWidthGiven", "ESW=9000", paneWidth, 9000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/file_faults.h"
 
 #include "support/fakes.h"
+#include "support/file_contents.h"
 #include "support/named_case.h"
 
 #include <QDir>
@@ -37,19 +38,6 @@ private:
     }
     QtMessageHandler m_previous = nullptr;
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(content), content.size());
-}
 
 class SettingsStoreTest : public testing::Test {
 protected:

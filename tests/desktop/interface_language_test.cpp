@@ -3,6 +3,7 @@
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
 #include "history_ui/history_window.h"
+#include "recording_sink.h"
 #include "support/form_fixture.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
@@ -18,12 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSink : public NoticeSink {
-public:
-    std::vector<EsNotice> shown;
-    void show(const EsNotice& notice) override { shown.push_back(notice); }
-};
 
 // Installed before the window is made, as the program does for ESLang=en.
 struct EnglishTexts {

@@ -2,6 +2,7 @@
 #include "desktop/desktop_integration.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
+#include "recording_sink.h"
 #include "support/form_fixture.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
@@ -14,12 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSink : public NoticeSink {
-public:
-    std::vector<EsNotice> shown;
-    void show(const EsNotice& notice) override { shown.push_back(notice); }
-};
 
 // A window with its desktop integration, on a clock the test sets.
 struct DesktopFixture : FormFixture {

@@ -22,6 +22,7 @@ constexpr int kStationCount = 4;
 constexpr int kReadingCount = 3;
 constexpr int kStationCellCount = kStationCount * kReadingCount;
 constexpr int kCellCount = kStationCellCount + kReadingCount; // with the summary row
+constexpr int kEsColumn = 2;
 
 // "#RRGGBB" of a 0x00BBGGRR colour value.
 QString colourName(ColourValue colour);

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kEsColumn = 2;
 constexpr int kQuiet = 8;
 constexpr int kCaution = 9;
 constexpr int kAlert = 10;

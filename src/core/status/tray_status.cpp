@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kEsColumn = 2;
 constexpr int kEsQuiet = 8;
 
 QString phraseOf(const ReadoutState& state)
