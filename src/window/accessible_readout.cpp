@@ -43,7 +43,8 @@ AccessibleReadout::AccessibleReadout(Form1& window)
       m_send([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); })
 {
     for (int k = 0; k < static_cast<int>(window.Label3.size()); ++k)
-        describe(window.Label3[k], headingName(k), k == 4 ? summaryHeadingHint() : QString());
+        describe(window.Label3[k], headingName(k),
+                 k == kSummaryHeading ? summaryHeadingHint() : QString());
     describe(window.Label6, reloadNowName());
     describe(window.Command2, backButtonName());
     describe(window.Command3, forwardButtonName());
