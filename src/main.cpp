@@ -4,6 +4,7 @@
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_directory.h"
 #include "core/settings/settings_store.h"
+#include "core/system/session_bus.h"
 #include "desktop/desktop_integration.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = answerCommandLine(argc, argv))
         return *status;
+    preventSessionBusAutolaunch();
     const WindowSystem windowSystem = prepareGraphics();
     if (windowSystem == WindowSystem::None) {
         std::fputs("ondrel: no display to show the window on (neither DISPLAY nor "

@@ -6,6 +6,7 @@
 #include "cli/parse_command.h"
 #include "cli/settings_command.h"
 #include "cli/watch_command.h"
+#include "core/system/session_bus.h"
 #include "core/version.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ const char kUsage[] = "Usage: ondrel-cli COMMAND [ARGS]\n"
 
 int main(int argc, char* argv[])
 {
+    preventSessionBusAutolaunch();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ondrel"));
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -2,6 +2,7 @@
 #include "desktop/desktop_integration.h"
 
 #include "core/settings/program_settings.h"
+#include "core/system/session_bus.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
 #include "window/form_controller.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -22,13 +22,10 @@ std::function<std::chrono::seconds()> processClock()
     return [timer] { return std::chrono::seconds(timer->elapsed() / 1000); };
 }
 
-// The session bus where one runs; never one started just for us (libdbus's
-// X11 autolaunch would leave a daemon behind).
+// The session bus where one runs; never one started just for us.
 QDBusConnection sessionBusIfAny()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
-        (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus"))))
+    if (!sessionBusAvailable())
         return QDBusConnection(QStringLiteral("ondrel-no-session-bus"));
     return QDBusConnection::sessionBus();
 }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/system/session_bus.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@
 // For tests that need an event loop but no windows.
 int main(int argc, char** argv)
 {
+    // No test needs the desktop's bus; the programs tests start inherit this.
+    turnSessionBusOff();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
