@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-source bench/local_copy.sh
+source scripts/lib.sh
 local_copy ESTop=1500 ESLeft=3000
 
 check() {

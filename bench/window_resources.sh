@@ -13,7 +13,7 @@ pane=no
 if [ "${1:-}" = --pane ]; then pane=yes; shift; fi
 runs=${1:-5}
 
-source bench/local_copy.sh
+source scripts/lib.sh
 local_copy
 
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
