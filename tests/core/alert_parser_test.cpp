@@ -284,6 +284,17 @@ TEST(AlertParser, LastStationWithinSixCharactersOfTheEndStops)
     EXPECT_EQ(state.StationDetail[3], QStringLiteral("old detail"));
 }
 
+TEST(AlertParser, LastStationBlockEndsSevenCharactersBeforeTheText)
+{
+    const QString header = QStringLiteral("<HR>\n<H3>");
+    const QString tail = QStringLiteral("</BODY>\n</HTML>\n");
+    ReadoutState state;
+    parseAlertPage(page(QStringLiteral("T"), allQuiet()), state);
+    ASSERT_TRUE(page(QString(), QString()).endsWith(tail));
+    EXPECT_EQ(state.StationDetail[3],
+              FormatStationDetail(station(3, quiet(3)).mid(header.size()) + tail.chopped(7)));
+}
+
 struct DelayCase {
     const char* name;
     int stationWithNote; // -1 for none

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"FirstPageAlreadyRaised", {{0, 9}}, "C"},
         SequenceCase{"FlickerWithinCooldown", {{0, 8}, {3, 9}, {6, 8}, {9, 9}}, "-C--"},
         SequenceCase{"RiseAgainAfterCooldown", {{0, 8}, {3, 9}, {20, 8}, {34, 9}}, "-C-C"},
+        SequenceCase{
+            "RiseJustAsTheCooldownEnds", {{0, 9}, {10, 8}, {29, 9}, {30, 8}, {30, 9}}, "C---C"},
         SequenceCase{"CooldownIsPerLevel", {{0, 9}, {3, 8}, {6, 10}, {9, 8}, {12, 10}}, "C-A--"},
         SequenceCase{"FailedRefreshIsNoFall", {{0, 9}, {3, 0}, {6, 9}}, "C--"},
         SequenceCase{

@@ -87,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PortableCase{"UsrLocalBin", "/usr/local/bin", true, true, false},
                     PortableCase{"UsrItself", "/usr", true, true, false},
                     PortableCase{"UncleanUsrPath", "/usr//bin/", true, true, false},
+                    PortableCase{"UsrOnlyAfterCleaning", "/home/ham/../../usr/bin", true, true,
+                                 false},
                     PortableCase{"Opt", "/opt/ondrel/bin", true, true, false},
                     PortableCase{"Snap", "/snap/ondrel/12/bin", true, true, false},
                     PortableCase{"NameOnlyStartsLikeUsr", "/usrdata/ondrel", true, true, true}),

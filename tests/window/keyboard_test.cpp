@@ -84,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, KeyTest,
     testing::Values(KeyCase{"F5Reloads",
                             {Qt::Key_F5},
-                            [](KeyFixture& f) { EXPECT_EQ(f.download.urls.size(), 2u); }},
+                            [](KeyFixture& f) {
+                                EXPECT_EQ(f.download.urls.size(), 2u);
+                                EXPECT_FALSE(f.window->Frame2->isVisible());
+                            }},
                     KeyCase{"CtrlTOpensTheEditorOnTheScrollBar",
                             {kCtrlT},
                             [](KeyFixture& f) {

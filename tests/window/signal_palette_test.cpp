@@ -115,6 +115,11 @@ TEST(SignalPalette, SwitchingRedrawsAtOnceAndOutlivesARestart)
     EXPECT_EQ(f.window->Label2[kEsSummary]->underline(), Qt::SolidLine);
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESPalette=cvd")));
     EXPECT_EQ(told, std::vector{SignalPalette::Cvd});
+    // Back to the standard colours: no line stays behind.
+    f.controller->setSignalPalette(SignalPalette::Standard);
+    for (ClickableLabel* cell : f.window->Label2)
+        EXPECT_EQ(cell->underline(), Qt::NoPen) << cell->text().toStdString();
+    f.controller->setSignalPalette(SignalPalette::Cvd);
 
     f.controller.reset();
     f.window = std::make_unique<Form1>();
