@@ -64,54 +64,87 @@ qint64 gapLimit(std::vector<qint64> instants)
     return std::max(usual * 5 / 2, kMinGap);
 }
 
+namespace {
+
+// One station's records within [from, to]: where they are and their times.
+struct StationRecords {
+    std::vector<int> indices;
+    std::vector<qint64> instants;
+};
+
+StationRecords recordsWithin(const std::vector<PageRecord>& records, int station, qint64 from,
+                             qint64 to)
+{
+    const QString code = QLatin1StringView(kStationCodes[station]);
+    StationRecords picked;
+    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
+        const qint64 t = records[i].instant().toSecsSinceEpoch();
+        if (records[i].station == code && t >= from && t <= to) {
+            picked.indices.push_back(i);
+            picked.instants.push_back(t);
+        }
+    }
+    return picked;
+}
+
+// One column of a station as lines: a missing value or a step longer than
+// `gap` ends a segment.
+ChartSeries seriesOf(const std::vector<PageRecord>& records, const StationRecords& picked,
+                     int station, ReadingColumn column, qint64 gap)
+{
+    ChartSeries series{station, column, {}};
+    ChartSegment current;
+    auto close = [&] {
+        if (!current.empty())
+            series.segments.push_back(std::move(current));
+        current.clear();
+    };
+    qint64 previous = 0;
+    for (size_t n = 0; n < picked.indices.size(); ++n) {
+        const PageRecord& r = records[picked.indices[n]];
+        const qint64 t = picked.instants[n];
+        if (!current.empty() && t - previous > gap)
+            close();
+        previous = t;
+        if (!r.values[column]) {
+            close();
+            continue;
+        }
+        current.push_back(
+            {t, *r.values[column], signalLevel(r.signalNames[column]), picked.indices[n]});
+    }
+    close();
+    return series;
+}
+
+double highestValue(const std::vector<ChartSeries>& series)
+{
+    double highest = 0;
+    for (const ChartSeries& one : series) {
+        for (const ChartSegment& segment : one.segments) {
+            for (const ChartPoint& point : segment)
+                highest = std::max(highest, point.value);
+        }
+    }
+    return highest;
+}
+
+} // namespace
+
 ChartData prepareChart(const std::vector<PageRecord>& records, ChartView view, qint64 from,
                        qint64 to)
 {
     ChartData data;
     data.from = from;
     data.to = to;
-    double maxValue = 0;
     for (int station = 0; station < static_cast<int>(kStationCodes.size()); ++station) {
-        const QString code = QLatin1StringView(kStationCodes[station]);
-        std::vector<int> indices;
-        std::vector<qint64> instants;
-        for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-            const qint64 t = records[i].instant().toSecsSinceEpoch();
-            if (records[i].station == code && t >= from && t <= to) {
-                indices.push_back(i);
-                instants.push_back(t);
-            }
-        }
-        const qint64 limit = gapLimit(instants);
-        for (ReadingColumn column : columnsOf(view)) {
-            ChartSeries series{station, column, {}};
-            ChartSegment current;
-            qint64 previous = 0;
-            auto close = [&] {
-                if (!current.empty())
-                    series.segments.push_back(std::move(current));
-                current.clear();
-            };
-            for (size_t n = 0; n < indices.size(); ++n) {
-                const PageRecord& r = records[indices[n]];
-                const qint64 t = instants[n];
-                if (!current.empty() && t - previous > limit)
-                    close();
-                previous = t;
-                if (!r.values[column]) {
-                    close();
-                    continue;
-                }
-                maxValue = std::max(maxValue, *r.values[column]);
-                current.push_back(
-                    {t, *r.values[column], signalLevel(r.signalNames[column]), indices[n]});
-            }
-            close();
-            data.series.push_back(std::move(series));
-        }
+        const StationRecords picked = recordsWithin(records, station, from, to);
+        const qint64 gap = gapLimit(picked.instants);
+        for (ReadingColumn column : columnsOf(view))
+            data.series.push_back(seriesOf(records, picked, station, column, gap));
     }
     const double floor = view == ChartView::Es ? kGuideBands.back() / kMufFactor + 2 : 10;
-    data.top = niceTop(maxValue, floor);
+    data.top = niceTop(highestValue(data.series), floor);
     return data;
 }
 
