@@ -43,7 +43,7 @@ void BM_RefreshRealisticPage(benchmark::State& state)
     CodeConv conv;
     for (auto _ : state) {
         ReadoutState readout;
-        benchmark::DoNotOptimize(refreshOnBytes(page, readout, conv));
+        benchmark::DoNotOptimize(refreshFromStart(page, readout, conv));
     }
 }
 BENCHMARK(BM_RefreshRealisticPage)->Unit(benchmark::kMicrosecond);
@@ -54,7 +54,7 @@ void BM_RefreshHostilePage(benchmark::State& state)
     CodeConv conv;
     for (auto _ : state) {
         ReadoutState readout;
-        benchmark::DoNotOptimize(refreshOnBytes(page, readout, conv));
+        benchmark::DoNotOptimize(refreshFromStart(page, readout, conv));
     }
     state.SetBytesProcessed(state.iterations() * page.size());
 }

@@ -2,7 +2,7 @@
 // The settings file on arbitrary content: a key written reads back, and
 // every line the write does not touch stays as it was.
 #include "core/settings/ini_file.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "fuzz_check.h"
 
 #include <QFile>

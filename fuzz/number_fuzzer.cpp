@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number conversion of settings: textToLong against a reference on short
 // numbers, and singleToText read back both ways.
+#include "core/system/procedure_failure.h"
 #include "core/text/number_text.h"
-#include "core/text/text_helpers.h"
 #include "fuzz_check.h"
 
 #include <QRegularExpression>

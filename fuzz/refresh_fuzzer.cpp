@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     ReadoutState state;
     CodeConv conv;
-    const RefreshOutcome outcome = refreshOnBytes(body, state, conv);
+    const RefreshOutcome outcome = refreshFromStart(body, state, conv);
 
     FUZZ_CHECK(outcome != RefreshOutcome::NetworkError);
     // Whatever kept the page from being read shows the trouble sign.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refresh/clock.h"
+#include "core/refresh/refresh_loop.h"
 #include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_directory.h"
@@ -8,6 +9,7 @@
 #include "desktop/desktop_integration.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
+#include "window/bring_to_front.h"
 #include "window/command_line.h"
 #include "window/fonts.h"
 #include "window/form1.h"
@@ -66,23 +68,21 @@ int main(int argc, char* argv[])
     LazyWebView browser(window.WebBrowser1);
     QtTimer timer1;
     QtTimer timer2;
-    FormController form(window, {download, boxes, clock, browser, settings,
-                                 defaultSettingsDirectory, timer1, timer2});
+    RefreshLoop loop(download, boxes, clock, timer1);
+    FormController form(
+        window, loop, {boxes, clock, browser, settings, defaultSettingsDirectory, timer1, timer2});
     QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
     QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);
-    HistoryFeature history(window, form, settings, defaultHistoryPath);
+    HistoryFeature history(window, loop, settings, defaultHistoryPath);
     const QString arguments = QCoreApplication::arguments().mid(1).join(u' ');
     // Start at login repeats the keep-in-front switch.
     DesktopIntegration desktop(
-        window, form, settings, [&history] { history.openHistory(); },
+        window, form, loop, settings, [&history] { history.openHistory(); },
         {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
 
     form.Form_Load(arguments);
     window.show();
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window] { bringToFront(window); });
     return QApplication::exec();
 }

@@ -8,11 +8,10 @@
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "core/page/page_urls.h"
-#include "core/page/readout_state.h"
-#include "core/refresh/fetch_cycle.h"
+#include "core/refresh/clock.h"
+#include "core/refresh/refresh_loop.h"
 #include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
-#include "core/text/code_conv.h"
 #include "net/http_page_download.h"
 
 #include <QCoreApplication>
@@ -79,14 +78,13 @@ public:
 
     bool saveFailed = false;
 
-    void get(const QString& url, StateChanged stateChanged, Finished finished) override
+    void get(const QString& url, Finished finished) override
     {
-        m_inner.get(url, std::move(stateChanged),
-                    [this, finished = std::move(finished)](std::optional<QByteArray> body) {
-                        if (body)
-                            save(*body);
-                        finished(std::move(body));
-                    });
+        m_inner.get(url, [this, finished = std::move(finished)](const Result& result) {
+            if (result.body)
+                save(*result.body);
+            finished(result);
+        });
     }
     bool busy() const override { return m_inner.busy(); }
     void Cancel() override { m_inner.Cancel(); }
@@ -123,26 +121,24 @@ int runFetchCommand(const QStringList& args)
         url = pageUrls(ProgramSettings(settings).alertPageBase(printError))[0];
     }
 
-    ReadoutState state;
-    CodeConv conv;
     HttpPageDownload http;
     http.setTimeout(options->timeoutMs);
     SavingDownload saving(http, options->savePath);
     PageDownload& download =
         options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
-    // No retry and no window: one refresh, nothing to show, reload or close.
+    // One refresh: its retry never runs.
+    SystemClock clock;
     QtTimer retryTimer;
-    FetchCycle::Host window;
-
-    FetchCycle cycle(state, conv, download, boxes, retryTimer, window);
-    cycle.alertUrl = url;
+    RefreshLoop loop(download, boxes, clock, retryTimer);
+    loop.setAlertUrl(url);
     RefreshOutcome outcome = RefreshOutcome::Failed;
-    cycle.finished = [&outcome](RefreshOutcome result) {
+    QObject::connect(&loop, &RefreshLoop::refreshed, &loop, [&outcome](RefreshOutcome result) {
         outcome = result;
         QCoreApplication::exit(0);
-    };
-    cycle.RefreshAlert();
+    });
+    loop.RefreshAlert();
     QCoreApplication::exec();
+    const ReadoutState& state = loop.readout();
 
     if (saving.saveFailed)
         return ExitUsage;

@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "core/page/new_page_check.h"
 
-// Which accepted pages `watch` prints: the first, then only a page whose
-// time stamp differs from the last one, or every page with --all.
+// Which accepted pages `watch` prints: each new page, or every page with
+// --all.
 class PageTimeFilter {
 public:
     explicit PageTimeFilter(bool all) : m_all(all) {}
 
     bool shouldPrint(const QString& pageTime)
     {
-        const bool newPage = !m_seen || pageTime != m_last;
-        m_seen = true;
-        m_last = pageTime;
-        return newPage || m_all;
+        const bool isNew = m_pages.isNew(pageTime);
+        m_pages.seen(pageTime);
+        return isNew || m_all;
     }
 
     // The last page's time stamp; empty before the first.
-    const QString& lastPageTime() const { return m_last; }
+    QString lastPageTime() const { return m_pages.lastPageTime(); }
 
 private:
     bool m_all;
-    bool m_seen = false;
-    QString m_last;
+    NewPageCheck m_pages;
 };

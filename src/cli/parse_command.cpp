@@ -28,7 +28,7 @@ int runParseCommand(const QStringList& args)
 
     ReadoutState state;
     CodeConv conv;
-    const RefreshOutcome outcome = refreshOnBytes(*body, state, conv);
+    const RefreshOutcome outcome = refreshFromStart(*body, state, conv);
     printOut(readoutJson(outcomeName(outcome), state));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
 }

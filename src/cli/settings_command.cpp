@@ -7,7 +7,7 @@
 #include "core/refresh/message_boxes.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 
 #include <QRegularExpression>
 

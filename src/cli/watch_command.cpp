@@ -12,18 +12,17 @@
 #include "core/page/page_urls.h"
 #include "core/page/readout_state.h"
 #include "core/page/station_names.h"
-#include "core/refresh/fetch_cycle.h"
+#include "core/refresh/clock.h"
+#include "core/refresh/refresh_loop.h"
 #include "core/refresh/schedule.h"
 #include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
 #include "core/status/tray_status.h"
-#include "core/text/code_conv.h"
 #include "net/http_page_download.h"
 
 #include <QCoreApplication>
 #include <QTime>
-#include <QTimer>
 
 #include <csignal>
 #include <optional>
@@ -111,37 +110,33 @@ QByteArray textLine(const ReadoutState& state)
     return (line + u'\n').toUtf8();
 }
 
-// A tool has no window; a refusal ends the watch as it closes the window.
-class WatchHost : public FetchCycle::Host {
-public:
-    void closeWindow() override { QCoreApplication::exit(ExitOutcome); }
-};
-
 class Watch {
 public:
     Watch(const QString& url, int period, bool json, bool all)
-        : m_period(period), m_json(json), m_printed(all),
-          m_retry([this] { m_cycle.RefreshAlert(); }),
-          m_cycle(m_state, m_conv, m_download, m_boxes, m_retry, m_host),
-          m_countdown(m_elapsed, m_period)
+        : m_json(json), m_printed(all), m_retry([this] { m_loop.retry(); }),
+          m_tick([this] { m_loop.tick(); }), m_loop(m_download, m_boxes, m_clock, m_retry)
     {
-        m_cycle.alertUrl = url;
-        m_cycle.finished = [this](RefreshOutcome outcome) { onFinished(outcome); };
-        QObject::connect(&m_tick, &QTimer::timeout, &m_tick, [this] { onTick(); });
+        m_loop.setAlertUrl(url);
+        m_loop.countdown().setPeriod(period);
+        QObject::connect(&m_loop, &RefreshLoop::refreshed, &m_loop,
+                         [this](RefreshOutcome outcome, const ReadoutState& readout) {
+                             refreshed(outcome, readout);
+                         });
     }
 
     // Counts from the quarter hour as the window does, and loads at once.
     void start()
     {
-        m_countdown.start(QTime::currentTime());
-        m_tick.start(1000);
-        m_cycle.RefreshAlert();
+        m_loop.startCounting();
+        m_tick.setInterval(1000);
+        m_tick.setEnabled(true);
+        m_loop.RefreshAlert();
     }
 
     void stop(int signal)
     {
-        m_tick.stop();
-        m_download.Cancel();
+        m_tick.setEnabled(false);
+        m_loop.cancel();
         printError(
             QStringLiteral("watch: stopped by %1 after %2 refreshes, %3 pages; last page %4, es=%5")
                 .arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM"))
@@ -149,22 +144,14 @@ public:
                 .arg(m_pages)
                 .arg(m_printed.lastPageTime().isEmpty() ? QStringLiteral("none")
                                                         : m_printed.lastPageTime())
-                .arg(QLatin1String(toneName(esTone(m_state)))));
+                .arg(QLatin1String(toneName(esTone(m_loop.readout())))));
     }
 
 private:
-    void onTick()
-    {
-        if (!m_countdown.tick(QTime::currentTime(), QString()).reloadDue)
-            return;
-        m_cycle.RefreshAlert();
-        m_countdown.restart();
-    }
-
-    void onFinished(RefreshOutcome outcome)
+    void refreshed(RefreshOutcome outcome, const ReadoutState& readout)
     {
         ++m_refreshes;
-        if (outcome != RefreshOutcome::Parsed && outcome != RefreshOutcome::Stopped) {
+        if (!isAccepted(outcome)) {
             QString line = QStringLiteral("watch: %1 %2")
                                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
                                     refreshProblem(outcome, m_download.lastHttpStatus(),
@@ -172,26 +159,24 @@ private:
             if (m_retry.isEnabled())
                 line += QStringLiteral("; retrying in %1 s").arg(m_retry.interval() / 1000);
             printError(line);
+            // A tool has no window; a refusal ends the watch as it closes the window.
+            if (outcome == RefreshOutcome::Forbidden)
+                QCoreApplication::exit(ExitOutcome);
             return;
         }
         ++m_pages;
-        if (m_printed.shouldPrint(m_state.AlertTime))
-            printOut(m_json ? readoutJson(outcomeName(outcome), m_state) : textLine(m_state));
+        if (m_printed.shouldPrint(readout.AlertTime))
+            printOut(m_json ? readoutJson(outcomeName(outcome), readout) : textLine(readout));
     }
 
-    int m_period;
     bool m_json;
     PageTimeFilter m_printed;
-    ReadoutState m_state;
-    CodeConv m_conv;
     HttpPageDownload m_download;
     StderrMessageBoxes m_boxes;
-    WatchHost m_host;
+    SystemClock m_clock;
     QtTimer m_retry;
-    FetchCycle m_cycle;
-    QTimer m_tick;
-    int m_elapsed = 0;
-    ReloadCountdown m_countdown;
+    QtTimer m_tick;
+    RefreshLoop m_loop;
     int m_refreshes = 0;
     int m_pages = 0;
 };

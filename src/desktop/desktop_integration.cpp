@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/desktop_integration.h"
 
+#include "core/refresh/refresh_loop.h"
 #include "core/settings/program_settings.h"
 #include "core/system/session_bus.h"
 #include "desktop/desktop_notifications.h"
@@ -32,10 +33,10 @@ QDBusConnection sessionBusIfAny()
 
 } // namespace
 
-DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form,
+DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
                                        SettingsStore& settings, std::function<void()> openHistory,
                                        DesktopSeams seams)
-    : m_form(form), m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()),
+    : m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()),
       m_sink(seams.sink), m_autostart(seams.autostartDirectory),
       m_startedInFront(seams.startedInFront)
 {
@@ -61,7 +62,8 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form,
                                                      });
         m_sink = m_ownSink.get();
     }
-    QObject::connect(&form, &FormController::refreshed, &m_context, [this] { refreshed(); });
+    QObject::connect(&loop, &RefreshLoop::refreshed, &m_context,
+                     [this](RefreshOutcome, const ReadoutState& readout) { refreshed(readout); });
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
@@ -82,10 +84,10 @@ bool DesktopIntegration::setStartsAtLogin(bool on)
     return startsAtLogin();
 }
 
-void DesktopIntegration::refreshed()
+void DesktopIntegration::refreshed(const ReadoutState& readout)
 {
     if (m_tray)
-        m_tray->update();
-    if (const auto notice = m_policy.afterRefresh(m_form.readout(), m_now()))
+        m_tray->showReadout(readout);
+    if (const auto notice = m_policy.afterRefresh(readout, m_now()))
         m_sink->show(*notice);
 }

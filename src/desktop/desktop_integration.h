@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/page/page_refresh.h"
 #include "core/status/es_notice_policy.h"
 #include "desktop/autostart.h"
 
@@ -13,6 +14,7 @@
 class FormController;
 class NoticeSink;
 class QWidget;
+class RefreshLoop;
 class SettingsStore;
 class TrayIcon;
 
@@ -32,13 +34,15 @@ struct DesktopSeams {
     QString autostartDirectory = {};
 };
 
-// The tray icon and the Es notifications, updated after each refresh of
-// the window. Adds to the window, changes nothing in it.
+// The tray icon and the Es notifications, updated after each refresh.
+// Adds to the window, changes nothing in it.
 class DesktopIntegration {
 public:
-    // `openHistory` shows the history window (the tray's menu).
-    DesktopIntegration(QWidget& window, FormController& form, SettingsStore& settings,
-                       std::function<void()> openHistory, DesktopSeams seams);
+    // `form` for the tray menu's actions, `openHistory` shows the history
+    // window.
+    DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
+                       SettingsStore& settings, std::function<void()> openHistory,
+                       DesktopSeams seams);
     ~DesktopIntegration();
 
     // Null without a system tray.
@@ -54,9 +58,8 @@ public:
     bool setStartsAtLogin(bool on);
 
 private:
-    void refreshed();
+    void refreshed(const ReadoutState& readout);
 
-    FormController& m_form;
     SettingsStore& m_settings;
     EsNoticePolicy m_policy;
     std::function<std::chrono::seconds()> m_now;

@@ -2,6 +2,7 @@
 #include "desktop/tray_icon.h"
 
 #include "core/status/tray_status.h"
+#include "window/bring_to_front.h"
 #include "window/form_controller.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> 
                 if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
                     raiseWindow();
             });
-    update();
+    showReadout(ReadoutState{});
 }
 
 TrayIcon::~TrayIcon() = default;
@@ -68,7 +69,7 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
     });
     connect(&m_form, &FormController::signalPaletteChanged, this, [this](SignalPalette palette) {
         paletteAction->setChecked(palette == SignalPalette::Cvd);
-        update();
+        showTone();
     });
 
     notificationsAction = m_menu->addAction(tr("Es の通知"));
@@ -83,15 +84,20 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
     quitAction = m_menu->addAction(tr("終了"), this, [this] { m_window.close(); });
 }
 
-void TrayIcon::update()
+void TrayIcon::showReadout(const ReadoutState& readout)
 {
-    const ReadoutState& readout = m_form.readout();
-    const ColourValue colour = toneColour(esTone(readout), m_form.signalPalette());
+    m_tone = esTone(readout);
+    showTone();
+    m_icon.setToolTip(trayToolTip(readout));
+}
+
+void TrayIcon::showTone()
+{
+    const ColourValue colour = toneColour(m_tone, m_form.signalPalette());
     if (colour != m_colour || m_icon.icon().isNull()) {
         m_colour = colour;
         m_icon.setIcon(roundIcon(colour));
     }
-    m_icon.setToolTip(trayToolTip(readout));
 }
 
 void TrayIcon::showMessage(const EsNotice& notice)
@@ -102,10 +108,5 @@ void TrayIcon::showMessage(const EsNotice& notice)
 
 void TrayIcon::raiseWindow()
 {
-    if (m_window.isMinimized())
-        m_window.showNormal();
-    else
-        m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
+    bringToFront(m_window);
 }

@@ -3,6 +3,7 @@
 
 #include "core/page/readout_state.h"
 #include "core/status/es_notice_policy.h"
+#include "core/status/tray_status.h"
 
 #include <QIcon>
 #include <QObject>
@@ -29,8 +30,8 @@ public:
              bool notificationsOn, std::function<void(bool)> notificationsToggled);
     ~TrayIcon() override;
 
-    // Icon and tooltip as the readout stands.
-    void update();
+    // Icon and tooltip for the readout a refresh left.
+    void showReadout(const ReadoutState& readout);
     void showMessage(const EsNotice& notice);
     // Shows, restores and raises the window.
     void raiseWindow();
@@ -50,10 +51,12 @@ public:
 private:
     void buildMenu(std::function<void()> openHistory, bool notificationsOn,
                    std::function<void(bool)> notificationsToggled);
+    void showTone();
 
     QWidget& m_window;
     FormController& m_form;
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon m_icon;
     ColourValue m_colour = 0;
+    EsTone m_tone = EsTone::Unknown;
 };

@@ -161,7 +161,7 @@ bool HistoryLog::moveAside()
 bool HistoryLog::open(Mode mode)
 {
     closeConnection();
-    m_lastPageTime.reset();
+    m_pages = NewPageCheck();
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         fail(QStringLiteral("the Qt SQLite driver is not installed (libqt6sql6-sqlite)"));
         return false;
@@ -193,7 +193,7 @@ bool HistoryLog::open(Mode mode)
     QSqlQuery last(database());
     if (last.exec(QStringLiteral("SELECT page_time FROM reading ORDER BY id DESC LIMIT 1")) &&
         last.next())
-        m_lastPageTime = last.value(0).toString();
+        m_pages.seen(last.value(0).toString());
     return true;
 }
 
@@ -201,7 +201,7 @@ HistoryLog::Append HistoryLog::appendPage(const std::vector<PageRecord>& records
 {
     if (!m_open || records.empty())
         return Append::Failed;
-    if (m_lastPageTime == records.front().pageTime)
+    if (!m_pages.isNew(records.front().pageTime))
         return Append::SamePage;
     QSqlDatabase db = database();
     if (!db.transaction()) {
@@ -235,7 +235,7 @@ HistoryLog::Append HistoryLog::appendPage(const std::vector<PageRecord>& records
         db.rollback();
         return Append::Failed;
     }
-    m_lastPageTime = records.front().pageTime;
+    m_pages.seen(records.front().pageTime);
     return Append::Written;
 }
 

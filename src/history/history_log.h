@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/page/new_page_check.h"
 #include "history/page_record.h"
 
 #include <QDateTime>
@@ -64,7 +65,7 @@ private:
     QString m_connection;
     bool m_open = false;
     QString m_lastError;
-    std::optional<QString> m_lastPageTime;
+    NewPageCheck m_pages; // the last logged page's time stamp
 };
 
 // The per-user log: history.sqlite in the application data directory.

@@ -35,7 +35,7 @@ HistoryLog* HistoryRecorder::log()
     return m_log.get();
 }
 
-bool HistoryRecorder::pageFinished(RefreshOutcome outcome, const ReadoutState& readout)
+bool HistoryRecorder::recordRefresh(RefreshOutcome outcome, const ReadoutState& readout)
 {
     if (outcome != RefreshOutcome::Parsed)
         return false;

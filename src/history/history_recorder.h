@@ -19,9 +19,11 @@ public:
     HistoryRecorder(std::function<QString()> databasePath, std::function<int()> keepDays,
                     std::function<QDateTime()> nowUtc = {});
 
-    // After a refresh: logs the readout when the page was accepted.
-    // Returns whether a page was written.
-    bool pageFinished(RefreshOutcome outcome, const ReadoutState& readout);
+    // After a refresh: logs the readout when the page was read through
+    // (Parsed). A page whose parse stopped half-way is not logged: its
+    // readout still holds readings of the page before. Returns whether a
+    // page was written.
+    bool recordRefresh(RefreshOutcome outcome, const ReadoutState& readout);
 
     // The open log, opened on first use; null when off or it cannot be opened.
     HistoryLog* log();

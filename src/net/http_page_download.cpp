@@ -50,10 +50,9 @@ HttpPageDownload::~HttpPageDownload()
     Cancel();
 }
 
-void HttpPageDownload::get(const QString& url, StateChanged stateChanged, Finished finished)
+void HttpPageDownload::get(const QString& url, Finished finished)
 {
     Cancel();
-    m_stateChanged = std::move(stateChanged);
     m_finished = std::move(finished);
     m_tooLarge = false;
 
@@ -84,7 +83,6 @@ void HttpPageDownload::Cancel()
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
-    m_stateChanged = {};
     m_finished = {};
 }
 
@@ -108,7 +106,6 @@ void HttpPageDownload::onFinished()
         return;
     m_reply = nullptr;
     reply->deleteLater();
-    const StateChanged stateChanged = std::exchange(m_stateChanged, {});
     const Finished finished = std::exchange(m_finished, {});
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -116,13 +113,12 @@ void HttpPageDownload::onFinished()
     m_lastError.clear();
     if (m_tooLarge) {
         m_lastError = QStringLiteral("the page is larger than %1 bytes").arg(m_maxBodyBytes);
-        finished(std::nullopt);
+        finished({});
         return;
     }
     if (!hasServerResponse(*reply)) {
         m_lastError = failureCause(*reply, m_timeoutMs);
-        stateChanged(icError);
-        finished(std::nullopt);
+        finished({std::nullopt, true});
         return;
     }
     if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty()) {
@@ -131,5 +127,5 @@ void HttpPageDownload::onFinished()
         m_delivered = {reply->readAll(), reply->rawHeader("ETag"),
                        reply->rawHeader("Last-Modified")};
     }
-    finished(m_delivered.body);
+    finished({m_delivered.body});
 }

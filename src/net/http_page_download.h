@@ -25,7 +25,7 @@ public:
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
 
-    void get(const QString& url, StateChanged stateChanged, Finished finished) override;
+    void get(const QString& url, Finished finished) override;
     bool busy() const override { return !m_reply.isNull(); }
     void Cancel() override;
     void keepAccepted() override;
@@ -47,7 +47,6 @@ private:
 
     QNetworkAccessManager m_manager;
     QPointer<QNetworkReply> m_reply;
-    StateChanged m_stateChanged;
     Finished m_finished;
     int m_timeoutMs = kDefaultTimeoutMs;
     qint64 m_maxBodyBytes = kDefaultMaxBodyBytes;

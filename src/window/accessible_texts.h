@@ -3,15 +3,11 @@
 
 #include "core/page/signal_indicator.h"
 
-#include <QKeySequence>
-#include <QList>
 #include <QString>
 
-#include <vector>
-
-// The words the window says to screen readers and the keys it answers to,
-// all in one place and all through QCoreApplication::translate (context
-// "Accessibility"), so that a translation can take them over.
+// The words the window says to screen readers, all in one place and all
+// through QCoreApplication::translate (context "Accessibility"), so that a
+// translation can take them over.
 
 // "静穏", "注意", "警報" or "データなし".
 QString levelWord(CellLevel level);
@@ -35,38 +31,3 @@ QString setButtonName();
 QString cancelButtonName();
 // The period editor's scroll bar.
 QString periodScrollName();
-
-// What a key does; `heading` only for OpenPage.
-enum class KeyAction {
-    Reload,
-    OpenPeriodEditor,
-    PeriodSet,
-    PeriodCancel,
-    OpenHistory,
-    OpenPage,
-    Restore,
-    ClosePane,
-    Help,
-    Click,
-    RightClick,
-};
-
-struct KeyBinding {
-    KeyAction action;
-    QList<QKeySequence> keys; // the first is the one to name
-    QString text;             // what it does, for the help text and the README
-    int heading = -1;         // `Label3` index for OpenPage
-};
-
-// Every key of the main window, in the order to list them.
-std::vector<KeyBinding> keyBindings();
-
-// The keys of the first binding for `action`.
-QList<QKeySequence> keysFor(KeyAction action);
-
-// "F5", "Ctrl+H", "Return / Enter": a binding's keys as shown to the user.
-QString keysText(const KeyBinding& binding);
-
-// A heading and one line per binding ("F5: …"), CR LF between lines, for
-// the help box.
-QString keyListText();

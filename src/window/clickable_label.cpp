@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/clickable_label.h"
 
-#include "window/accessible_texts.h"
 #include "window/focus_frame.h"
+#include "window/key_bindings.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -5,6 +5,7 @@
 #include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+#include "core/refresh/schedule.h"
 #include "window/accessible_readout.h"
 #include "window/focus_frame.h"
 #include "window/fonts.h"
@@ -208,10 +209,10 @@ void Form1::buildEditor(QWidget* client)
     VScroll1 = new WithFocusFrame<QScrollBar>(Qt::Vertical, Frame2);
     VScroll1->setFocusPolicy(Qt::TabFocus); // the period by arrow keys
     keepStyleColours(VScroll1);
-    VScroll1->setRange(60, 900);
+    VScroll1->setRange(kMinPeriod, kMaxPeriod);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(15);
-    VScroll1->setValue(60);
+    VScroll1->setValue(kMinPeriod);
     place(VScroll1, 1200, 240, 255, 495);
     Label4 = makeLabel<QLabel>(Frame2, periodCaption(QStringLiteral("00"), QStringLiteral("00")),
                                false, Qt::AlignHCenter);

@@ -1,29 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form_controller.h"
 
-#include "core/text/text_helpers.h"
-#include "window/browser_view.h"
+#include "core/refresh/refresh_loop.h"
 #include "window/form1.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScrollBar>
 
-FormController::FormController(Form1& window, FormSeams seams)
-    : m_window(window), m_browser(seams.browser), m_settings(seams.settings),
-      m_fetch(m_readout, m_conv, seams.download, seams.boxes, seams.timer1, *this),
-      m_scheduler(seams.clock, m_state, m_readout, m_fetch, seams.browser, window),
-      m_editor(window, m_state, seams.clock, m_settings),
-      m_explainer(window, m_readout, seams.boxes,
+FormController::FormController(Form1& window, RefreshLoop& loop, FormSeams seams)
+    : m_window(window), m_loop(loop), m_settings(seams.settings),
+      m_editor(window, loop.countdown(), seams.clock, m_settings),
+      m_explainer(window, loop.readout(), seams.boxes,
                   m_settings.interfaceLanguage() == InterfaceLanguage::English),
-      m_controls(window, m_state, seams.browser, m_fetch, m_editor, m_explainer),
+      m_controls(window, seams.browser, loop, m_editor, m_explainer),
       m_pane(window, m_state, m_settings, seams.browser), m_keys(window, m_state),
-      m_startup({window, m_state, m_readout, m_conv, m_settings, m_fetch, m_scheduler,
-                 seams.browser, seams.download, seams.timer1, seams.timer2,
+      m_startup({window, m_state, loop, m_settings, seams.browser, seams.timer1, seams.timer2,
                  std::move(seams.settingsDirectory)})
 {
     connectControls();
-    m_fetch.finished = [this](RefreshOutcome outcome) { emit refreshed(outcome); };
+    connectLoop();
 }
 
 FormController::~FormController() = default;
@@ -58,6 +54,18 @@ void FormController::connectControls()
     connect(w.Command3, &QPushButton::clicked, this, [this] { m_pane.Command3_Click(); });
 }
 
+void FormController::connectLoop()
+{
+    connect(&m_loop, &RefreshLoop::readoutChanged, this, [this] { render(); });
+    connect(&m_loop, &RefreshLoop::refreshStarted, this, [this] { m_pane.followRefresh(); });
+    connect(&m_loop, &RefreshLoop::refreshed, this, [this](RefreshOutcome outcome) {
+        if (outcome == RefreshOutcome::NotAlertPage)
+            m_pane.followRefresh();
+        else if (outcome == RefreshOutcome::Forbidden)
+            m_window.close(); // the shut-down ends the program
+    });
+}
+
 void FormController::Form_Load(const QString& arguments)
 {
     const SignalPalette before = signalPalette();
@@ -66,19 +74,16 @@ void FormController::Form_Load(const QString& arguments)
         emit signalPaletteChanged(signalPalette());
 }
 
+// The loop writes the caption and starts the reloads; the pane follows
+// them (connectLoop).
 void FormController::Timer1_Timer()
 {
-    m_scheduler.Timer1_Timer();
+    m_loop.retry();
 }
 
 void FormController::Timer2_Timer()
 {
-    m_scheduler.Timer2_Timer();
-}
-
-void FormController::RefreshAlert()
-{
-    m_fetch.RefreshAlert();
+    m_loop.tick();
 }
 
 void FormController::reloadNow()
@@ -118,25 +123,5 @@ void FormController::setSignalPalette(SignalPalette palette)
 
 void FormController::render()
 {
-    m_window.render(m_readout);
-}
-
-void FormController::readoutChanged()
-{
-    render();
-}
-
-void FormController::reloadPaneIfOpen()
-{
-    if (m_state.PaneOpen != 1)
-        return;
-    try {
-        m_browser.reload();
-    } catch (const ProcedureFailure&) {
-    }
-}
-
-void FormController::closeWindow()
-{
-    m_window.close();
+    m_window.render(m_loop.readout());
 }

@@ -5,14 +5,12 @@
 
 #include <array>
 
-// The window's shared state beside the readout: screen size, page
-// addresses, layout, schedule.
+// The window's shared state beside the readout and the countdown: screen
+// size, page addresses, layout.
 struct FormState {
     int ScreenWidth = 0;  // twips
     int ScreenHeight = 0; // twips
     std::array<QString, 6> PageUrl;
     int PaneOpen = 0;
     QString PaneUrl;
-    int ReloadElapsed = 0;
-    int ReloadPeriod = 180;
 };

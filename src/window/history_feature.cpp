@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/history_feature.h"
 
+#include "core/refresh/refresh_loop.h"
 #include "core/settings/program_settings.h"
 #include "history_ui/history_window.h"
-#include "window/accessible_texts.h"
-#include "window/form_controller.h"
+#include "window/key_bindings.h"
 
 #include <QShortcut>
 
-HistoryFeature::HistoryFeature(QWidget& mainWindow, FormController& form, SettingsStore& settings,
+HistoryFeature::HistoryFeature(QWidget& mainWindow, RefreshLoop& loop, SettingsStore& settings,
                                std::function<QString()> databasePath)
     : m_recorder(std::move(databasePath),
                  [&settings] { return ProgramSettings(settings).keepDays(); }),
-      m_mainWindow(mainWindow), m_form(form),
+      m_mainWindow(mainWindow),
       m_shortcut(new QShortcut(keysFor(KeyAction::OpenHistory).constFirst(), &mainWindow))
 {
     QObject::connect(m_shortcut, &QShortcut::activated, &m_context, [this] { openHistory(); });
-    QObject::connect(&form, &FormController::refreshed, &m_context,
-                     [this](RefreshOutcome outcome) { pageFinished(outcome); });
+    QObject::connect(&loop, &RefreshLoop::refreshed, &m_context,
+                     [this](RefreshOutcome outcome, const ReadoutState& readout) {
+                         refreshed(outcome, readout);
+                     });
 }
 
 HistoryFeature::~HistoryFeature()
@@ -27,9 +29,9 @@ HistoryFeature::~HistoryFeature()
     delete m_shortcut.data();
 }
 
-void HistoryFeature::pageFinished(RefreshOutcome outcome)
+void HistoryFeature::refreshed(RefreshOutcome outcome, const ReadoutState& readout)
 {
-    if (m_recorder.pageFinished(outcome, m_form.readout()) && m_window && m_window->isVisible())
+    if (m_recorder.recordRefresh(outcome, readout) && m_window && m_window->isVisible())
         m_window->reload();
 }
 

@@ -9,8 +9,8 @@
 
 #include <functional>
 
-class FormController;
 class HistoryWindow;
+class RefreshLoop;
 class QShortcut;
 class QWidget;
 class SettingsStore;
@@ -20,7 +20,7 @@ class SettingsStore;
 class HistoryFeature {
 public:
     // Logging is off when `databasePath` is empty or gives an empty path.
-    HistoryFeature(QWidget& mainWindow, FormController& form, SettingsStore& settings,
+    HistoryFeature(QWidget& mainWindow, RefreshLoop& loop, SettingsStore& settings,
                    std::function<QString()> databasePath);
     ~HistoryFeature();
     HistoryFeature(const HistoryFeature&) = delete;
@@ -32,11 +32,10 @@ public:
     HistoryRecorder& recorder() { return m_recorder; }
 
 private:
-    void pageFinished(RefreshOutcome outcome);
+    void refreshed(RefreshOutcome outcome, const ReadoutState& readout);
 
     HistoryRecorder m_recorder;
     QWidget& m_mainWindow;
-    FormController& m_form;
     QPointer<QShortcut> m_shortcut;
     QPointer<HistoryWindow> m_window;
     // Ends the connection to the window's refreshes first.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/accessible_texts.h"
+#include "window/key_bindings.h"
 
 #include <QObject>
 #include <QPointer>

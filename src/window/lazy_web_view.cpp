@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/lazy_web_view.h"
 
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "window/browser_engine.h"
 #include "window/twips.h"
 

@@ -2,7 +2,7 @@
 #include "window/pane_handlers.h"
 
 #include "core/settings/program_settings.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "window/browser_view.h"
 #include "window/form1.h"
 #include "window/form_state.h"
@@ -36,6 +36,16 @@ void PaneHandlers::Label3_MouseUp(int index, Qt::MouseButton button)
         m_window.setLeft(m_settings.paneLeft());
         m_window.keepOnScreen();
         m_browser.navigate(m_form.PaneUrl);
+    } catch (const ProcedureFailure&) {
+    }
+}
+
+void PaneHandlers::followRefresh()
+{
+    if (m_form.PaneOpen != 1)
+        return;
+    try {
+        m_browser.reload();
     } catch (const ProcedureFailure&) {
     }
 }

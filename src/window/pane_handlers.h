@@ -19,6 +19,9 @@ public:
     }
 
     void Label3_MouseUp(int index, Qt::MouseButton button);
+    // After a refresh began, and after one that brought some other page
+    // than the alert page: the open pane reloads its page too.
+    void followRefresh();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

@@ -4,9 +4,8 @@
 #include "core/refresh/clock.h"
 #include "core/refresh/schedule.h"
 #include "core/settings/program_settings.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "window/form1.h"
-#include "window/form_state.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +14,7 @@
 void PeriodEditor::open()
 {
     try {
-        const int period = m_form.ReloadPeriod;
+        const int period = m_countdown.ReloadPeriod();
         QScrollBar* scroll = m_window.VScroll1;
         if (period < scroll->minimum() || period > scroll->maximum())
             throw ProcedureFailure("period outside the scroll bar's range");
@@ -40,12 +39,12 @@ void PeriodEditor::VScroll1_Change()
 void PeriodEditor::Command5_Click()
 {
     try {
-        FormState& form = m_form;
-        form.ReloadPeriod = m_window.VScroll1->value();
+        m_countdown.setPeriod(m_window.VScroll1->value());
         close();
         const QTime now = m_clock.now();
-        form.ReloadElapsed = fullHourPhase(now.minute(), now.second(), form.ReloadPeriod);
-        m_settings.setReloadPeriod(form.ReloadPeriod);
+        const int period = m_countdown.ReloadPeriod();
+        m_countdown.setElapsed(fullHourPhase(now.minute(), now.second(), period));
+        m_settings.setReloadPeriod(period);
     } catch (const ProcedureFailure&) {
     }
 }

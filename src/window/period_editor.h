@@ -4,14 +4,14 @@
 class Clock;
 class Form1;
 class ProgramSettings;
-struct FormState;
+class ReloadCountdown;
 
 // The reload period editor in the frame `Frame2`: a scroll bar of seconds,
 // "Set" and "Can".
 class PeriodEditor {
 public:
-    PeriodEditor(Form1& window, FormState& form, Clock& clock, ProgramSettings& settings)
-        : m_window(window), m_form(form), m_clock(clock), m_settings(settings)
+    PeriodEditor(Form1& window, ReloadCountdown& countdown, Clock& clock, ProgramSettings& settings)
+        : m_window(window), m_countdown(countdown), m_clock(clock), m_settings(settings)
     {
     }
 
@@ -26,7 +26,7 @@ private:
     void close();
 
     Form1& m_window;
-    FormState& m_form;
+    ReloadCountdown& m_countdown;
     Clock& m_clock;
     ProgramSettings& m_settings;
 };

@@ -4,9 +4,9 @@
 #include "core/page/readout_help.h"
 #include "core/page/readout_state.h"
 #include "core/refresh/message_boxes.h"
-#include "core/text/text_helpers.h"
-#include "window/accessible_texts.h"
+#include "core/system/procedure_failure.h"
 #include "window/form1.h"
+#include "window/key_bindings.h"
 
 #include <QCursor>
 #include <QToolTip>

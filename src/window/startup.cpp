@@ -2,18 +2,15 @@
 #include "window/startup.h"
 
 #include "core/page/page_urls.h"
-#include "core/page/readout_state.h"
-#include "core/refresh/fetch_cycle.h"
+#include "core/refresh/refresh_loop.h"
 #include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
-#include "core/text/code_conv.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "window/browser_view.h"
 #include "window/command_line.h"
 #include "window/form1.h"
 #include "window/form_state.h"
-#include "window/refresh_scheduler.h"
 #include "window/twips.h"
 #include "window/window_geometry.h"
 
@@ -46,8 +43,9 @@ void Startup::Form_Load(const QString& arguments)
         f.form.ScreenHeight = pixelsToTwips(screen.height());
 
         restoreCompactPosition();
-        f.form.ReloadPeriod = f.settings.reloadPeriod();
-        f.window.VScroll1->setValue(f.form.ReloadPeriod);
+        ReloadCountdown& countdown = f.loop.countdown();
+        countdown.setPeriod(f.settings.reloadPeriod());
+        f.window.VScroll1->setValue(countdown.ReloadPeriod());
         f.window.setSignalPalette(f.settings.palette());
 
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
@@ -58,19 +56,19 @@ void Startup::Form_Load(const QString& arguments)
         prepareReadout();
 
         f.form.PageUrl = pageUrls(f.settings.alertPageBase());
-        f.form.ReloadElapsed = 0;
-        f.readout.AlertTime.clear();
-        f.conv.ConvError.clear();
+        countdown.setElapsed(0);
+        f.loop.readout().AlertTime.clear();
+        f.loop.conv().ConvError.clear();
 
-        f.scheduler.startCounting();
+        f.loop.startCounting();
 
         f.Timer1.setInterval(0);
         f.Timer1.setEnabled(false);
         f.Timer2.setInterval(1000);
         f.Timer2.setEnabled(true);
 
-        f.fetch.alertUrl = f.form.PageUrl[0];
-        f.fetch.RefreshAlert();
+        f.loop.setAlertUrl(f.form.PageUrl[0]);
+        f.loop.RefreshAlert();
         f.browser.stop();
         f.window.Check1->setChecked(asksKeepInFront(arguments));
     } catch (const ProcedureFailure&) {
@@ -87,13 +85,14 @@ void Startup::restoreCompactPosition()
 void Startup::prepareReadout()
 {
     Parts& f = m_parts;
+    ReadoutState& readout = f.loop.readout();
     for (int i = 0; i < kCellCount; ++i) {
-        f.readout.cells[i] = GridCell{};
+        readout.cells[i] = GridCell{};
         QLabel* cell = f.window.Label2[i];
         cell->setAlignment(Qt::AlignCenter);
         cell->resize(twipsToPixels(kCellWidth), cell->height());
     }
-    f.window.render(f.readout);
+    f.window.render(readout);
 }
 
 void Startup::Form_Unload()
@@ -107,10 +106,8 @@ void Startup::Form_Unload()
             else
                 storeCompactPosition(f.settings, window);
         }
-        f.download.Cancel();
+        f.loop.cancel(); // the download, and the retry Timer1
         f.browser.stop();
-        f.Timer1.setInterval(0);
-        f.Timer1.setEnabled(false);
         f.Timer2.setInterval(0);
         f.Timer2.setEnabled(false);
         window.setKeepInFront(false);

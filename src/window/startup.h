@@ -6,15 +6,11 @@
 #include <functional>
 
 class BrowserView;
-class CodeConv;
-class FetchCycle;
 class Form1;
-class PageDownload;
 class ProgramSettings;
-class RefreshScheduler;
+class RefreshLoop;
 class Timer;
 struct FormState;
-struct ReadoutState;
 
 // The window's start-up and shut-down.
 class Startup {
@@ -23,13 +19,9 @@ public:
     struct Parts {
         Form1& window;
         FormState& form;
-        ReadoutState& readout;
-        CodeConv& conv;
+        RefreshLoop& loop;
         ProgramSettings& settings;
-        FetchCycle& fetch;
-        RefreshScheduler& scheduler;
         BrowserView& browser;
-        PageDownload& download;
         Timer& Timer1;
         Timer& Timer2;
         std::function<QString()> settingsDirectory;

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_controls.h"
 
-#include "core/refresh/fetch_cycle.h"
-#include "core/text/text_helpers.h"
+#include "core/refresh/refresh_loop.h"
+#include "core/system/procedure_failure.h"
 #include "window/browser_view.h"
 #include "window/form1.h"
-#include "window/form_state.h"
 #include "window/period_editor.h"
 #include "window/readout_explainer.h"
 
@@ -41,15 +40,11 @@ void WindowControls::Check1_Click()
     }
 }
 
+// The pane's page follows the refresh (PaneHandlers::followRefresh).
 void WindowControls::Label6_Click()
 {
-    try {
-        m_fetch.RefreshAlert();
-        if (m_form.PaneOpen == 1)
-            m_browser.reload();
-        m_window.repaint();
-    } catch (const ProcedureFailure&) {
-    }
+    m_loop.RefreshAlert();
+    m_window.repaint();
 }
 
 void WindowControls::Label1_MouseUp(Qt::MouseButton button)

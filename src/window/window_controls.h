@@ -4,19 +4,18 @@
 #include <Qt>
 
 class BrowserView;
-class FetchCycle;
 class Form1;
 class PeriodEditor;
 class ReadoutExplainer;
-struct FormState;
+class RefreshLoop;
 
 // The window's own controls: resize, keep in front, "Ref", the header's
 // clicks.
 class WindowControls {
 public:
-    WindowControls(Form1& window, FormState& form, BrowserView& browser, FetchCycle& fetch,
-                   PeriodEditor& editor, ReadoutExplainer& explainer)
-        : m_window(window), m_form(form), m_browser(browser), m_fetch(fetch), m_editor(editor),
+    WindowControls(Form1& window, BrowserView& browser, RefreshLoop& loop, PeriodEditor& editor,
+                   ReadoutExplainer& explainer)
+        : m_window(window), m_browser(browser), m_loop(loop), m_editor(editor),
           m_explainer(explainer)
     {
     }
@@ -28,9 +27,8 @@ public:
 
 private:
     Form1& m_window;
-    FormState& m_form;
     BrowserView& m_browser;
-    FetchCycle& m_fetch;
+    RefreshLoop& m_loop;
     PeriodEditor& m_editor;
     ReadoutExplainer& m_explainer;
 };

@@ -2,7 +2,7 @@
 #include "core/page/alert_parser.h"
 
 #include "core/page/readout_formatting.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "support/test_page.h"
 
 #include "support/named_case.h"

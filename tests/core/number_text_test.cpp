@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/system/procedure_failure.h"
 #include "core/text/number_text.h"
-#include "core/text/text_helpers.h"
 
 #include "support/named_case.h"
 

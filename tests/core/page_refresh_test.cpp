@@ -29,7 +29,7 @@ TEST_P(RefreshTest, OutcomeAndTroubleSign)
     ReadoutState state;
     state.SummaryLevel = {4, 7, 10};
     CodeConv conv;
-    EXPECT_EQ(refreshOnBytes(c.body, state, conv), c.outcome);
+    EXPECT_EQ(refreshFromStart(c.body, state, conv), c.outcome);
     EXPECT_EQ(state.headerOpaque, c.headerOpaque);
     EXPECT_EQ(!state.cells[0].caption.isEmpty(), c.gridWritten);
     // A body that cannot be converted leaves its ConvError for the next refresh to clear.
@@ -75,9 +75,9 @@ TEST(PageRefresh, AcceptedPageClearsAnEarlierTroubleSign)
 {
     ReadoutState state;
     CodeConv conv;
-    EXPECT_EQ(refreshOnBytes("garbage", state, conv), RefreshOutcome::NotAlertPage);
+    EXPECT_EQ(refreshFromStart("garbage", state, conv), RefreshOutcome::NotAlertPage);
     EXPECT_TRUE(state.headerOpaque);
-    EXPECT_EQ(refreshOnBytes(realisticBytes(), state, conv), RefreshOutcome::Parsed);
+    EXPECT_EQ(refreshFromStart(realisticBytes(), state, conv), RefreshOutcome::Parsed);
     EXPECT_FALSE(state.headerOpaque);
 }
 
@@ -85,9 +85,9 @@ TEST(PageRefresh, FailedRefreshKeepsTheLastGoodReadout)
 {
     ReadoutState state;
     CodeConv conv;
-    refreshOnBytes(realisticBytes(), state, conv);
+    refreshFromStart(realisticBytes(), state, conv);
     const ReadoutState good = state;
-    EXPECT_EQ(refreshOnBytes(QByteArray(), state, conv), RefreshOutcome::Failed);
+    EXPECT_EQ(refreshFromStart(QByteArray(), state, conv), RefreshOutcome::Failed);
     for (int i = 0; i < kCellCount; ++i) {
         EXPECT_EQ(state.cells[i].caption, good.cells[i].caption);
         EXPECT_EQ(state.cells[i].colour, good.cells[i].colour);
@@ -103,7 +103,7 @@ TEST(PageRefresh, UnrepresentableCharactersBecomeQuestionMarks)
     body.replace("5.3 [MHz]", "5.3\xE2\x82\xAC [MHz]"); // a euro sign
     ReadoutState state;
     CodeConv conv;
-    EXPECT_EQ(refreshOnBytes(body, state, conv), RefreshOutcome::Parsed);
+    EXPECT_EQ(refreshFromStart(body, state, conv), RefreshOutcome::Parsed);
     EXPECT_EQ(state.cells[0].caption, QStringLiteral("5.3?"));
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settings_directory.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 #include "support/file_faults.h"
 #include "support/named_case.h"
 

@@ -34,18 +34,6 @@ struct SampleCase {
 };
 ONDREL_NAMED_CASE(SampleCase)
 
-QString lastBox(EnglishDesktop& f)
-{
-    return f.boxes.shown.empty() ? QString() : f.boxes.shown.back().text;
-}
-
-QString hoveredTip(QWidget* control)
-{
-    QTest::mouseMove(control, QPoint(2, 2));
-    QTest::mouseMove(control, QPoint(5, 4));
-    return control->toolTip();
-}
-
 class EnglishTextTest : public testing::TestWithParam<SampleCase> {};
 
 TEST_P(EnglishTextTest, ShowsTheEnglishText)
@@ -57,27 +45,26 @@ TEST_P(EnglishTextTest, ShowsTheEnglishText)
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, EnglishTextTest,
-    testing::Values(
-        SampleCase{"TrayMenu",
-                   [](EnglishDesktop& f) {
-                       TrayIcon& tray = *f.desktop->tray();
-                       return tray.reloadAction->text() + u'|' + tray.quitAction->text();
-                   },
-                   "Reload now (Ref)|Quit"},
-        SampleCase{"TrayToolTip",
-                   [](EnglishDesktop& f) {
-                       const QString tip = f.desktop->tray()->icon().toolTip();
-                       return tip.left(tip.indexOf(QStringLiteral("<table")));
-                   },
-                   "<b>Ondrel: Es caution</b><br>at 2026/12/07 10:15 JST"},
-        SampleCase{"Notification",
-                   [](EnglishDesktop& f) {
-                       return f.sink.shown.empty()
-                                  ? QString()
-                                  : f.sink.shown[0].title + u'|' + f.sink.shown[0].body;
-                   },
-                   "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST"}
-),
+    testing::Values(SampleCase{"TrayMenu",
+                               [](EnglishDesktop& f) {
+                                   TrayIcon& tray = *f.desktop->tray();
+                                   return tray.reloadAction->text() + u'|' +
+                                          tray.quitAction->text();
+                               },
+                               "Reload now (Ref)|Quit"},
+                    SampleCase{"TrayToolTip",
+                               [](EnglishDesktop& f) {
+                                   const QString tip = f.desktop->tray()->icon().toolTip();
+                                   return tip.left(tip.indexOf(QStringLiteral("<table")));
+                               },
+                               "<b>Ondrel: Es caution</b><br>at 2026/12/07 10:15 JST"},
+                    SampleCase{"Notification",
+                               [](EnglishDesktop& f) {
+                                   return f.sink.shown.empty()
+                                              ? QString()
+                                              : f.sink.shown[0].title + u'|' + f.sink.shown[0].body;
+                               },
+                               "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

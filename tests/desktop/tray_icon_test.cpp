@@ -3,7 +3,7 @@
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
 #include "recording_sink.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
 
@@ -23,7 +23,7 @@ struct DesktopFixture : FormFixture {
     {
         writeSettings(settings);
         desktop = std::make_unique<DesktopIntegration>(
-            *window, *controller, this->settings, [this] { history.openHistory(); },
+            *window, *controller, loop, this->settings, [this] { history.openHistory(); },
             DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray,
                          startedInFront, autostartDirectory()});
     }
@@ -31,7 +31,7 @@ struct DesktopFixture : FormFixture {
     TrayIcon& tray() { return *desktop->tray(); }
     QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
-    HistoryFeature history{*window, *controller, FormFixture::settings, [] { return QString(); }};
+    HistoryFeature history{*window, loop, FormFixture::settings, [] { return QString(); }};
     RecordingSink sink;
     int seconds = 0;
     std::unique_ptr<DesktopIntegration> desktop;

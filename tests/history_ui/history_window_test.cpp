@@ -29,7 +29,9 @@ TEST_P(ProposedCsvPathTest, NamedInJstInTheDocumentsFolderOrHome)
         ASSERT_TRUE(QDir(home.dir.path()).mkdir(QStringLiteral("Documents")));
     }
     HistoryWindow history({});
-    history.nowUtc = [] { return QDateTime(QDate(2026, 12, 7), QTime(1, 20), Qt::UTC); }; // 10:20 JST
+    history.nowUtc = [] {
+        return QDateTime(QDate(2026, 12, 7), QTime(1, 20), Qt::UTC);
+    }; // 10:20 JST
     EXPECT_EQ(history.proposedCsvPath(),
               home.dir.filePath(hasDocuments ? "Documents/ondrel-history-20261207-1020.csv"
                                              : "ondrel-history-20261207-1020.csv"));

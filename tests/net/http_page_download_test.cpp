@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/refresh/fetch_cycle.h"
-
-#include "core/page/readout_state.h"
-#include "core/text/code_conv.h"
 #include "net/http_page_download.h"
+
+#include "core/refresh/refresh_loop.h"
 #include "support/fakes.h"
 #include "support/http_test_server.h"
 #include "support/named_case.h"
@@ -19,43 +17,34 @@ using Behaviour = HttpTestServer::Behaviour;
 
 namespace {
 
-const QString kErrorText = QStringLiteral("Hostとの通信エラーです\r\n30秒後に自動リトライします ");
-
-// A window's worth of fetch cycle around a real HTTP download.
-class Harness : public FetchCycle::Host {
+// The refresh loop around a real HTTP download.
+class Harness {
 public:
-    explicit Harness(PageDownload* download = nullptr)
-        : cycle(state, conv, download ? *download : http, boxes, retryTimer, *this)
+    Harness()
     {
         http.setTimeout(2000);
-        cycle.finished = [this](RefreshOutcome result) { outcome = result; };
+        QObject::connect(&loop, &RefreshLoop::refreshed, &loop,
+                         [this](RefreshOutcome result) { outcome = result; });
     }
-
-    void readoutChanged() override { ++readoutChanges; }
-    void reloadPaneIfOpen() override { ++paneReloads; }
-    void closeWindow() override { closedAfterBoxes = static_cast<int>(boxes.shown.size()); }
 
     std::optional<RefreshOutcome> refresh(const QString& url)
     {
         outcome.reset();
-        cycle.alertUrl = url;
-        cycle.RefreshAlert();
+        loop.setAlertUrl(url);
+        loop.RefreshAlert();
         const QDeadlineTimer deadline(10000);
         while (!outcome && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return outcome;
     }
 
-    ReadoutState state;
-    CodeConv conv;
     HttpPageDownload http;
     FakeMessageBoxes boxes;
+    FakeClock clock;
     FakeTimer retryTimer;
-    FetchCycle cycle;
+    RefreshLoop loop{http, boxes, clock, retryTimer};
+    const ReadoutState& state = loop.readout();
     std::optional<RefreshOutcome> outcome;
-    int readoutChanges = 0;
-    int paneReloads = 0;
-    int closedAfterBoxes = -1;
 };
 
 QByteArray titled(const QByteArray& title)
@@ -90,7 +79,6 @@ TEST_P(ServedPageTest, RefreshEndsAsTheServerAnswers)
               c.outcome == RefreshOutcome::Parsed);
     EXPECT_EQ(harness.state.statusItem == QStringLiteral("応答なし-11"), c.errorEvent);
     EXPECT_EQ(!harness.boxes.openTimed.empty(), c.errorEvent);
-    EXPECT_GT(harness.readoutChanges, 0);
     EXPECT_FALSE(harness.retryTimer.armed());
     EXPECT_FALSE(harness.http.busy());
 }
@@ -121,34 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                                RefreshOutcome::Parsed, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FetchCycle, ForbiddenPageShowsItsMessageThenClosesTheWindow)
-{
-    for (const QByteArray& body :
-         {titled("403 Forbidden"), titled("403 Forbidden") + titled("NICT Ionospheric Alert")}) {
-        HttpTestServer server;
-        server.route(QStringLiteral("/a"), Route{403, body});
-        Harness harness;
-        ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/a"))), RefreshOutcome::Forbidden);
-        ASSERT_EQ(harness.boxes.shown.size(), 1u);
-        EXPECT_EQ(harness.boxes.shown[0].text, QStringLiteral("サイトが閉ざされています"));
-        EXPECT_EQ(harness.boxes.shown[0].title, QStringLiteral("Ondrel"));
-        EXPECT_EQ(harness.boxes.shown[0].icon, MessageBoxes::Icon::None);
-        EXPECT_EQ(harness.closedAfterBoxes, 1);
-        EXPECT_FALSE(harness.state.headerOpaque);
-    }
-}
-
-TEST(FetchCycle, NotTheAlertPageReloadsThePane)
-{
-    HttpTestServer server;
-    server.route(QStringLiteral("/a"), Route{200, titled("Maintenance")});
-    Harness harness;
-    harness.refresh(server.url(QStringLiteral("/a")));
-    EXPECT_EQ(harness.paneReloads, 1);
-    EXPECT_TRUE(harness.boxes.shown.empty());
-}
-
-TEST(FetchCycle, RedirectChainIsFollowed)
+TEST(HttpPageDownload, RedirectChainIsFollowed)
 {
     HttpTestServer server;
     server.route(QStringLiteral("/old"), Route{301, {}, {{"Location", "/older"}}});
@@ -159,7 +120,7 @@ TEST(FetchCycle, RedirectChainIsFollowed)
     EXPECT_EQ(server.requests.size(), 3);
 }
 
-TEST(FetchCycle, RedirectLoopIsACommunicationError)
+TEST(HttpPageDownload, RedirectLoopIsACommunicationError)
 {
     HttpTestServer server;
     server.route(QStringLiteral("/loop"), Route{302, {}, {{"Location", "/loop"}}});
@@ -168,7 +129,7 @@ TEST(FetchCycle, RedirectLoopIsACommunicationError)
     EXPECT_EQ(harness.state.statusItem, QStringLiteral("応答なし-11"));
 }
 
-TEST(FetchCycle, RequestIdentifiesItselfAndAcceptsCompression)
+TEST(HttpPageDownload, RequestIdentifiesItselfAndAcceptsCompression)
 {
     HttpTestServer server;
     server.route(QStringLiteral("/a"), Route{200, testpage::realisticBytes()});
@@ -182,7 +143,7 @@ TEST(FetchCycle, RequestIdentifiesItselfAndAcceptsCompression)
     EXPECT_TRUE(head.mid(encoding, head.indexOf('\n', encoding) - encoding).contains("gzip"));
 }
 
-TEST(FetchCycle, UnchangedPageIsNotSentAgain)
+TEST(HttpPageDownload, UnchangedPageIsNotSentAgain)
 {
     HttpTestServer server;
     Route page{200, testpage::realisticBytes()};
@@ -190,7 +151,7 @@ TEST(FetchCycle, UnchangedPageIsNotSentAgain)
     server.route(QStringLiteral("/a"), page);
     Harness harness;
     ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/a"))), RefreshOutcome::Parsed);
-    harness.state.cells[0].caption.clear();
+    harness.loop.readout().cells[0].caption.clear();
     ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/a"))), RefreshOutcome::Parsed);
     ASSERT_EQ(server.requests.size(), 2);
     EXPECT_FALSE(server.requests[0].contains("If-None-Match"));
@@ -198,39 +159,7 @@ TEST(FetchCycle, UnchangedPageIsNotSentAgain)
     EXPECT_EQ(harness.state.cells[0].caption, QStringLiteral("5.3"));
 }
 
-TEST(FetchCycle, RefusedConnectionAnnouncesTheErrorAndArmsOneRetry)
-{
-    HttpTestServer server;
-    const QString url = server.url(QStringLiteral("/a"));
-    Harness harness;
-    {
-        QTcpServer closed; // take a free port, then free it again
-        closed.listen(QHostAddress::LocalHost);
-        harness.cycle.alertUrl = QStringLiteral("http://127.0.0.1:%1/a").arg(closed.serverPort());
-    }
-    ASSERT_EQ(harness.refresh(harness.cycle.alertUrl), RefreshOutcome::NetworkError);
-    EXPECT_EQ(harness.state.statusItem, QStringLiteral("応答なし-11"));
-    EXPECT_TRUE(harness.state.headerOpaque);
-    ASSERT_EQ(harness.boxes.shown.size(), 1u);
-    EXPECT_EQ(harness.boxes.shown[0].text, kErrorText);
-    EXPECT_EQ(harness.boxes.shown[0].title, QStringLiteral("Ondrel"));
-    EXPECT_EQ(harness.boxes.shown[0].milliseconds, 5000);
-
-    // The retry is armed only once the box has closed.
-    EXPECT_FALSE(harness.retryTimer.armed());
-    harness.boxes.closeTimed();
-    EXPECT_TRUE(harness.retryTimer.isEnabled());
-    EXPECT_EQ(harness.retryTimer.interval(), 30000);
-
-    // The retry's tick refreshes; this time the server is there.
-    server.route(QStringLiteral("/a"), Route{200, testpage::realisticBytes()});
-    ASSERT_EQ(harness.refresh(url), RefreshOutcome::Parsed);
-    EXPECT_FALSE(harness.retryTimer.armed());
-    EXPECT_EQ(harness.state.statusItem, QStringLiteral("2026/12/07 10:15 JST現在"));
-    EXPECT_FALSE(harness.state.headerOpaque);
-}
-
-TEST(FetchCycle, SecondRefreshWhileDownloadingStartsNoSecondDownload)
+TEST(HttpPageDownload, SecondRefreshWhileDownloadingStartsNoSecondDownload)
 {
     HttpTestServer server;
     server.route(QStringLiteral("/a"), Route{200, {}, {}, Behaviour::Stall});
@@ -238,59 +167,14 @@ TEST(FetchCycle, SecondRefreshWhileDownloadingStartsNoSecondDownload)
     harness.http.setTimeout(400);
     harness.retryTimer.setInterval(30000);
     harness.retryTimer.setEnabled(true);
-    harness.cycle.alertUrl = server.url(QStringLiteral("/a"));
-    harness.cycle.RefreshAlert();
+    harness.loop.setAlertUrl(server.url(QStringLiteral("/a")));
+    harness.loop.RefreshAlert();
     EXPECT_FALSE(harness.retryTimer.armed());
     harness.retryTimer.setEnabled(true);
     harness.retryTimer.setInterval(30000);
-    ASSERT_EQ(harness.refresh(harness.cycle.alertUrl), RefreshOutcome::NetworkError);
+    ASSERT_EQ(harness.refresh(harness.loop.alertUrl()), RefreshOutcome::NetworkError);
     EXPECT_EQ(server.requests.size(), 1);
     EXPECT_EQ(harness.boxes.shown.size(), 1u);
-}
-
-// A fetch control that reports a communication error and then still
-// delivers a body, as the original control could.
-class ErrorThenBody : public PageDownload {
-public:
-    void get(const QString&, StateChanged stateChanged, Finished finished) override
-    {
-        stateChanged(icError);
-        if (closeBoxFirst)
-            boxes->closeTimed();
-        finished(testpage::realisticBytes());
-    }
-    bool busy() const override { return false; }
-    void Cancel() override {}
-    void keepAccepted() override {}
-
-    FakeMessageBoxes* boxes = nullptr;
-    bool closeBoxFirst = false;
-};
-
-TEST(FetchCycle, ErrorEventDuringADownloadWhosePageIsAcceptedGivesNoRetry)
-{
-    for (const bool closeBoxFirst : {true, false}) {
-        ErrorThenBody download;
-        Harness harness(&download);
-        download.boxes = &harness.boxes;
-        download.closeBoxFirst = closeBoxFirst;
-        ASSERT_EQ(harness.refresh(QStringLiteral("http://unused/")), RefreshOutcome::Parsed);
-        harness.boxes.closeTimed();
-        EXPECT_FALSE(harness.retryTimer.armed()) << closeBoxFirst;
-        EXPECT_FALSE(harness.state.headerOpaque);
-        EXPECT_EQ(harness.state.statusItem, QStringLiteral("2026/12/07 10:15 JST現在"));
-    }
-}
-
-TEST(FetchCycle, OtherStatesAreIgnored)
-{
-    Harness harness;
-    for (int state = 0; state < 13; ++state) {
-        if (state != PageDownload::icError)
-            harness.cycle.Inet1_StateChanged(state);
-    }
-    EXPECT_TRUE(harness.boxes.shown.empty());
-    EXPECT_EQ(harness.state.statusItem, QStringLiteral("QRX 読み込み中"));
 }
 
 } // namespace

@@ -3,10 +3,12 @@
 // every kind of fault in turn. ONDREL_SOAK_REFRESHES sets the number of
 // refreshes (scripts/soak runs 10,000), ONDREL_SOAK_TIMEOUT_MS the download
 // time-out.
+#include "core/refresh/refresh_loop.h"
 #include "core/settings/settings_store.h"
 #include "core/text/code_conv.h"
 #include "net/http_page_download.h"
 #include "support/fakes.h"
+#include "support/gui/fake_browser.h"
 #include "support/http_test_server.h"
 #include "support/test_page.h"
 #include "support/wait_for.h"
@@ -215,16 +217,18 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
     FakeTimer timer2;
     auto window = std::make_unique<Form1>();
     SettingsStore store([dir = directory.path()] { return dir; }, boxes);
+    RefreshLoop loop(download, boxes, clock, timer1);
     auto controller = std::make_unique<FormController>(
-        *window, FormSeams{download, boxes, clock, browser, store,
-                           [dir = directory.path()] { return dir; }, timer1, timer2});
+        *window, loop,
+        FormSeams{boxes, clock, browser, store, [dir = directory.path()] { return dir; }, timer1,
+                  timer2});
     std::optional<RefreshOutcome> outcome;
-    QObject::connect(controller.get(), &FormController::refreshed, controller.get(),
+    QObject::connect(&loop, &RefreshLoop::refreshed, &loop,
                      [&outcome](RefreshOutcome o) { outcome = o; });
 
     server.route(kAlertPath, Route{200, goodPage(0)});
     controller->Form_Load(QString());
-    ASSERT_EQ(controller->alertUrl(), server.url(kAlertPath));
+    ASSERT_EQ(loop.alertUrl(), server.url(kAlertPath));
 
     const int warmUp = qMax(refreshes / 10, 3 * kScheduleLength);
     // Memory is compared at the same point of the schedule, after a good page.
@@ -244,7 +248,7 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
             if (retryDue)
                 controller->Timer1_Timer();
             else
-                controller->RefreshAlert();
+                loop.RefreshAlert();
         }
         ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }, 20000)) << "refresh " << i;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

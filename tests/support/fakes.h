@@ -5,8 +5,6 @@
 #include "core/refresh/message_boxes.h"
 #include "core/refresh/page_download.h"
 #include "core/refresh/timer.h"
-#include "core/text/text_helpers.h"
-#include "window/browser_view.h"
 
 #include <QString>
 #include <algorithm>
@@ -71,30 +69,24 @@ public:
     std::vector<QString> urls;
     int cancels = 0;
 
-    void get(const QString& url, StateChanged stateChanged, Finished finished) override
+    void get(const QString& url, Finished finished) override
     {
         urls.push_back(url);
-        m_stateChanged = std::move(stateChanged);
         m_finished = std::move(finished);
     }
     bool busy() const override { return static_cast<bool>(m_finished); }
     void Cancel() override
     {
         ++cancels;
-        m_stateChanged = {};
         m_finished = {};
     }
     void keepAccepted() override {}
 
-    void deliver(const QByteArray& body) { std::exchange(m_finished, {})(body); }
-    void fail()
-    {
-        std::exchange(m_stateChanged, {})(icError);
-        std::exchange(m_finished, {})(std::nullopt);
-    }
+    void deliver(const QByteArray& body) { std::exchange(m_finished, {})({body}); }
+    // The communication with the server failed.
+    void fail() { std::exchange(m_finished, {})({std::nullopt, true}); }
 
 private:
-    StateChanged m_stateChanged;
     Finished m_finished;
 };
 
@@ -103,48 +95,4 @@ class FakeClock : public Clock {
 public:
     QTime time{10, 0, 0};
     QTime now() const override { return time; }
-};
-
-// Records what the handlers asked of the browser; each operation can be
-// made to fail.
-class FakeBrowser : public BrowserView {
-public:
-    std::vector<QString> calls;
-    bool failBack = true;
-    bool failForward = true;
-    bool failFocus = false;
-
-    void navigate(const QString& url) override
-    {
-        if (url.isEmpty())
-            throw ProcedureFailure("no page");
-        calls.push_back(QStringLiteral("navigate ") + url);
-    }
-    void stop() override { calls.push_back(QStringLiteral("stop")); }
-    void reload() override { calls.push_back(QStringLiteral("reload")); }
-    void suspend() override { calls.push_back(QStringLiteral("suspend")); }
-    void back() override { step(QStringLiteral("back"), failBack); }
-    void forward() override { step(QStringLiteral("forward"), failForward); }
-    void setWidth(int twips) override { size(QStringLiteral("width"), twips); }
-    void setHeight(int twips) override { size(QStringLiteral("height"), twips); }
-    void focus() override { step(QStringLiteral("focus"), failFocus); }
-
-    int count(const QString& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-
-private:
-    void step(const QString& name, bool fail)
-    {
-        if (fail)
-            throw ProcedureFailure("no such step");
-        calls.push_back(name);
-    }
-    void size(const QString& name, int twips)
-    {
-        if (twips < 0)
-            throw ProcedureFailure("negative size");
-        calls.push_back(name + u' ' + QString::number(twips));
-    }
 };

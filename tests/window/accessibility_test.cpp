@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 #include "window/accessible_readout.h"
 
@@ -169,7 +169,7 @@ TEST_P(EsRiseTest, AnnouncesOnlyARise)
     if (row.before) {
         f.deliverPage(esPage(row.before));
         heard.clear();
-        f.controller->RefreshAlert();
+        f.loop.RefreshAlert();
     }
     f.deliverPage(esPage(row.after));
     f.controller->Timer2_Timer(); // the next tick renders again

@@ -2,7 +2,7 @@
 #include "history/history_export.h"
 #include "history_ui/history_chart.h"
 #include "history_ui/history_window.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "window/history_feature.h"
 
 #include <QComboBox>
@@ -32,13 +32,13 @@ protected:
     static QDateTime pageNow() { return QDateTime(QDate(2026, 12, 7), QTime(1, 20), Qt::UTC); }
 
     FormFixture f;
-    HistoryFeature history{*f.window, *f.controller, f.settings, [this] { return dbPath(); }};
+    HistoryFeature history{*f.window, f.loop, f.settings, [this] { return dbPath(); }};
 };
 
 TEST_F(HistoryWindowTest, EachPageIsLoggedOnce)
 {
     f.deliverPage();
-    f.controller->RefreshAlert();
+    f.loop.RefreshAlert();
     f.deliverPage(); // the same page again
     const std::vector<PageRecord> records = log().read();
     ASSERT_EQ(records.size(), 4u);
@@ -124,35 +124,5 @@ INSTANTIATE_TEST_SUITE_P(Keys, HistoryCloseKeyTest,
                          testing::Values(QKeyCombination(Qt::Key_Escape),
                                          QKeyCombination(Qt::ControlModifier, Qt::Key_W)),
                          [](const auto& info) { return info.index == 0 ? "Esc" : "CtrlW"; });
-
-// The home folder moved to a temporary one for one test.
-class TemporaryHome {
-public:
-    TemporaryHome() : m_saved(qgetenv("HOME")) { qputenv("HOME", dir.path().toLocal8Bit()); }
-    ~TemporaryHome() { qputenv("HOME", m_saved); }
-    QTemporaryDir dir;
-
-private:
-    QByteArray m_saved;
-};
-
-class ProposedCsvPathTest : public HistoryWindowTest, public testing::WithParamInterface<bool> {};
-
-TEST_P(ProposedCsvPathTest, NamedInJstInTheDocumentsFolderOrHome)
-{
-    const TemporaryHome home;
-    const bool hasDocuments = GetParam();
-    if (hasDocuments) {
-        ASSERT_TRUE(QDir(home.dir.path()).mkdir(QStringLiteral("Documents")));
-    }
-    HistoryWindow history({});
-    history.nowUtc = pageNow; // 10:20 JST
-    EXPECT_EQ(history.proposedCsvPath(),
-              home.dir.filePath(hasDocuments ? "Documents/ondrel-history-20261207-1020.csv"
-                                             : "ondrel-history-20261207-1020.csv"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, ProposedCsvPathTest, testing::Bool(),
-                         [](const auto& info) { return info.param ? "Documents" : "NoDocuments"; });
 
 } // namespace

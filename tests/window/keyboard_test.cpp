@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_ui/history_window.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
 
@@ -43,7 +43,7 @@ struct KeyFixture : FormFixture {
 
     QString lastCall() const { return browser.calls.empty() ? QString() : browser.calls.back(); }
 
-    HistoryFeature history{*window, *controller, settings, [] { return QString(); }};
+    HistoryFeature history{*window, loop, settings, [] { return QString(); }};
 };
 
 struct KeyCase {
@@ -99,20 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
                             {kCtrlT, Qt::Key_Down, Qt::Key_Return},
                             [](KeyFixture& f) {
                                 EXPECT_FALSE(f.window->Frame2->isVisible());
-                                EXPECT_EQ(f.controller->state().ReloadPeriod, 181);
+                                EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 181);
                                 EXPECT_TRUE(f.settingsText().contains(QStringLiteral("TM2=181")));
                             }},
                     KeyCase{"EscapeIsCan",
                             {kCtrlT, Qt::Key_Down, Qt::Key_Escape},
                             [](KeyFixture& f) {
                                 EXPECT_FALSE(f.window->Frame2->isVisible());
-                                EXPECT_EQ(f.controller->state().ReloadPeriod, 180);
+                                EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 180);
                                 EXPECT_EQ(f.controller->state().PaneOpen, 0);
                             }},
                     KeyCase{"ReturnOnACellIsSetWhileTheEditorIsOpen",
                             {Qt::Key_Return},
                             [](KeyFixture& f) {
-                                EXPECT_EQ(f.controller->state().ReloadPeriod, 200);
+                                EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 200);
                                 EXPECT_TRUE(f.boxes.shown.empty());
                                 EXPECT_TRUE(f.window->Label2[2]->hasFocus());
                             },

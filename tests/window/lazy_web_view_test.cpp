@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/http_test_server.h"
 #include "window/lazy_web_view.h"
 
@@ -95,7 +95,7 @@ struct EngineWindow {
     HttpTestServer server;
     FormFixture f;
     LazyWebView browser{f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
-    FormController controller{*f.window, f.seams(f.download, browser)};
+    FormController controller{*f.window, f.loop, f.seams(browser)};
 };
 
 TEST(LazyWebView, StationHeadingLoadsTheServedPageInThePane)

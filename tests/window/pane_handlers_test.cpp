@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 
 #include <QCheckBox>
@@ -222,11 +222,11 @@ TEST(WindowControls, KeepInFrontFollowsTheCheckBox)
 TEST(WindowControls, RefReloadsAtOnceAndThePaneWhenOpen)
 {
     PaneFixture f;
-    const int elapsed = f.controller->state().ReloadElapsed;
+    const int elapsed = f.loop.countdown().ReloadElapsed();
     QTest::mouseClick(f.window->Label6, Qt::LeftButton);
     EXPECT_EQ(f.download.urls.size(), 2u);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
-    EXPECT_EQ(f.controller->state().ReloadElapsed, elapsed);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), elapsed);
     f.deliverPage();
     f.clickHeading(0);
     QTest::mouseClick(f.window->Label6, Qt::LeftButton);
@@ -239,7 +239,7 @@ TEST(WindowControls, ClosedPaneSleepsThroughTheScheduledReloadTheRetryAndRef)
     PaneFixture f;
     f.clickHeading(0);
     QTest::mouseClick(f.window->Command1, Qt::LeftButton);
-    f.controller->state().ReloadElapsed = f.controller->state().ReloadPeriod - 1;
+    f.loop.countdown().setElapsed(f.loop.countdown().ReloadPeriod() - 1);
     f.clock.time = QTime(10, 0, 1);
     f.controller->Timer2_Timer();
     f.download.fail();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/version.h"
 #include "net/http_page_download.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/http_test_server.h"
 #include "support/named_case.h"
 #include "support/test_page.h"
@@ -26,7 +26,8 @@ TEST(Program, WindowShowsTheServedPageOverRealHttp)
     FormFixture f;
     f.writeSettings({QStringLiteral("ESHost=") + server.url(QString())});
     HttpPageDownload http;
-    FormController controller(*f.window, f.seams(http, f.browser));
+    RefreshLoop loop(http, f.boxes, f.clock, f.timer1);
+    FormController controller(*f.window, loop, f.seams(f.browser));
     f.controller.reset();
     controller.Form_Load(QString());
     f.window->show();

@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/refresh/timed_message_box.h"
-
-#include "support/fakes.h"
 #include "window/qt_message_boxes.h"
 
 #include <QAbstractButton>
@@ -26,7 +23,7 @@ QMessageBox* openBox()
     return nullptr;
 }
 
-TEST(TimedMessageBox, ClosesItselfAfterItsTime)
+TEST(QtMessageBoxes, TimedClosesItselfAfterItsTime)
 {
     QWidget owner;
     owner.show();
@@ -52,7 +49,7 @@ TEST(TimedMessageBox, ClosesItselfAfterItsTime)
     EXPECT_TRUE(waitFor([] { return openBox() == nullptr; }, 2000));
 }
 
-TEST(TimedMessageBox, OkBeforeTheTimeOutClosesOnce)
+TEST(QtMessageBoxes, TimedOkBeforeTheTimeOutClosesOnce)
 {
     QtMessageBoxes boxes;
     int closed = 0;
@@ -63,20 +60,6 @@ TEST(TimedMessageBox, OkBeforeTheTimeOutClosesOnce)
     EXPECT_EQ(closed, 1);
     waitFor([] { return false; }, 700); // past the time-out
     EXPECT_EQ(closed, 1);
-}
-
-TEST(TimedMessageBox, TimeOutBeyondThirtyTwoBitsShowsNoBox)
-{
-    FakeMessageBoxes boxes;
-    int closed = 0;
-    TimedMsgBox(boxes, QStringLiteral("x"), QStringLiteral("Ondrel"), 2147484,
-                [&closed] { ++closed; });
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(closed, 1);
-
-    TimedMsgBox(boxes, QStringLiteral("x"), QStringLiteral("Ondrel"), 5, [&closed] { ++closed; });
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].milliseconds, 5000);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/readout_help.h"
 #include "support/fakes.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 #include "window/accessible_texts.h"
 #include "window/readout_explainer.h"
@@ -39,7 +39,7 @@ TEST(StationMessage, LeftClickOnEsShowsItsParagraph)
     const FakeMessageBoxes::Shown& box = f.boxes.shown[0];
     EXPECT_TRUE(box.text.contains(QStringLiteral("[MHz]"))) << box.text.toStdString();
     EXPECT_TRUE(box.title.startsWith(QStringLiteral("Ondrel  "))) << box.title.toStdString();
-    EXPECT_TRUE(box.title.endsWith(f.controller->readout().DelayNote[0]));
+    EXPECT_TRUE(box.title.endsWith(f.loop.readout().DelayNote[0]));
     EXPECT_EQ(box.title, QStringLiteral("Ondrel  稚内(北海道) "));
     EXPECT_FALSE(box.title.contains(u'◎'));
     EXPECT_FALSE(box.text.contains(u'◎'));
@@ -52,12 +52,12 @@ TEST(StationMessage, ShowsEntitiesAsTextAndNoLineBreakInItsTitle)
     FormFixture f;
     showRefreshed(f);
     const QString detail = QStringLiteral(" 稚内(北海道)\r\n◎約 11.2 [MHz]です&NBSP;◎b◎c");
-    f.controller->readout().StationDetail[0] = detail;
+    f.loop.readout().StationDetail[0] = detail;
     QTest::mouseClick(f.window->Label2[0], Qt::LeftButton);
     ASSERT_EQ(f.boxes.shown.size(), 1u);
     EXPECT_EQ(f.boxes.shown[0].title, QStringLiteral("Ondrel  稚内(北海道)"));
     EXPECT_EQ(f.boxes.shown[0].text, QStringLiteral("約 11.2 [MHz]です "));
-    EXPECT_EQ(f.controller->readout().StationDetail[0], detail);
+    EXPECT_EQ(f.loop.readout().StationDetail[0], detail);
 }
 
 struct SilentClickCase {
@@ -127,12 +127,12 @@ TEST(CellTooltip, FollowsTheCellsCurrentState)
     hover(cell);
     EXPECT_EQ(cell->toolTip(), QStringLiteral("Ｆ層臨界周波数[MHz]"));
 
-    f.controller->readout().cells[6].caption = QStringLiteral("?");
-    f.controller->render();
+    f.loop.readout().cells[6].caption = QStringLiteral("?");
+    f.window->render(f.loop.readout());
     hover(cell);
     EXPECT_EQ(cell->toolTip(), QStringLiteral("データがない為不明"));
 
-    f.controller->readout().DelayNote[2] = QStringLiteral(" (データ遅延と思われます QRX)");
+    f.loop.readout().DelayNote[2] = QStringLiteral(" (データ遅延と思われます QRX)");
     hover(cell);
     EXPECT_EQ(cell->toolTip(), QStringLiteral("データ遅延と思われます QRX"));
 }

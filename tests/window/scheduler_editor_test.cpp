@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -33,7 +33,7 @@ TEST(Scheduler, CaptionCountsDownAndTheReloadComesAtThePeriod)
 
     tickAt(f, QTime(10, 9, 0));
     EXPECT_EQ(f.download.urls.size(), 2u);
-    EXPECT_EQ(f.controller->state().ReloadElapsed, 0);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), 0);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
     tickAt(f, QTime(10, 9, 1));
     EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Es 注意 2:59"));
@@ -67,9 +67,9 @@ TEST(Scheduler, RetryLeavesTheCountdownAlone)
     EXPECT_EQ(f.window->fmcls->text(), QStringLiteral("応答なし-11"));
     EXPECT_TRUE(f.window->Label1->autoFillBackground());
     f.boxes.closeTimed();
-    const int elapsed = f.controller->state().ReloadElapsed;
+    const int elapsed = f.loop.countdown().ReloadElapsed();
     f.controller->Timer1_Timer();
-    EXPECT_EQ(f.controller->state().ReloadElapsed, elapsed);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), elapsed);
     EXPECT_EQ(f.browser.count(QStringLiteral("reload")), 0);
     f.deliverPage();
     EXPECT_FALSE(f.window->Label1->autoFillBackground());
@@ -112,8 +112,8 @@ TEST(PeriodEditor, SetCommitsAlignsToTheHourAndStores)
     f.window->VScroll1->setValue(105);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("1m45s 毎"));
     QTest::mouseClick(f.window->Command5, Qt::LeftButton);
-    EXPECT_EQ(f.controller->state().ReloadPeriod, 105);
-    EXPECT_EQ(f.controller->state().ReloadElapsed, 45);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 105);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), 45);
     EXPECT_FALSE(f.window->Frame2->isVisible());
     EXPECT_FALSE(f.window->Frame2->isEnabled());
     EXPECT_EQ(f.settingsText(), QStringLiteral("[ESConf]\nTM2=105\n"));
@@ -122,7 +122,7 @@ TEST(PeriodEditor, SetCommitsAlignsToTheHourAndStores)
     f.controller->openPeriodEditor();
     f.window->VScroll1->setValue(180);
     emit f.window->Command5->clicked();
-    EXPECT_EQ(f.controller->state().ReloadElapsed, 150);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), 150);
     EXPECT_EQ(f.settingsText(), QStringLiteral("[ESConf]\nTM2=180\n"));
 }
 
@@ -134,7 +134,7 @@ TEST(PeriodEditor, CancelKeepsThePeriodAndReopeningResetsTheBar)
     f.controller->openPeriodEditor();
     f.window->VScroll1->setValue(240);
     QTest::mouseClick(f.window->Command6, Qt::LeftButton);
-    EXPECT_EQ(f.controller->state().ReloadPeriod, 180);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 180);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("4m00s 毎"));
     EXPECT_FALSE(f.window->Frame2->isVisible());
     EXPECT_FALSE(QFile::exists(f.settingsPath()));
@@ -160,7 +160,7 @@ TEST(PeriodEditor, PeriodOutsideTheBarKeepsTheEditorClosed)
 {
     FormFixture f;
     f.load();
-    f.controller->state().ReloadPeriod = 30;
+    f.loop.countdown().setPeriod(30);
     f.controller->openPeriodEditor();
     EXPECT_FALSE(f.window->Frame2->isEnabled());
 }

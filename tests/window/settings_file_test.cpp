@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on damaged or hostile settings files, and a write afterwards.
 #include "core/settings/ini_file.h"
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 
 #include <QFile>
@@ -85,7 +85,7 @@ TEST_P(SettingsFileTest, StartUpGoesOnAndASetKeepsTheOtherLines)
         ASSERT_EQ(file.write(before), before.size());
     }
     f.load();
-    EXPECT_EQ(f.controller->state().ReloadPeriod, c.period);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), c.period);
     EXPECT_EQ(f.window->Top(), c.top);
     EXPECT_TRUE(f.timer2.isEnabled());
     EXPECT_EQ(f.timer2.interval(), 1000);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The readout in the colour-blind-safe palette: colours, the lines under
 // caution and alert cells, and the choice kept across a restart.
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 
 #include <QTest>
@@ -123,7 +123,7 @@ TEST(SignalPalette, SwitchingRedrawsAtOnceAndOutlivesARestart)
 
     f.controller.reset();
     f.window = std::make_unique<Form1>();
-    f.controller = std::make_unique<FormController>(*f.window, f.seams(f.download, f.browser));
+    f.controller = std::make_unique<FormController>(*f.window, f.loop, f.seams(f.browser));
     f.load();
     EXPECT_EQ(f.controller->signalPalette(), SignalPalette::Cvd);
     f.deliverPage(pageWithKokubunjiEs("BLINK-YELLOW"));

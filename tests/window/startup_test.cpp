@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 #include "support/named_case.h"
 
 #include "core/page/page_urls.h"
@@ -25,7 +25,7 @@ TEST(Startup, WithoutSettingsFileOpensCompactAtTheOrigin)
     EXPECT_EQ(f.window->Left(), 0);
     EXPECT_EQ(f.window->Width(), 2340);
     EXPECT_EQ(f.window->Height(), 2925);
-    EXPECT_EQ(f.controller->state().ReloadPeriod, 180);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 180);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("3m00s 毎"));
     EXPECT_EQ(f.controller->state().PaneOpen, 0);
     EXPECT_TRUE(f.timer2.isEnabled());
@@ -79,7 +79,7 @@ TEST(Startup, StoredPositionAndPeriodAreRestored)
     f.load();
     EXPECT_EQ(f.window->Top(), 300);
     EXPECT_EQ(f.window->Left(), 450);
-    EXPECT_EQ(f.controller->state().ReloadPeriod, 240);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 240);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("4m00s 毎"));
 }
 
@@ -98,7 +98,7 @@ TEST_P(BadSettingsTest, StartUpGoesOnWithDefaults)
     FormFixture f;
     f.writeSettings(GetParam().lines);
     f.load();
-    EXPECT_EQ(f.controller->state().ReloadPeriod, GetParam().period);
+    EXPECT_EQ(f.loop.countdown().ReloadPeriod(), GetParam().period);
     EXPECT_EQ(f.window->Top(), GetParam().top);
     EXPECT_TRUE(f.timer2.isEnabled());
     EXPECT_EQ(f.download.urls.size(), 1u);
@@ -140,13 +140,13 @@ TEST(Startup, CountdownPhaseComesFromTheClock)
     FormFixture f;
     f.clock.time = QTime(10, 7, 30);
     f.load();
-    EXPECT_EQ(f.controller->state().ReloadElapsed, 90);
+    EXPECT_EQ(f.loop.countdown().ReloadElapsed(), 90);
 
     FormFixture g;
     g.writeSettings({"TM2=420"});
     g.clock.time = QTime(10, 52, 10);
     g.load();
-    EXPECT_EQ(g.controller->state().ReloadElapsed, 10);
+    EXPECT_EQ(g.loop.countdown().ReloadElapsed(), 10);
 }
 
 struct SwitchCase {

@@ -37,19 +37,24 @@ const char* outcomeName(RefreshOutcome outcome)
     return "failed";
 }
 
+bool isAccepted(RefreshOutcome outcome)
+{
+    return outcome == RefreshOutcome::Parsed || outcome == RefreshOutcome::Stopped;
+}
+
 void startRefresh(ReadoutState& state, CodeConv& conv)
 {
     state.SummaryLevel.fill(0);
     conv.ConvError.clear();
 }
 
-RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv)
+RefreshOutcome refreshFromStart(const QByteArray& body, ReadoutState& state, CodeConv& conv)
 {
     startRefresh(state, conv);
-    return refreshOnBody(body, state, conv);
+    return refreshAfterDownload(body, state, conv);
 }
 
-RefreshOutcome refreshOnBody(const QByteArray& body, ReadoutState& state, CodeConv& conv)
+RefreshOutcome refreshAfterDownload(const QByteArray& body, ReadoutState& state, CodeConv& conv)
 {
     bool accepted = false;
     try {

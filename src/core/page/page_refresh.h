@@ -20,14 +20,20 @@ enum class RefreshOutcome {
 // Name of an outcome as the command-line tool prints it.
 const char* outcomeName(RefreshOutcome outcome);
 
+// The server sent the alert page and it was taken: the retry is called off
+// and the readout holds what the page gave (all of it when Parsed, up to
+// the break when Stopped).
+bool isAccepted(RefreshOutcome outcome);
+
 // What every refresh does before its page is fetched: the summary levels
 // and the last conversion error are cleared.
 void startRefresh(ReadoutState& state, CodeConv& conv);
 
-// The body's way to the readout once it is in hand: conversion, the
-// refusal and title checks, and the parse. Never throws; a failure marks
-// the header and keeps what was already written.
-RefreshOutcome refreshOnBody(const QByteArray& body, ReadoutState& state, CodeConv& conv);
+// The rest of a refresh once its body has arrived (its start ran before
+// the download): conversion, the refusal and title checks, and the parse.
+// Never throws; a failure marks the header and keeps what was already
+// written.
+RefreshOutcome refreshAfterDownload(const QByteArray& body, ReadoutState& state, CodeConv& conv);
 
-// A whole refresh on a body already in hand.
-RefreshOutcome refreshOnBytes(const QByteArray& body, ReadoutState& state, CodeConv& conv);
+// A whole refresh, its start included, on a body that needs no download.
+RefreshOutcome refreshFromStart(const QByteArray& body, ReadoutState& state, CodeConv& conv);

@@ -11,19 +11,23 @@
 // HTTP; tests script their own.
 class PageDownload {
 public:
-    // State reported when the communication with the server failed.
+    // The fetch control's state when the communication with the server
+    // failed.
     static constexpr int icError = 11;
 
-    using StateChanged = std::function<void(int state)>;
-    // The body as the server sent it, also for an error status; nothing
-    // when the download failed.
-    using Finished = std::function<void(std::optional<QByteArray> body)>;
+    // What one download brought: the body as the server sent it, also for
+    // an error status, or none. A body abandoned (too large) is no
+    // communication error.
+    struct Result {
+        std::optional<QByteArray> body;
+        bool communicationError = false;
+    };
+    using Finished = std::function<void(Result)>;
 
     virtual ~PageDownload() = default;
 
-    // Starts downloading `url` and returns at once. A communication failure
-    // reports icError through `stateChanged` before `finished` runs.
-    virtual void get(const QString& url, StateChanged stateChanged, Finished finished) = 0;
+    // Starts downloading `url` and returns at once; `finished` runs once.
+    virtual void get(const QString& url, Finished finished) = 0;
 
     // Whether a download is running.
     virtual bool busy() const = 0;

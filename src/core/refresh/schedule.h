@@ -35,12 +35,16 @@ struct TickOutcome {
 TickOutcome advanceTick(int& elapsed, int& lastTickSecond, int period, const QString& phrase,
                         int minute, int second);
 
-// The countdown to the next reload over `elapsed` seconds of `period`, kept
-// where its owner keeps them (the window in its state); the window and
-// ondrel-cli watch count alike.
+// The countdown to the next reload: the reload period and the seconds
+// counted towards it, which the window and ondrel-cli watch count alike.
 class ReloadCountdown {
 public:
-    ReloadCountdown(int& elapsed, const int& period) : m_elapsed(elapsed), m_period(period) {}
+    // `ReloadPeriod`, seconds.
+    int ReloadPeriod() const { return m_period; }
+    void setPeriod(int seconds) { m_period = seconds; }
+    // `ReloadElapsed`, seconds counted since the last reload or reset.
+    int ReloadElapsed() const { return m_elapsed; }
+    void setElapsed(int seconds) { m_elapsed = seconds; }
 
     // Start-up at `now`: counted from the last quarter hour.
     void start(QTime now);
@@ -50,8 +54,8 @@ public:
     void restart() { m_elapsed = 0; }
 
 private:
-    int& m_elapsed;
-    const int& m_period;
+    int m_period = kDefaultPeriod;
+    int m_elapsed = 0;
     // Seconds into the hour of the last tick (or start-up), so a late tick
     // still sees the quarter hour it crossed.
     int m_lastTickSecond = 0;

@@ -5,8 +5,8 @@
 #include "core/refresh/schedule.h"
 #include "core/settings/settings_store.h"
 #include "core/status/es_notice_policy.h"
+#include "core/system/procedure_failure.h"
 #include "core/text/number_text.h"
-#include "core/text/text_helpers.h"
 
 #include <QRegularExpression>
 #include <QUrl>

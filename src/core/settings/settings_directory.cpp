@@ -2,7 +2,7 @@
 #include "core/settings/settings_directory.h"
 
 #include "core/settings/settings_store.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 
 #include <QCoreApplication>
 #include <QDir>

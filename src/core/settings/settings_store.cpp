@@ -3,7 +3,7 @@
 
 #include "core/refresh/message_boxes.h"
 #include "core/settings/ini_file.h"
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/code_conv.h"
 
-#include "core/text/text_helpers.h"
+#include "core/system/procedure_failure.h"
 
 #include <QtEndian>
 

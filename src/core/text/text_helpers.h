@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "core/system/procedure_failure.h"
 
-#include <stdexcept>
+#include <QString>
 
 // The 1-based text operations the alert page is cut with. A procedure
 // built from them ends at its first failing step: the helpers throw
-// ProcedureFailure and each handler catches it at its top, keeping
-// everything it wrote before.
-
-struct ProcedureFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+// ProcedureFailure.
 
 // Position (1-based) of the first `what` starting at or after `from`,
 // 0 when none or when `from` lies past the end. `from` below 1 fails.

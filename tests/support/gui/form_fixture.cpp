@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/form_fixture.h"
+#include "support/gui/form_fixture.h"
 
 #include <QFile>
 

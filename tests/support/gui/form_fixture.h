@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/refresh/refresh_loop.h"
 #include "core/settings/settings_store.h"
 #include "support/fakes.h"
+#include "support/gui/fake_browser.h"
 #include "support/test_page.h"
 #include "window/form1.h"
 #include "window/form_controller.h"
@@ -17,15 +19,14 @@ struct FormFixture {
     FormFixture()
     {
         window = std::make_unique<Form1>();
-        controller = std::make_unique<FormController>(*window, seams(download, browser));
+        controller = std::make_unique<FormController>(*window, loop, seams(browser));
     }
 
-    // The fixture's fakes, with the download and the browser given.
-    FormSeams seams(PageDownload& pageDownload, BrowserView& browserView)
+    // The fixture's fakes, with the browser given.
+    FormSeams seams(BrowserView& browserView)
     {
-        return {pageDownload, boxes,    clock,
-                browserView,  settings, [dir = directory.path()] { return dir; },
-                timer1,       timer2};
+        return {boxes,  clock, browserView, settings, [dir = directory.path()] { return dir; },
+                timer1, timer2};
     }
 
     ~FormFixture()
@@ -56,6 +57,7 @@ struct FormFixture {
     FakeBrowser browser;
     FakeTimer timer1;
     FakeTimer timer2;
+    RefreshLoop loop{download, boxes, clock, timer1};
     std::unique_ptr<Form1> window;
     std::unique_ptr<FormController> controller;
 };
