@@ -128,6 +128,34 @@ Qt::PenStyle penStyle(LevelLine line)
     return Qt::NoPen;
 }
 
+// A scroll bar whose up raises the value: ▲, a click above the handle, ↑
+// and Page Up alike, with the highest value at the top. Styles draw the
+// arrows at their places whatever the appearance, so each step is turned.
+void raiseUpwards(QScrollBar* bar)
+{
+    bar->setInvertedAppearance(true);
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
+        int step = 0;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            step = -bar->singleStep();
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            step = bar->singleStep();
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            step = -bar->pageStep();
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            step = bar->pageStep();
+            break;
+        default:
+            return;
+        }
+        bar->setSliderPosition(bar->value() + step);
+    });
+}
+
 } // namespace
 
 static void loadResources()
@@ -212,6 +240,7 @@ void Form1::buildEditor(QWidget* client)
     VScroll1->setRange(kMinPeriod, kMaxPeriod);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(15);
+    raiseUpwards(VScroll1);
     VScroll1->setValue(kMinPeriod);
     place(VScroll1, 1200, 240, 255, 495);
     Label4 = makeLabel<QLabel>(Frame2, periodCaption(QStringLiteral("00"), QStringLiteral("00")),

@@ -132,7 +132,9 @@ bool KeyboardControls::eventFilter(QObject* watched, QEvent* event)
         QKeyCombination(keyEvent->modifiers() & ~Qt::KeypadModifier, Qt::Key(keyEvent->key())));
     for (const KeyBinding& binding : m_fallThrough) {
         if (binding.keys.contains(pressed)) {
-            if (!keyEvent->isAutoRepeat())
+            // Digits typed at the period editor are no station's.
+            const bool editing = m_window.Frame2->isVisible();
+            if (!keyEvent->isAutoRepeat() && !(editing && binding.action == KeyAction::OpenPage))
                 act(binding.action, binding.heading);
             return true;
         }

@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 EXPECT_EQ(f.window->VScroll1->value(), 180);
                             }},
                     KeyCase{"ReturnIsSet",
-                            {kCtrlT, Qt::Key_Down, Qt::Key_Return},
+                            {kCtrlT, Qt::Key_Up, Qt::Key_Return},
                             [](KeyFixture& f) {
                                 EXPECT_FALSE(f.window->Frame2->isVisible());
                                 EXPECT_EQ(f.loop.countdown().ReloadPeriod(), 181);
@@ -128,6 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 EXPECT_TRUE(f.history.window()->isVisible());
                             }},
                     KeyCase{"OneIsWakkanai", {Qt::Key_1}, [](KeyFixture& f) { opensPage(f, 2); }},
+                    KeyCase{"DigitsAtTheEditorOpenNoPage",
+                            {kCtrlT, Qt::Key_1, Qt::Key_0},
+                            [](KeyFixture& f) {
+                                EXPECT_EQ(f.controller->state().PaneOpen, 0);
+                                EXPECT_TRUE(f.browser.calls.empty());
+                                EXPECT_TRUE(f.window->Frame2->isVisible());
+                            }},
                     KeyCase{"TwoIsKokubunji", {Qt::Key_2}, [](KeyFixture& f) { opensPage(f, 3); }},
                     KeyCase{"ThreeIsYamagawa", {Qt::Key_3}, [](KeyFixture& f) { opensPage(f, 4); }},
                     KeyCase{"KeypadFourIsOgimi",

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 void tickAt(FormFixture& f, QTime time)
@@ -147,13 +149,49 @@ TEST(PeriodEditor, BarStaysWithinOneToFifteenMinutes)
     FormFixture f;
     f.load();
     f.window->VScroll1->setValue(60);
-    f.window->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QTest::keyClick(f.window->VScroll1, Qt::Key_Down);
     EXPECT_EQ(f.window->VScroll1->value(), 60);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("1m00s 毎"));
     f.window->VScroll1->setValue(900);
-    f.window->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QTest::keyClick(f.window->VScroll1, Qt::Key_Up);
     EXPECT_EQ(f.window->VScroll1->value(), 900);
     EXPECT_EQ(f.window->Label4->text(), QStringLiteral("15m00s 毎"));
+}
+
+// Up raises: the arrow at the top, the up key and Page Up.
+TEST(PeriodEditor, UpRaisesThePeriod)
+{
+    FormFixture f;
+    f.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window.get()));
+    f.load();
+    f.controller->openPeriodEditor();
+    QScrollBar* bar = f.window->VScroll1;
+    const struct {
+        const char* name;
+        std::function<void()> press;
+        int change;
+    } rows[] = {
+        {"TopArrow",
+         [bar] {
+             QTest::mouseClick(bar, Qt::LeftButton, {}, {bar->width() / 2, 2});
+         },
+         1},
+        {"BottomArrow",
+         [bar] {
+             QTest::mouseClick(bar, Qt::LeftButton, {}, {bar->width() / 2, bar->height() - 3});
+         },
+         -1},
+        {"Up", [bar] { QTest::keyClick(bar, Qt::Key_Up); }, 1},
+        {"Down", [bar] { QTest::keyClick(bar, Qt::Key_Down); }, -1},
+        {"PageUp", [bar] { QTest::keyClick(bar, Qt::Key_PageUp); }, 15},
+        {"PageDown", [bar] { QTest::keyClick(bar, Qt::Key_PageDown); }, -15},
+    };
+    for (const auto& row : rows) {
+        bar->setValue(180);
+        row.press();
+        EXPECT_EQ(bar->value(), 180 + row.change) << row.name;
+    }
 }
 
 TEST(PeriodEditor, PeriodOutsideTheBarKeepsTheEditorClosed)
