@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG icon engine and the history log's SQLite driver as
 # plugins, which shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
-# The grid's station names are Japanese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+# The grid's station names are Japanese; Qt's own dialogs speak Japanese
+# with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 # The engine module's directory is compiled in from the install prefix, so
 # the package must install under that same prefix (scripts/package uses /usr).

@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
     // The language comes first: every widget takes its texts when made.
     QtMessageBoxes boxes;
     SettingsStore settings(defaultSettingsDirectory, boxes);
-    const auto translator = installInterfaceLanguage(ProgramSettings(settings).interfaceLanguage());
+    const Translators translators =
+        installInterfaceLanguage(ProgramSettings(settings).interfaceLanguage());
     installFontSubstitutions();
     Form1 window;
     boxes.MsgOwnerWnd = &window;

@@ -355,6 +355,20 @@ void Form1::render(const ReadoutState& state)
     m_accessible->update(state);
 }
 
+void Form1::setCredit(const QString& text)
+{
+    Label5->setText(text);
+    QFont font = Label5->font();
+    const QRect room = Label5->contentsRect();
+    const auto fits = [&] {
+        return QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, text).height() <=
+               room.height();
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    Label5->setFont(font);
+}
+
 QString Form1::periodCaption(const QString& minutes, const QString& seconds)
 {
     return tr("%1m%2s 毎").arg(minutes, seconds);

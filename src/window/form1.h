@@ -52,6 +52,9 @@ public:
     // Grid cells, header, status item and caption as the readout says,
     // in words for screen readers too.
     void render(const ReadoutState& state);
+    // Puts the provider's credit into Label5, in a smaller type where the
+    // design's would cut its last line off.
+    void setCredit(const QString& text);
     AccessibleReadout& accessibleReadout() { return *m_accessible; }
     // The period editor's `Label4` text for minutes and seconds as written.
     static QString periodCaption(const QString& minutes, const QString& seconds);

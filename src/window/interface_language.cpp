@@ -2,18 +2,28 @@
 #include "window/interface_language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include <cstdio>
 
-std::unique_ptr<QTranslator> installInterfaceLanguage(InterfaceLanguage language)
+Translators installInterfaceLanguage(InterfaceLanguage language)
 {
-    if (language != InterfaceLanguage::English)
-        return nullptr;
+    Translators installed;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral(":/i18n/ondrel_en.qm")) ||
-        !QCoreApplication::installTranslator(translator.get())) {
-        std::fputs("ondrel: the English texts are missing; showing the Japanese ones\n", stderr);
-        return nullptr;
+    if (language == InterfaceLanguage::English) {
+        if (!translator->load(QStringLiteral(":/i18n/ondrel_en.qm")) ||
+            !QCoreApplication::installTranslator(translator.get())) {
+            std::fputs("ondrel: the English texts are missing; showing the Japanese ones\n",
+                       stderr);
+            return installed;
+        }
+    } else if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"),
+                                 QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+               !QCoreApplication::installTranslator(translator.get())) {
+        return installed; // Qt's own texts stay English
     }
-    return translator;
+    installed.push_back(std::move(translator));
+    return installed;
 }

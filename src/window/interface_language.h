@@ -6,10 +6,14 @@
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
-// Puts the English texts in place of the Japanese ones for `language`
-// English: the translator built from translations/ondrel_en.ts, installed
-// on the application until it is destroyed. Japanese is the texts' own
-// language and needs none (nullptr). Widgets take their texts when they are
-// made, so this comes before the window.
-std::unique_ptr<QTranslator> installInterfaceLanguage(InterfaceLanguage language);
+using Translators = std::vector<std::unique_ptr<QTranslator>>;
+
+// Installs the texts of `language` on the application, for as long as the
+// translators live. English: Ondrel's texts from translations/ondrel_en.ts
+// (Qt's own are English already). Japanese, the texts' own language: Qt's
+// own texts (dialog buttons, the file dialog) from Qt's translations
+// (Debian's qt6-translations-l10n), when installed. Widgets take their
+// texts when they are made, so this comes before the window.
+Translators installInterfaceLanguage(InterfaceLanguage language);

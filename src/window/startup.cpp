@@ -52,7 +52,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.keepOnScreen();
         f.form.PaneOpen = 0;
         f.window.Label1->setToolTip(QCoreApplication::translate("Startup", kHeaderTip));
-        f.window.Label5->setText(QCoreApplication::translate("Startup", kCredit));
+        f.window.setCredit(QCoreApplication::translate("Startup", kCredit));
         prepareReadout();
 
         f.form.PageUrl = pageUrls(f.settings.alertPageBase());

@@ -3,6 +3,7 @@
 #include "support/named_case.h"
 
 #include "core/page/page_urls.h"
+#include "window/interface_language.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The provider's credit is read to its end in either language.
+TEST(Startup, CreditFitsItsBox)
+{
+    for (const bool english : {false, true}) {
+        const Translators translators = installInterfaceLanguage(
+            english ? InterfaceLanguage::English : InterfaceLanguage::Japanese);
+        FormFixture f;
+        f.load();
+        const QLabel* credit = f.window->Label5;
+        EXPECT_TRUE(credit->text().contains(english ? QStringLiteral("Technology")
+                                                    : QStringLiteral("提供されているものです")));
+        const QRect room = credit->contentsRect();
+        EXPECT_LE(QFontMetrics(credit->font())
+                      .boundingRect(room, Qt::TextWordWrap, credit->text())
+                      .height(),
+                  room.height())
+            << english;
+    }
+}
 
 TEST(Startup, WithoutSettingsFileOpensCompactAtTheOrigin)
 {

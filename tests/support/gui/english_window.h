@@ -11,7 +11,7 @@
 
 // Installed before the window is made, as the program does for ESLang=en.
 struct EnglishTexts {
-    std::unique_ptr<QTranslator> translator = installInterfaceLanguage(InterfaceLanguage::English);
+    Translators translators = installInterfaceLanguage(InterfaceLanguage::English);
 };
 
 // The window in English with the history feature as the program has it.
