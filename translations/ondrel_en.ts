@@ -156,6 +156,13 @@
     </message>
 </context>
 <context>
+    <name>DataAge</name>
+    <message>
+        <source>データは %1 分前のものです</source>
+        <translation>The data is %1 minutes old</translation>
+    </message>
+</context>
+<context>
     <name>EsNotice</name>
     <message>
         <source>Es 警報</source>
@@ -444,6 +451,10 @@ Retrying automatically in 30 seconds </translation>
     <message>
         <source>応答なし-11</source>
         <translation>No response-11</translation>
+    </message>
+    <message>
+        <source>Es 警報</source>
+        <translation>Es alert</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 
 #include "core/refresh/refresh_loop.h"
 #include "core/settings/program_settings.h"
+#include "core/status/data_age.h"
+#include "core/status/notice_memory.h"
 #include "core/system/session_bus.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
@@ -10,17 +12,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDateTime>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-std::function<std::chrono::seconds()> processClock()
+std::chrono::seconds systemClock()
 {
-    auto timer = std::make_shared<QElapsedTimer>();
-    timer->start();
-    return [timer] { return std::chrono::seconds(timer->elapsed() / 1000); };
+    return std::chrono::seconds(QDateTime::currentSecsSinceEpoch());
 }
 
 // The session bus where one runs; never one started just for us.
@@ -36,13 +37,16 @@ QDBusConnection sessionBusIfAny()
 DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
                                        SettingsStore& settings, std::function<void()> openHistory,
                                        DesktopSeams seams)
-    : m_settings(settings), m_now(seams.now ? std::move(seams.now) : processClock()),
+    : m_settings(settings), m_now(seams.now ? std::move(seams.now) : systemClock),
       m_sink(seams.sink), m_autostart(seams.autostartDirectory),
-      m_startedInFront(seams.startedInFront)
+      m_startedInFront(seams.startedInFront),
+      m_memoryPath(seams.noticeMemory.isEmpty() ? stateFilePath(QStringLiteral("notified"))
+                                                : seams.noticeMemory)
 {
     ProgramSettings stored(settings);
     m_policy.enabled = stored.notifyOn();
     m_policy.cooldown = stored.notifyCooldown();
+    m_policy.restore(loadNoticeMemory(m_memoryPath));
 
     if (seams.tray) {
         m_tray = std::make_unique<TrayIcon>(window, form, std::move(openHistory), m_policy.enabled,
@@ -55,15 +59,23 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
         m_tray->icon().show();
     }
     if (!m_sink) {
-        m_ownSink = std::make_unique<DbusNoticeSink>(sessionBusIfAny,
-                                                     [tray = m_tray.get()](const EsNotice& notice) {
-                                                         if (tray)
-                                                             tray->showMessage(notice);
-                                                     });
+        m_ownSink = std::make_unique<DbusNoticeSink>(
+            sessionBusIfAny, [this, told = false](const EsNotice& notice) mutable {
+                if (m_tray) {
+                    m_tray->showMessage(notice);
+                } else if (!std::exchange(told, true)) {
+                    std::fputs("ondrel: Es notifications cannot be shown: no notification "
+                               "service and no system tray\n",
+                               stderr);
+                }
+            });
         m_sink = m_ownSink.get();
     }
     QObject::connect(&loop, &RefreshLoop::refreshed, &m_context,
                      [this](RefreshOutcome, const ReadoutState& readout) { refreshed(readout); });
+    // The tray follows the caption's ticks too: old data dims with time.
+    QObject::connect(&loop, &RefreshLoop::readoutChanged, &m_context,
+                     [this](const ReadoutState& readout) { showInTray(readout); });
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
@@ -84,10 +96,21 @@ bool DesktopIntegration::setStartsAtLogin(bool on)
     return startsAtLogin();
 }
 
-void DesktopIntegration::refreshed(const ReadoutState& readout)
+void DesktopIntegration::showInTray(const ReadoutState& readout)
 {
     if (m_tray)
-        m_tray->showReadout(readout);
-    if (const auto notice = m_policy.afterRefresh(readout, m_now()))
-        m_sink->show(*notice);
+        m_tray->showReadout(
+            readout, dataAge(readout, QDateTime::fromSecsSinceEpoch(m_now().count(), Qt::UTC)));
+}
+
+void DesktopIntegration::refreshed(const ReadoutState& readout)
+{
+    showInTray(readout);
+    const auto notice = m_policy.afterRefresh(readout, m_now());
+    if (!notice)
+        return;
+    m_sink->show(*notice);
+    if (const QString failure = saveNoticeMemory(m_memoryPath, m_policy.memory());
+        !failure.isEmpty())
+        std::fprintf(stderr, "ondrel: notifications: %s\n", failure.toLocal8Bit().constData());
 }

@@ -23,7 +23,7 @@ struct DesktopSeams {
     // Where notices go; the session bus's notification service (falling
     // back to the tray's balloon) when null.
     NoticeSink* sink = nullptr;
-    // A monotonic clock; the process's own when empty.
+    // The wall clock, seconds since the epoch; the system's when empty.
     std::function<std::chrono::seconds()> now;
     // Whether to show a tray icon; the program asks the desktop.
     bool tray = false;
@@ -32,6 +32,9 @@ struct DesktopSeams {
     // Where the login autostart entry goes; the user's autostart directory
     // when empty.
     QString autostartDirectory = {};
+    // Where what was last notified is kept across restarts;
+    // $XDG_STATE_HOME/ondrel/notified when empty.
+    QString noticeMemory = {};
 };
 
 // The tray icon and the Es notifications, updated after each refresh.
@@ -59,6 +62,7 @@ public:
 
 private:
     void refreshed(const ReadoutState& readout);
+    void showInTray(const ReadoutState& readout);
 
     SettingsStore& m_settings;
     EsNoticePolicy m_policy;
@@ -68,6 +72,7 @@ private:
     NoticeSink* m_sink;
     LoginAutostart m_autostart;
     bool m_startedInFront;
+    QString m_memoryPath;
     // Ends the connection to the window's refreshes first.
     QObject m_context;
 };

@@ -5,8 +5,27 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 namespace {
+
+// The freedesktop image-data hint, (iiibiiay): width, height, bytes per
+// row, alpha, bits per sample, channels and the RGBA bytes of the icon.
+QDBusArgument iconImageData()
+{
+    const QImage image = QIcon(QStringLiteral(":/ondrel.svg"))
+                             .pixmap(64, 64)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGBA8888);
+    QDBusArgument argument;
+    argument.beginStructure();
+    argument << image.width() << image.height() << int(image.bytesPerLine()) << true << 8 << 4
+             << QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    argument.endStructure();
+    return argument;
+}
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
@@ -28,6 +47,19 @@ bool DbusNoticeSink::serviceThere(const QDBusConnection& bus) const
            daemon->activatableServiceNames().value().contains(kService);
 }
 
+QVariantMap DbusNoticeSink::hints(const EsNotice& notice) const
+{
+    QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral("ondrel")},
+        {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
+    };
+    if (notice.urgent)
+        hints.insert(QStringLiteral("sound-name"), QStringLiteral("dialog-warning"));
+    if (!QIcon::hasThemeIcon(QStringLiteral("ondrel")))
+        hints.insert(QStringLiteral("image-data"), QVariant::fromValue(iconImageData()));
+    return hints;
+}
+
 void DbusNoticeSink::show(const EsNotice& notice)
 {
     const QDBusConnection bus = m_bus();
@@ -38,17 +70,17 @@ void DbusNoticeSink::show(const EsNotice& notice)
     }
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QStringLiteral("ondrel")},
-        {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
-    };
-    call << QStringLiteral("Ondrel") << uint(0) << QStringLiteral("ondrel") << notice.title
-         << notice.body << QStringList() << hints << int(-1);
+    call << QStringLiteral("Ondrel") << *m_lastId << QStringLiteral("ondrel") << notice.title
+         << notice.body << QStringList() << hints(notice) << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [fallback = m_fallback, notice](QDBusPendingCallWatcher* done) {
-                         done->deleteLater();
-                         if (done->isError() && fallback)
-                             fallback(notice);
-                     });
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [fallback = m_fallback, notice, lastId = m_lastId](QDBusPendingCallWatcher* done) {
+            done->deleteLater();
+            const QDBusPendingReply<uint> reply = *done;
+            if (!reply.isError())
+                *lastId = reply.value();
+            else if (fallback)
+                fallback(notice);
+        });
 }

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 
 #include <functional>
+#include <memory>
 
 // Where notices go; tests record them.
 class NoticeSink {
@@ -16,7 +17,9 @@ public:
 
 // The freedesktop notification service (org.freedesktop.Notifications) on a
 // session bus. Notices go to `fallback` when no such service is on the bus
-// or the call fails.
+// or the call fails. Each notice replaces Ondrel's previous one instead of
+// piling up beside it; alerts ask for the warning sound; the icon goes
+// along as image data where no installed icon is found (a build tree).
 class DbusNoticeSink : public NoticeSink {
 public:
     using Fallback = std::function<void(const EsNotice&)>;
@@ -29,7 +32,10 @@ public:
 
 private:
     bool serviceThere(const QDBusConnection& bus) const;
+    QVariantMap hints(const EsNotice& notice) const;
 
     std::function<QDBusConnection()> m_bus;
     Fallback m_fallback;
+    // The service's id of the notice shown last; 0 for none.
+    std::shared_ptr<uint> m_lastId = std::make_shared<uint>(0);
 };

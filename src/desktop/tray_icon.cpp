@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/tray_icon.h"
 
+#include "core/page/signal_indicator.h"
 #include "core/status/tray_status.h"
 #include "window/bring_to_front.h"
 #include "window/form_controller.h"
@@ -41,7 +42,7 @@ TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> 
                 if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
                     raiseWindow();
             });
-    showReadout(ReadoutState{});
+    showReadout(ReadoutState{}, std::nullopt);
 }
 
 TrayIcon::~TrayIcon() = default;
@@ -84,16 +85,23 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
     quitAction = m_menu->addAction(tr("終了"), this, [this] { m_window.close(); });
 }
 
-void TrayIcon::showReadout(const ReadoutState& readout)
+void TrayIcon::showReadout(const ReadoutState& readout, const std::optional<DataAge>& age)
 {
-    m_tone = esTone(readout);
+    m_tone = trayTone(readout);
+    m_stale = age && age->stale;
     showTone();
-    m_icon.setToolTip(trayToolTip(readout));
+    // Every tick comes here: the panel hears of a change only.
+    const QString tip = trayToolTip(readout, age);
+    if (tip != m_toolTip) {
+        m_toolTip = tip;
+        m_icon.setToolTip(tip);
+    }
 }
 
 void TrayIcon::showTone()
 {
-    const ColourValue colour = toneColour(m_tone, m_form.signalPalette());
+    const ColourValue shown = toneColour(m_tone, m_form.signalPalette());
+    const ColourValue colour = m_stale ? dimmed(shown) : shown;
     if (colour != m_colour || m_icon.icon().isNull()) {
         m_colour = colour;
         m_icon.setIcon(roundIcon(colour));

@@ -30,8 +30,9 @@ public:
              bool notificationsOn, std::function<void(bool)> notificationsToggled);
     ~TrayIcon() override;
 
-    // Icon and tooltip for the readout a refresh left.
-    void showReadout(const ReadoutState& readout);
+    // Icon and tooltip for the readout as the window shows it, dimmed
+    // when `age` says it is stale.
+    void showReadout(const ReadoutState& readout, const std::optional<DataAge>& age);
     void showMessage(const EsNotice& notice);
     // Shows, restores and raises the window.
     void raiseWindow();
@@ -59,4 +60,6 @@ private:
     QSystemTrayIcon m_icon;
     ColourValue m_colour = 0;
     EsTone m_tone = EsTone::Unknown;
+    bool m_stale = false;
+    QString m_toolTip;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_schema.h"
+#include "core/page/page_time.h"
 
 #include "history/page_record.h"
 

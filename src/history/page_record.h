@@ -33,10 +33,6 @@ struct PageRecord {
     QDateTime instant() const { return pageTimeUtc ? *pageTimeUtc : fetchedUtc; }
 };
 
-// The page's time stamp in UTC. The provider gives Japanese time (UTC+9);
-// separators, full-width digits, seconds and a UTC marker are tolerated.
-std::optional<QDateTime> pageTimeToUtc(const QString& text);
-
 // The number in a reading's text ("5.3"), nothing for "?" or other text.
 std::optional<double> readingNumber(const QString& text);
 

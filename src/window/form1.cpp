@@ -339,19 +339,24 @@ void Form1::place(QWidget* control, int left, int top, int width, int height)
 
 void Form1::render(const ReadoutState& state)
 {
+    const bool stale = m_dataAge && m_dataAge->stale;
     for (int i = 0; i < kCellCount; ++i) {
         ClickableLabel* cell = Label2[i];
         cell->setText(shownCellCaption(state, i));
         const CellLook look = cellLook(state.cells[i].colour, m_signalPalette);
         QPalette palette = cell->palette();
-        palette.setColor(QPalette::WindowText, qColour(look.colour));
+        palette.setColor(QPalette::WindowText, qColour(stale ? dimmed(look.colour) : look.colour));
         cell->setPalette(palette);
         cell->setUnderline(penStyle(look.line));
     }
     Label1->setAutoFillBackground(state.headerOpaque);
     Label1->update();
     fmcls->setText(shownStatusItem(state));
+    const QString age = stale ? dataAgeText(*m_dataAge) : QString();
+    fmcls->setToolTip(age);
+    fmcls->setAccessibleName(stale ? fmcls->text() + u' ' + age : QString());
     setWindowTitle(shownCaption(state));
+    setAccessibleName(spokenCaption(state));
     m_accessible->update(state);
 }
 

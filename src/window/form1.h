@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/status/data_age.h"
+
 #include "core/page/readout_state.h"
 #include "window/clickable_label.h"
 
@@ -61,6 +63,9 @@ public:
 
     // The colours render() draws the cells in.
     void setSignalPalette(SignalPalette palette) { m_signalPalette = palette; }
+    // How old the shown data is, for the next render: stale data is shown
+    // dimmed, and the status line says its age.
+    void setDataAge(std::optional<DataAge> age) { m_dataAge = age; }
     SignalPalette signalPalette() const { return m_signalPalette; }
 
     // Keeps the window above all others, or releases it.
@@ -109,6 +114,7 @@ private:
     std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;
     SignalPalette m_signalPalette = SignalPalette::Standard;
+    std::optional<DataAge> m_dataAge;
     QSize m_notifiedSize;
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.

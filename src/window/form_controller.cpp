@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form_controller.h"
 
+#include "core/refresh/clock.h"
 #include "core/refresh/refresh_loop.h"
+#include "core/status/data_age.h"
 #include "window/form1.h"
 
 #include <QCheckBox>
@@ -9,7 +11,7 @@
 #include <QScrollBar>
 
 FormController::FormController(Form1& window, RefreshLoop& loop, FormSeams seams)
-    : m_window(window), m_loop(loop), m_settings(seams.settings),
+    : m_window(window), m_loop(loop), m_clock(seams.clock), m_settings(seams.settings),
       m_editor(window, loop.countdown(), seams.clock, m_settings),
       m_explainer(window, loop.readout(), seams.boxes,
                   m_settings.interfaceLanguage() == InterfaceLanguage::English),
@@ -123,5 +125,6 @@ void FormController::setSignalPalette(SignalPalette palette)
 
 void FormController::render()
 {
+    m_window.setDataAge(dataAge(m_loop.readout(), m_clock.nowUtc()));
     m_window.render(m_loop.readout());
 }

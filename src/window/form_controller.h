@@ -79,6 +79,7 @@ private:
 
     Form1& m_window;
     RefreshLoop& m_loop;
+    Clock& m_clock;
     FormState m_state;
     ProgramSettings m_settings;
     PeriodEditor m_editor;

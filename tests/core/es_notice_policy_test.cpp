@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/data_age.h"
 #include "core/status/es_notice_policy.h"
+#include "core/status/notice_memory.h"
 #include "support/named_case.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -109,5 +113,66 @@ TEST(EsNotice, SwitchedOffFollowsLevelsSilently)
     EXPECT_FALSE(policy.afterRefresh(readout(9), minutes(3)));
     EXPECT_EQ(kindOf(policy.afterRefresh(readout(10), minutes(6))), 'A');
 }
+
+// What a restart keeps: the page told of last and each level's cool-down,
+// written and read back through the file.
+TEST(EsNotice, MemoryOutlivesARestart)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state/notified"));
+    ReadoutState page = readout(9);
+    page.AlertTime = QStringLiteral("2026/12/07\n10:15 JST");
+    EsNoticePolicy before;
+    ASSERT_TRUE(before.afterRefresh(page, minutes(0)));
+    EXPECT_EQ(saveNoticeMemory(path, before.memory()), QString());
+
+    EsNoticePolicy after;
+    after.restore(loadNoticeMemory(path));
+    EXPECT_EQ(after.memory(), before.memory());
+    EXPECT_FALSE(after.afterRefresh(page, minutes(5))) << "the same page";
+    EXPECT_FALSE(after.afterRefresh(readout(8), minutes(6)));
+    page.AlertTime = QStringLiteral("2026/12/07 10:18 JST");
+    EXPECT_FALSE(after.afterRefresh(page, minutes(10))) << "within the cool-down";
+    EXPECT_FALSE(after.afterRefresh(readout(8), minutes(30)));
+    page.AlertTime = QStringLiteral("2026/12/07 10:33 JST");
+    EXPECT_TRUE(after.afterRefresh(page, minutes(31)));
+    EXPECT_TRUE(loadNoticeMemory(dir.filePath(QStringLiteral("none"))).pageTime.isEmpty());
+}
+
+struct AgeCase {
+    const char* name;
+    const char* pageTime;
+    int arrivedMinutesAgo; // -1: no page yet
+    std::optional<qint64> minutes;
+    bool stale;
+};
+ONDREL_NAMED_CASE(AgeCase)
+
+class DataAgeTest : public testing::TestWithParam<AgeCase> {};
+
+TEST_P(DataAgeTest, StaleAfterFortyFiveMinutes)
+{
+    const QDateTime now(QDate(2026, 12, 7), QTime(2, 0), Qt::UTC); // 11:00 JST
+    ReadoutState state;
+    state.AlertTime = QString::fromUtf8(GetParam().pageTime);
+    if (GetParam().arrivedMinutesAgo >= 0)
+        state.pageArrivedUtc = now.addSecs(-60 * GetParam().arrivedMinutesAgo);
+    const std::optional<DataAge> age = dataAge(state, now);
+    ASSERT_EQ(age.has_value(), GetParam().minutes.has_value());
+    if (age) {
+        EXPECT_EQ(age->minutes, *GetParam().minutes);
+        EXPECT_EQ(age->stale, GetParam().stale);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ages, DataAgeTest,
+    testing::Values(AgeCase{"NoPageYet", "", -1, std::nullopt, false},
+                    AgeCase{"FreshPage", "2026/12/07 10:45 JST", 1, 15, false},
+                    AgeCase{"JustFortyFive", "2026/12/07 10:15 JST", 1, 45, false},
+                    AgeCase{"OldPageJustFetched", "2026/12/06 10:15 JST", 0, 1485, true},
+                    AgeCase{"NothingReadableForAnHour", "2026/12/07 10:58 JST", 60, 2, true},
+                    AgeCase{"UnreadableTimeCountsFromArrival", "?", 50, 50, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -46,6 +46,8 @@ ReadoutState filledState()
     for (int i = 0; i < kStationCellCount; ++i)
         state.cells[i].caption = QStringLiteral("%1.%2").arg(i / 3 + 1).arg(i % 3);
     state.SummaryLevel = {2, 5, 9};
+    state.cells[kStationCellCount + kEsColumn].colour = CautionColor;
+    state.pageArrivedUtc = QDateTime(QDate(2026, 12, 7), QTime(1, 16), Qt::UTC);
     state.StatusPhrase = QStringLiteral("Es 注意");
     state.statusItem = QStringLiteral("2026/12/07 10:15 JST現在");
     return state;
@@ -68,17 +70,28 @@ TEST(TrayToolTip, ShowsPhraseTimeAndTheTwelveValuesByStation)
     }
 }
 
-TEST(TrayToolTip, UnreadablePageSaysSoInsteadOfTheOldPhrase)
+TEST(TrayToolTip, FailedRefreshKeepsTheLevelAndSaysSo)
 {
     ReadoutState state = filledState();
     state.headerOpaque = true;
     state.statusItem = QStringLiteral("応答なし-11");
     state.cells[0].caption = QStringLiteral("<b>");
-    const QString tip = trayToolTip(state);
-    EXPECT_TRUE(tip.contains(QStringLiteral("Ondrel: 更新できません")));
-    EXPECT_FALSE(tip.contains(QStringLiteral("Es 注意")));
-    EXPECT_TRUE(tip.contains(QStringLiteral("応答なし-11")));
+    const QString tip = trayToolTip(state, DataAge{62, true});
+    EXPECT_TRUE(tip.contains(QStringLiteral("Ondrel: Es 注意")));
+    EXPECT_TRUE(
+        tip.contains(QStringLiteral("応答なし-11 更新できません データは 62 分前のものです")));
     EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;")));
+}
+
+TEST(TrayToolTip, AlertSaysItInWords)
+{
+    ReadoutState state = filledState();
+    state.StatusPhrase = QStringLiteral("Ondrel");
+    state.cells[kStationCellCount + kEsColumn].colour = AlertColor;
+    EXPECT_TRUE(trayToolTip(state).contains(QStringLiteral("<b>Ondrel: Es 警報</b>")));
+    EXPECT_EQ(trayTone(state), EsTone::Alert);
+    state.pageArrivedUtc.reset();
+    EXPECT_EQ(trayTone(state), EsTone::Unknown) << "before the first page";
 }
 
 } // namespace

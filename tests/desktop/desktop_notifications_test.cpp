@@ -106,8 +106,36 @@ TEST_P(DeliveryTest, NoticeReachesTheServiceOrTheFallback)
         const QVariantMap hints = call[5].toMap();
         EXPECT_EQ(hints.value(QStringLiteral("desktop-entry")), QStringLiteral("ondrel"));
         EXPECT_EQ(hints.value(QStringLiteral("urgency")), QVariant::fromValue(uchar(2)));
+        EXPECT_EQ(hints.value(QStringLiteral("sound-name")), QStringLiteral("dialog-warning"));
+        // Run from the build tree: no installed icon, so the icon goes along.
+        EXPECT_TRUE(hints.contains(QStringLiteral("image-data")));
         EXPECT_EQ(call[6], -1);
     }
+    QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+}
+
+// A new notice takes the place of the one before, as the service's id
+// says; a caution asks for no sound.
+TEST(DbusNoticeSink, NextNoticeReplacesThePrevious)
+{
+    PrivateBus bus;
+    if (bus.address.isEmpty())
+        GTEST_SKIP() << "dbus-daemon (Debian package dbus-daemon) could not start a private bus";
+    NotificationRecorder recorder;
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("service"));
+    ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &recorder,
+                                       QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    DbusNoticeSink sink([&] { return QDBusConnection::connectToBus(bus.address, "client"); }, {});
+    sink.show({QStringLiteral("Es 注意"), QStringLiteral("a"), false});
+    ASSERT_TRUE(waitFor([&] { return recorder.calls.size() == 1; }, 5000));
+    waitFor([] { return false; }, 100); // the reply with the id comes back
+    sink.show({QStringLiteral("Es 警報"), QStringLiteral("b"), true});
+    ASSERT_TRUE(waitFor([&] { return recorder.calls.size() == 2; }, 5000));
+    EXPECT_EQ(recorder.calls[0][1], 0u);
+    EXPECT_EQ(recorder.calls[1][1], 7u);
+    EXPECT_FALSE(recorder.calls[0][5].toMap().contains(QStringLiteral("sound-name")));
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
     QDBusConnection::disconnectFromBus(QStringLiteral("service"));
 }

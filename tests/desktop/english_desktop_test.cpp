@@ -18,7 +18,8 @@ struct EnglishDesktop : EnglishWindow {
         desktop = std::make_unique<DesktopIntegration>(
             *window, *controller, loop, settings, [this] { history.openHistory(); },
             DesktopSeams{&sink, [] { return std::chrono::seconds(0); }, true, false,
-                         directory.filePath(QStringLiteral("autostart"))});
+                         directory.filePath(QStringLiteral("autostart")),
+                         directory.filePath(QStringLiteral("notified"))});
         start();
     }
     ~EnglishDesktop() { desktop.reset(); }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/signal_indicator.h"
 #include "desktop/desktop_integration.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
@@ -22,18 +23,25 @@ struct DesktopFixture : FormFixture {
                             bool startedInFront = false)
     {
         writeSettings(settings);
+        start(tray, startedInFront);
+    }
+    ~DesktopFixture() { desktop.reset(); }
+    // Starts the desktop integration (again: a restart of the program).
+    void start(bool tray = true, bool startedInFront = false)
+    {
+        desktop.reset();
         desktop = std::make_unique<DesktopIntegration>(
             *window, *controller, loop, this->settings, [this] { history.openHistory(); },
             DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray,
-                         startedInFront, autostartDirectory()});
+                         startedInFront, autostartDirectory(),
+                         directory.filePath(QStringLiteral("notified"))});
     }
-    ~DesktopFixture() { desktop.reset(); }
     TrayIcon& tray() { return *desktop->tray(); }
     QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
     HistoryFeature history{*window, loop, FormFixture::settings, [] { return QString(); }};
     RecordingSink sink;
-    int seconds = 0;
+    qint64 seconds = clock.nowUtc().toSecsSinceEpoch();
     std::unique_ptr<DesktopIntegration> desktop;
 };
 
@@ -48,8 +56,14 @@ TEST(TrayIcon, ColourAndToolTipFollowEachRefresh)
     f.tray().reloadAction->trigger(); // as "Ref"
     ASSERT_EQ(f.download.urls.size(), 2u);
     f.download.fail();
-    EXPECT_EQ(f.tray().colour(), UndefinedColor);
+    // As the window: the last page's level, until the data grows old.
+    EXPECT_EQ(f.tray().colour(), CautionColor);
     EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("応答なし-11")));
+    EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("更新できません")));
+    f.seconds += 61 * 60; // the 10:15 page, fetched at 10:00, at 11:01
+    f.controller->Timer2_Timer();
+    EXPECT_EQ(f.tray().colour(), dimmed(CautionColor));
+    EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("データは 46 分前のものです")));
 
     const QImage image = roundIcon(AlertColor).pixmap(32, 32).toImage();
     EXPECT_EQ(image.pixelColor(16, 16), QColor(255, 0, 0));
@@ -153,7 +167,7 @@ TEST_P(NotifySettingsTest, StoredKeysSwitchAndSpaceNoticesWithoutATray)
     f.load();
     for (const QByteArray& page :
          {testpage::realisticBytes(), testpage::page(QStringLiteral("x"), quiet).toUtf8(),
-          testpage::realisticBytes()}) {
+          testpage::realisticBytes().replace("10:15", "10:18")}) {
         f.controller->reloadNow();
         f.deliverPage(page);
         f.seconds += 60;
@@ -172,5 +186,40 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingsCase{"NoCooldown", {"ESNotifyCool=0"}, 2},
                     SettingsCase{"BadValuesMeanDefaults", {"ESNotify=x", "ESNotifyCool=-5"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A restart neither tells of the same page again nor forgets the
+// cool-down; a new page at a higher level after it is told.
+TEST(EsNotices, RememberedAcrossARestart)
+{
+    DesktopFixture f(false);
+    f.load();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 1u);
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage();
+    EXPECT_EQ(f.sink.shown.size(), 1u) << "the same page again";
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage(testpage::realisticBytes().replace("10:15", "10:18"));
+    EXPECT_EQ(f.sink.shown.size(), 1u) << "caution again within the cool-down";
+    f.controller->reloadNow();
+    f.deliverPage(testpage::realisticBytes()
+                      .replace("10:15", "10:21")
+                      .replace("signal-blink-yellow-p", "signal-blink-red"));
+    ASSERT_EQ(f.sink.shown.size(), 2u);
+    EXPECT_EQ(f.sink.shown[1].title, QStringLiteral("Es 警報"));
+}
+
+// A page whose own time is already stale is not news.
+TEST(EsNotices, NoneForAStalePage)
+{
+    DesktopFixture f(false);
+    f.seconds += 61 * 60; // the 10:15 page arrives at 11:01
+    f.clock.time = QTime(11, 1);
+    f.load();
+    f.deliverPage();
+    EXPECT_TRUE(f.sink.shown.empty());
+}
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/page_time.h"
 #include "history/page_record.h"
 #include "support/history_records.h"
 #include "support/named_case.h"

@@ -2,6 +2,7 @@
 #include "core/system/session_bus.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
 {
     // No test needs the desktop's bus; the programs tests start inherit this.
     turnSessionBusOff();
+    // Nor the user's state: what a test remembers goes with the test.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

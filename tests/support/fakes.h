@@ -7,6 +7,7 @@
 #include "core/refresh/timer.h"
 
 #include <QString>
+#include <QTimeZone>
 #include <algorithm>
 #include <utility>
 
@@ -90,9 +91,14 @@ private:
     Finished m_finished;
 };
 
-// A wall clock set by the test.
+// A wall clock set by the test: `time` is Japanese time on the realistic
+// page's day (2026/12/07), so that page is fresh at the default time.
 class FakeClock : public Clock {
 public:
     QTime time{10, 0, 0};
     QTime now() const override { return time; }
+    QDateTime nowUtc() const override
+    {
+        return QDateTime(QDate(2026, 12, 7), time, QTimeZone(9 * 3600)).toUTC();
+    }
 };

@@ -134,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"Period", [](Form1& w) { return w.VScroll1; }, u"再読み込みの周期（秒）"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WindowName, IsTheCaptionWithItsCountdown)
+// The caption says "Ondrel" on alert; the name says the level's words.
+TEST(WindowName, IsTheCaptionWithItsCountdownInWords)
 {
     FormFixture f;
     f.clock.time = QTime(10, 7, 30);
@@ -142,7 +143,34 @@ TEST(WindowName, IsTheCaptionWithItsCountdown)
     f.deliverPage(mixedPage());
     f.clock.time = QTime(10, 7, 31);
     f.controller->Timer2_Timer();
-    EXPECT_EQ(accessible(f.window.get()), QStringLiteral("Ondrel 1:29"));
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Ondrel 1:29"));
+    EXPECT_EQ(accessible(f.window.get()), QStringLiteral("Es 警報 1:29"));
+}
+
+// Old data: dimmed colours, and the status line tells its age; a fresh
+// page brings the colours back.
+TEST(StaleReadout, DimsAndTellsItsAge)
+{
+    FormFixture f;
+    f.clock.time = QTime(10, 20);
+    f.load();
+    f.deliverPage(); // 2026/12/07 10:15 JST, caution at Kokubunji
+    QLabel* es = f.window->Label2[5];
+    const auto colour = [es] { return es->palette().color(QPalette::WindowText); };
+    f.clock.time = QTime(11, 0, 0);
+    f.controller->Timer2_Timer();
+    EXPECT_EQ(colour(), QColor(255, 255, 0)) << "45 minutes is not yet stale";
+    EXPECT_TRUE(f.window->fmcls->toolTip().isEmpty());
+    f.clock.time = QTime(11, 0, 1);
+    f.controller->Timer2_Timer();
+    EXPECT_EQ(colour(), QColor(0x9F, 0x9F, 0x20));
+    EXPECT_EQ(f.window->fmcls->toolTip(), QStringLiteral("データは 45 分前のものです"));
+    EXPECT_EQ(accessible(f.window->fmcls),
+              QStringLiteral("2026/12/07 10:15 JST現在 データは 45 分前のものです"));
+    f.controller->reloadNow();
+    f.deliverPage(testpage::realisticBytes().replace("10:15", "11:00"));
+    EXPECT_EQ(colour(), QColor(255, 255, 0));
+    EXPECT_TRUE(f.window->fmcls->toolTip().isEmpty());
 }
 
 struct RiseCase {

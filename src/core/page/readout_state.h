@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Colour values are 0x00BBGGRR: red in the low byte.
 using ColourValue = std::uint32_t;
@@ -55,4 +57,6 @@ struct ReadoutState {
     std::array<QString, kStationCount> StationDetail;
     std::array<QString, kStationCount> DelayNote;
     bool headerOpaque = false; // `Label1`'s trouble sign
+    // When the last page was accepted (UTC); nothing before the first.
+    std::optional<QDateTime> pageArrivedUtc;
 };

@@ -27,6 +27,22 @@ QString shownCaption(const ReadoutState& state)
     return shownText(caption);
 }
 
+QString levelPhrase(const ReadoutState& state)
+{
+    if (state.StatusPhrase == u"Ondrel")
+        return QCoreApplication::translate("Readout", "Es 警報");
+    return shownText(state.StatusPhrase);
+}
+
+QString spokenCaption(const ReadoutState& state)
+{
+    const QString& caption = state.windowCaption;
+    if (!state.StatusPhrase.isEmpty() &&
+        (caption == state.StatusPhrase || caption.startsWith(state.StatusPhrase + u' ')))
+        return levelPhrase(state) + caption.sliced(state.StatusPhrase.size());
+    return shownCaption(state);
+}
+
 QString shownCellCaption(const ReadoutState& state, int index)
 {
     const QString& caption = state.cells[index].caption;

@@ -20,6 +20,14 @@ QString shownStatusItem(const ReadoutState& state);
 // The window caption: the status phrase with its countdown, or a fixed text.
 QString shownCaption(const ReadoutState& state);
 
+// The Es state in words: the status phrase, except that the alert's,
+// "Ondrel", says "Es 警報". For what the tray, notifications and screen
+// readers say; the caption keeps the phrase.
+QString levelPhrase(const ReadoutState& state);
+
+// The window caption as a screen reader says it: with levelPhrase.
+QString spokenCaption(const ReadoutState& state);
+
 // The caption of grid cell `index`: page values as given, summary marks
 // translated.
 QString shownCellCaption(const ReadoutState& state, int index);

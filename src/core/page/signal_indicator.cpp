@@ -141,6 +141,17 @@ CellLook cellLook(ColourValue colour, SignalPalette palette)
     }
 }
 
+ColourValue dimmed(ColourValue colour)
+{
+    constexpr ColourValue kGrey = 0x40;
+    ColourValue mixed = 0;
+    for (int shift : {0, 8, 16}) {
+        const ColourValue channel = (colour >> shift) & 0xFF;
+        mixed |= ((channel + kGrey) / 2) << shift;
+    }
+    return mixed;
+}
+
 CellLevel cellLevel(const ReadoutState& state, int index)
 {
     const GridCell& cell = state.cells[index];

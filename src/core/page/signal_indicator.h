@@ -23,6 +23,10 @@ struct CellLook {
 // `palette`. The readout keeps the page's colours whatever the palette.
 CellLook cellLook(ColourValue colour, SignalPalette palette);
 
+// `colour` dimmed, for data too old to be shown as current: half way to a
+// dark grey, on the black grid and in the tray alike.
+ColourValue dimmed(ColourValue colour);
+
 // The alert level a grid cell shows, for those who cannot see its colour.
 enum class CellLevel { Quiet, Caution, Alert, NoData };
 

@@ -57,6 +57,7 @@ void RefreshLoop::downloaded(const PageDownload::Result& result)
     } else {
         outcome = refreshAfterDownload(*result.body, m_readout, m_conv);
         if (isAccepted(outcome)) {
+            m_readout.pageArrivedUtc = m_clock.nowUtc();
             disarmRetry();
             m_retryWanted = false;
             m_download.keepAccepted();

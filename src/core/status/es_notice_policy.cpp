@@ -4,6 +4,7 @@
 #include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+#include "core/status/data_age.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -61,10 +62,16 @@ std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state,
     m_staleReported = false;
     if (!enabled || level <= previous || level < kCaution)
         return std::nullopt;
-    const auto last = m_lastNotice.find(level);
-    if (last != m_lastNotice.end() && now - last->second < cooldown)
+    if (!state.AlertTime.isEmpty() && state.AlertTime == m_memory.pageTime)
         return std::nullopt;
-    m_lastNotice[level] = now;
+    const auto age = dataAge(state, QDateTime::fromSecsSinceEpoch(now.count(), Qt::UTC));
+    if (age && age->stale)
+        return std::nullopt;
+    const auto last = m_memory.lastNotice.find(level);
+    if (last != m_memory.lastNotice.end() && now - last->second < cooldown)
+        return std::nullopt;
+    m_memory.lastNotice[level] = now;
+    m_memory.pageTime = state.AlertTime;
     return riseNotice(state, level);
 }
 

@@ -18,13 +18,22 @@ struct EsNotice {
 
 // Decides after each refresh whether the desktop hears of it: once when the
 // Es level rises to caution or alert, once when the page has been unreadable
-// for a long while after an alert. Pure: the caller passes the time.
+// for a long while after an alert. Pure: the caller passes the time, in
+// seconds since the epoch.
 class EsNoticePolicy {
 public:
     using Seconds = std::chrono::seconds;
 
     static constexpr Seconds kDefaultCooldown = std::chrono::minutes(30);
-    static constexpr Seconds kStaleAfter = std::chrono::minutes(45);
+
+    // What outlives a restart, so a restart never tells the same again: the
+    // page last told of and when each level was last told.
+    struct Memory {
+        QString pageTime;
+        std::map<int, Seconds> lastNotice; // by level
+
+        bool operator==(const Memory&) const = default;
+    };
 
     // Off: levels are still followed, so turning it on does not report an
     // old rise.
@@ -33,8 +42,12 @@ public:
     // does not flood the desktop.
     Seconds cooldown = kDefaultCooldown;
 
-    // The notice the readout a refresh left at `now` calls for, if any.
+    // The notice the readout a refresh left at `now` calls for, if any. A
+    // page already told of, or one whose time stamp is stale, calls for none.
     std::optional<EsNotice> afterRefresh(const ReadoutState& state, Seconds now);
+
+    const Memory& memory() const { return m_memory; }
+    void restore(Memory memory) { m_memory = std::move(memory); }
 
 private:
     std::optional<EsNotice> afterReadable(const ReadoutState& state, int level, Seconds now);
@@ -46,5 +59,5 @@ private:
     QString m_lastPageTime;
     std::optional<Seconds> m_unreadableSince;
     bool m_staleReported = false;
-    std::map<int, Seconds> m_lastNotice; // by level
+    Memory m_memory;
 };

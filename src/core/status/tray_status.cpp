@@ -13,10 +13,10 @@ constexpr int kEsQuiet = 8;
 
 QString phraseOf(const ReadoutState& state)
 {
-    if (esTone(state) != EsTone::Unknown)
-        return shownText(state.StatusPhrase);
-    return state.headerOpaque ? QCoreApplication::translate("Tray", "更新できません")
-                              : QCoreApplication::translate("Tray", "読み込み中");
+    if (trayTone(state) == EsTone::Unknown)
+        return state.headerOpaque ? QCoreApplication::translate("Tray", "更新できません")
+                                  : QCoreApplication::translate("Tray", "読み込み中");
+    return levelPhrase(state);
 }
 
 } // namespace
@@ -31,6 +31,22 @@ EsTone esTone(const ReadoutState& state)
     case 1:
         return EsTone::Caution;
     case 2:
+        return EsTone::Alert;
+    default:
+        return EsTone::Unknown;
+    }
+}
+
+EsTone trayTone(const ReadoutState& state)
+{
+    if (!state.pageArrivedUtc)
+        return EsTone::Unknown;
+    switch (state.cells[kStationCellCount + kEsColumn].colour) {
+    case QuietColor:
+        return EsTone::Quiet;
+    case CautionColor:
+        return EsTone::Caution;
+    case AlertColor:
         return EsTone::Alert;
     default:
         return EsTone::Unknown;
@@ -56,12 +72,18 @@ ColourValue toneColour(EsTone tone, SignalPalette palette)
     return cellLook(colour, palette).colour;
 }
 
-QString trayToolTip(const ReadoutState& state)
+QString trayToolTip(const ReadoutState& state, const std::optional<DataAge>& age)
 {
+    QString notes;
+    if (state.headerOpaque && trayTone(state) != EsTone::Unknown)
+        notes += u' ' + QCoreApplication::translate("Tray", "更新できません");
+    if (age && age->stale)
+        notes += u' ' + dataAgeText(*age);
     QString tip =
-        QStringLiteral("<b>Ondrel: %1</b><br>%2<table cellspacing=\"0\" cellpadding=\"3\">"
+        QStringLiteral("<b>Ondrel: %1</b><br>%2%3<table cellspacing=\"0\" cellpadding=\"3\">"
                        "<tr><td></td><th>Fmax</th><th>Fmin</th><th>Es</th></tr>")
-            .arg(phraseOf(state).toHtmlEscaped(), shownStatusItem(state).toHtmlEscaped());
+            .arg(phraseOf(state).toHtmlEscaped(), shownStatusItem(state).toHtmlEscaped(),
+                 notes.toHtmlEscaped());
     for (int k = 0; k < kStationCount; ++k) {
         tip += QStringLiteral("<tr><td>%1</td>").arg(shownStationMark(k).toHtmlEscaped());
         for (int column = 0; column < kReadingCount; ++column) {
