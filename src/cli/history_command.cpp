@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/history_command.h"
-#include "core/page/page_time.h"
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
+#include "core/page/page_time.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
 

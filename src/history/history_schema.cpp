@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_schema.h"
-#include "core/page/page_time.h"
 
+#include "core/page/page_time.h"
 #include "history/page_record.h"
 
 #include <QSqlDatabase>
