@@ -204,9 +204,21 @@ HistoryLog::Append HistoryLog::appendPage(const std::vector<PageRecord>& records
     if (!m_pages.isNew(records.front().pageTime))
         return Append::SamePage;
     QSqlDatabase db = database();
-    if (!db.transaction()) {
-        fail(db.lastError().text());
+    // Another program (the window, ondrel-cli watch) may log into the same
+    // file: take the write lock first, then ask which page it logged last.
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        fail(begin.lastError().text());
         return Append::Failed;
+    }
+    QSqlQuery last(db);
+    if (last.exec(QStringLiteral("SELECT page_time FROM reading ORDER BY id DESC LIMIT 1")) &&
+        last.next())
+        m_pages.seen(last.value(0).toString());
+    last.finish();
+    if (!m_pages.isNew(records.front().pageTime)) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Append::SamePage;
     }
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO reading (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)")
@@ -225,14 +237,15 @@ HistoryLog::Append HistoryLog::appendPage(const std::vector<PageRecord>& records
         if (!insert.exec()) {
             fail(insert.lastError().text());
             insert.finish();
-            db.rollback();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Append::Failed;
         }
     }
     insert.finish();
-    if (!db.commit()) {
-        fail(db.lastError().text());
-        db.rollback();
+    QSqlQuery commit(db);
+    if (!commit.exec(QStringLiteral("COMMIT"))) {
+        fail(commit.lastError().text());
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Append::Failed;
     }
     m_pages.seen(records.front().pageTime);

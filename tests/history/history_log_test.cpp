@@ -72,6 +72,20 @@ TEST_F(HistoryLogTest, SamePageTimeIsLoggedOnce)
     EXPECT_EQ(reopened.appendPage(page("2026/12/07 10:30 JST")), HistoryLog::Append::SamePage);
 }
 
+// The window and ondrel-cli watch log into one file: a page the other
+// wrote is not written again, and both pages of either stay whole.
+TEST_F(HistoryLogTest, TwoWritersLogEachPageOnce)
+{
+    ASSERT_TRUE(m_log.open());
+    HistoryLog other(path());
+    ASSERT_TRUE(other.open());
+    EXPECT_EQ(m_log.appendPage(page("2026/12/07 10:15 JST")), HistoryLog::Append::Written);
+    EXPECT_EQ(other.appendPage(page("2026/12/07 10:15 JST")), HistoryLog::Append::SamePage);
+    EXPECT_EQ(other.appendPage(page("2026/12/07 10:30 JST")), HistoryLog::Append::Written);
+    EXPECT_EQ(m_log.appendPage(page("2026/12/07 10:30 JST")), HistoryLog::Append::SamePage);
+    EXPECT_EQ(count(m_log), 8);
+}
+
 TEST_F(HistoryLogTest, RecordsReadBackWithNullForMissingValues)
 {
     ASSERT_TRUE(m_log.open());
