@@ -130,6 +130,53 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xFF\x00junk\r\n[ESConf]\nNote=\xE9\nESTop=1\r\n[x\n"sv}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct RemoveCase {
+    const char* name;
+    std::string_view before;
+    const char* key;
+    std::optional<std::string_view> after; // none: the key is not set
+};
+ONDREL_NAMED_CASE(RemoveCase)
+
+class IniRemoveTest : public testing::TestWithParam<RemoveCase> {};
+
+TEST_P(IniRemoveTest, DropsOnlyTheKeysLines)
+{
+    const RemoveCase& c = GetParam();
+    const std::optional<QByteArray> after = iniWithoutKey(bytes(c.before), "ESConf", c.key);
+    EXPECT_EQ(after, c.after ? std::optional(bytes(*c.after)) : std::nullopt);
+    if (after) {
+        EXPECT_EQ(iniValue(*after, "ESConf", c.key), std::nullopt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, IniRemoveTest,
+    testing::Values(
+        RemoveCase{"OnlyKey", "[ESConf]\nTM2=1\n", "TM2", "[ESConf]\n"},
+        RemoveCase{"CommentsAndCrLfKept", "; a\r\n[ESConf]\r\nTM2=1\r\n; b\r\nESW=2\r\n", "tm2",
+                   "; a\r\n[ESConf]\r\n; b\r\nESW=2\r\n"},
+        RemoveCase{"EveryDuplicate", "[ESConf]\nTM2=1\nx=2\n tm2 = 3\n", "TM2", "[ESConf]\nx=2\n"},
+        RemoveCase{"LastLineWithoutEnd", "[ESConf]\nx=2\nTM2=1", "TM2", "[ESConf]\nx=2\n"},
+        RemoveCase{"OtherSectionsKept", "[Other]\nTM2=1\n[ESConf]\nTM2=2\n[ESConf]\nTM2=3\n", "TM2",
+                   "[Other]\nTM2=1\n[ESConf]\n[ESConf]\nTM2=3\n"},
+        RemoveCase{"ByteOrderMarkKept", "\xEF\xBB\xBF[ESConf]\nTM2=1\n", "TM2",
+                   "\xEF\xBB\xBF[ESConf]\n"},
+        RemoveCase{"CommentedOutIsNotSet", "[ESConf]\n;TM2=1\n", "TM2", std::nullopt},
+        RemoveCase{"OnlyInOtherSection", "[Other]\nTM2=1\n", "TM2", std::nullopt},
+        RemoveCase{"EmptyFile", "", "TM2", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IniFile, RemovingFromAMissingFileCreatesNone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Ondrel.ini"));
+    QString whyNot;
+    EXPECT_EQ(removeIniValue(path, QStringLiteral("ESConf"), QStringLiteral("TM2"), whyNot),
+              IniRemoval::NotSet);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
 struct UnusableCase {
     const char* name;
     const char* section;

@@ -169,6 +169,44 @@ QByteArray lineEndOf(QByteArrayView content)
                                                        : QByteArrayLiteral("\n");
 }
 
+// The file's content, empty when there is none; empty optional (and the
+// reason in `whyNot`) when it cannot be read.
+std::optional<QByteArray> readContent(const QString& path, QString& whyNot)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly)) {
+        whyNot = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        whyNot = file.errorString();
+        return std::nullopt;
+    }
+    return content;
+}
+
+// Replaces the file at `path` (and makes its directory) atomically.
+bool storeContent(const QString& path, const QByteArray& content, QString& whyNot)
+{
+    const QString directory = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(directory)) {
+        whyNot = QStringLiteral("cannot create the directory %1").arg(directory);
+        return false;
+    }
+    QSaveFile file(path);
+    // Unbuffered: Qt 6.4 commits even when flushing its write buffer fails
+    // (seen with a full disk), which would replace the file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(content) != content.size() || !file.commit()) {
+        whyNot = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<QByteArray> iniValue(QByteArrayView content, QByteArrayView section,
@@ -226,34 +264,39 @@ std::optional<QString> readIniValue(const QString& path, const QString& section,
 bool writeIniValue(const QString& path, const QString& section, const QString& key,
                    const QString& value, QString& whyNot)
 {
-    QByteArray content;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly)) {
-            whyNot = existing.errorString();
-            return false;
-        }
-        content = existing.readAll();
-        if (existing.error() != QFileDevice::NoError) {
-            whyNot = existing.errorString();
-            return false;
-        }
-    }
-    const QByteArray updated =
-        iniWithValue(content, section.toUtf8(), key.toUtf8(), value.toUtf8());
+    const std::optional<QByteArray> content = readContent(path, whyNot);
+    if (!content)
+        return false;
+    return storeContent(
+        path, iniWithValue(*content, section.toUtf8(), key.toUtf8(), value.toUtf8()), whyNot);
+}
 
-    const QString directory = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(directory)) {
-        whyNot = QStringLiteral("cannot create the directory %1").arg(directory);
-        return false;
-    }
-    QSaveFile file(path);
-    // Unbuffered: Qt 6.4 commits even when flushing its write buffer fails
-    // (seen with a full disk), which would replace the file with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(updated) != updated.size() || !file.commit()) {
-        whyNot = file.errorString();
-        return false;
-    }
-    return true;
+std::optional<QByteArray> iniWithoutKey(const QByteArray& content, QByteArrayView section,
+                                        QByteArrayView key)
+{
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    requireUsable(section, key, {});
+    // Every line of the key goes: with only the first gone, a second one
+    // would count instead.
+    QByteArray result = content;
+    Location where = locate(result, section, key);
+    if (!where.keyFound)
+        return std::nullopt;
+    for (; where.keyFound; where = locate(result, section, key))
+        result.remove(where.keyLine.begin, where.keyLine.next - where.keyLine.begin);
+    return result;
+}
+
+IniRemoval removeIniValue(const QString& path, const QString& section, const QString& key,
+                          QString& whyNot)
+{
+    const std::optional<QByteArray> content = readContent(path, whyNot);
+    if (!content)
+        return IniRemoval::Failed;
+    const std::optional<QByteArray> removed =
+        iniWithoutKey(*content, section.toUtf8(), key.toUtf8());
+    if (!removed)
+        return IniRemoval::NotSet;
+    return storeContent(path, *removed, whyNot) ? IniRemoval::Removed : IniRemoval::Failed;
 }

@@ -29,6 +29,13 @@ std::optional<QByteArray> iniValue(QByteArrayView content, QByteArrayView sectio
 QByteArray iniWithValue(const QByteArray& content, QByteArrayView section, QByteArrayView key,
                         QByteArrayView value);
 
+// `content` without the settings of `key` in `section` (in its first
+// appearance, the one that counts), every other line kept as it is; empty
+// optional when the key is not set there. Fails on unusable names as
+// iniWithValue does.
+std::optional<QByteArray> iniWithoutKey(const QByteArray& content, QByteArrayView section,
+                                        QByteArrayView key);
+
 // iniValue on the file at `path`, read as UTF-8; empty optional also when
 // the file is missing or unreadable.
 std::optional<QString> readIniValue(const QString& path, const QString& section,
@@ -40,3 +47,11 @@ std::optional<QString> readIniValue(const QString& path, const QString& section,
 // cannot be read or stored; fails like iniWithValue on unusable names.
 bool writeIniValue(const QString& path, const QString& section, const QString& key,
                    const QString& value, QString& whyNot);
+
+// How removeIniValue went.
+enum class IniRemoval { Removed, NotSet, Failed };
+
+// iniWithoutKey on the file at `path`, replaced atomically; a missing file
+// or key is left as it is. Failed comes with the reason in `whyNot`.
+IniRemoval removeIniValue(const QString& path, const QString& section, const QString& key,
+                          QString& whyNot);

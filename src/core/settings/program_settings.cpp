@@ -56,14 +56,6 @@ bool namesAScheme(const QString& text)
     return scheme.match(text).hasMatch();
 }
 
-bool isPageBase(const QString& address)
-{
-    const QUrl url(address, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty() &&
-           !url.hasQuery() && !url.hasFragment();
-}
-
 std::optional<QString> storedText(SettingsStore& store, const QString& key)
 {
     store.IniSection = kSection;
@@ -99,16 +91,31 @@ int share(int whole, double part)
 
 } // namespace
 
+std::optional<QString> httpAddressFor(const QString& text)
+{
+    static const QRegularExpression blank(QStringLiteral("\\s"));
+    if (text.isEmpty() || text.contains(blank))
+        return std::nullopt;
+    const QString address = namesAScheme(text) ? text : QStringLiteral("http://") + text;
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
+        return std::nullopt;
+    return address;
+}
+
 PageBase pageBaseFor(const QString& text)
 {
     if (text.isEmpty())
         return {defaultPageBase(), {}};
-    QString address = namesAScheme(text) ? text : QStringLiteral("http://") + text;
-    while (address.endsWith(u'/'))
-        address.chop(1);
-    static const QRegularExpression blank(QStringLiteral("\\s"));
-    if (!address.contains(blank) && isPageBase(address))
-        return {address, {}};
+    QString trimmed = text;
+    while (trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    // The page paths go after it: a query or fragment would end up before them.
+    const std::optional<QString> address = httpAddressFor(trimmed);
+    const QUrl url(address.value_or(QString()));
+    if (address && !url.hasQuery() && !url.hasFragment())
+        return {*address, {}};
     return {defaultPageBase(), QStringLiteral("ESHost \"%1\" is not an http or https address; "
                                               "using %2")
                                    .arg(text, defaultPageBase())};
@@ -122,6 +129,12 @@ std::optional<QString> ProgramSettings::text(const QString& key)
 void ProgramSettings::setText(const QString& key, const QString& value)
 {
     storeText(m_store, key, value);
+}
+
+bool ProgramSettings::removeText(const QString& key)
+{
+    m_store.IniSection = kSection;
+    return m_store.removeKey(key);
 }
 
 // A number that is not stored, or not a number, is the fallback.
@@ -269,57 +282,65 @@ QString usesInstead(int fallback)
     return usesInstead(QString::number(fallback));
 }
 
-std::vector<SettingMeaning> meanings()
+} // namespace
+
+std::vector<SettingMeaning> settingMeanings()
 {
     const QString twips = QStringLiteral("a number of twips");
     const QString noPane = QStringLiteral("cannot open the browser pane with it");
     const int notify = kDefaultNotifyOn ? 1 : 0;
     return {
-        {QStringLiteral("TM2"),
+        {QStringLiteral("TM2"), QStringLiteral("reload period"),
          QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
          QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods)},
-        {QStringLiteral("ESTop"), twips, QStringLiteral("0"), usesInstead(0),
-         numberWithin(kAnyNumber)},
-        {QStringLiteral("ESLeft"), twips, QStringLiteral("0"), usesInstead(0),
-         numberWithin(kAnyNumber)},
-        {QStringLiteral("ESW"), twips,
+        {QStringLiteral("ESTop"), QStringLiteral("top of the compact window"), twips,
+         QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESLeft"), QStringLiteral("left edge of the compact window"), twips,
+         QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESW"), QStringLiteral("width of the window with the browser pane"), twips,
          QStringLiteral("%1% of the screen width").arg(share(100, kPaneWidthShare)), noPane,
          numberWithin(kAnyNumber)},
-        {QStringLiteral("ESH"), twips,
+        {QStringLiteral("ESH"), QStringLiteral("height of the window with the browser pane"), twips,
          QStringLiteral("%1% of the screen height").arg(share(100, kPaneHeightShare)), noPane,
          numberWithin(kAnyNumber)},
-        {QStringLiteral("ESWT"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
-        {QStringLiteral("ESWL"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
-        {QStringLiteral("ESNotify"), QStringLiteral("a number (0 for off)"),
-         QString::number(notify), usesInstead(notify), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESWT"), QStringLiteral("top of the window with the browser pane"), twips,
+         QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESWL"), QStringLiteral("left edge of the window with the browser pane"),
+         twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotify"), QStringLiteral("Es notifications"),
+         QStringLiteral("a number (0 for off)"), QString::number(notify), usesInstead(notify),
+         numberWithin(kAnyNumber)},
         {QStringLiteral("ESNotifyCool"),
+         QStringLiteral("least time between two notifications of one level"),
          QStringLiteral("%1 to %2 minutes").arg(kCooldownMinutes.low).arg(kCooldownMinutes.high),
          QString::number(kDefaultCooldownMinutes), usesInstead(kDefaultCooldownMinutes),
          numberWithin(kCooldownMinutes)},
-        {QStringLiteral("ESKeepDays"), QStringLiteral("a positive number of days"),
-         QString::number(kDefaultKeepDays), usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
-        {QStringLiteral("ESPalette"),
+        {QStringLiteral("ESKeepDays"), QStringLiteral("how long the Es history is kept"),
+         QStringLiteral("a positive number of days"), QString::number(kDefaultKeepDays),
+         usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
+        {QStringLiteral("ESPalette"), QStringLiteral("colours of the readout and the tray icon"),
          QStringLiteral("%1 or %2 (colours apart without red, green or blue vision)")
              .arg(kStandardPalette, kCvdPalette),
          kStandardPalette, usesInstead(kStandardPalette),
          [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; }},
-        {QStringLiteral("ESLang"), QStringLiteral("ja or en (read at start-up)"),
-         QStringLiteral("ja"), usesInstead(QStringLiteral("ja")),
+        {QStringLiteral("ESLang"), QStringLiteral("language of the window"),
+         QStringLiteral("ja or en (read at start-up)"), QStringLiteral("ja"),
+         usesInstead(QStringLiteral("ja")),
          [](const QString& text) {
              return text.compare(u"ja", Qt::CaseInsensitive) == 0 ||
                     languageOf(text) == InterfaceLanguage::English;
          }},
-        {QStringLiteral("ESHost"), QStringLiteral("an http or https address or a host name"),
-         defaultPageBase(), usesInstead(defaultPageBase()),
+        {QStringLiteral("ESHost"),
+         QStringLiteral("server of the pages, in place of the provider's"),
+         QStringLiteral("an http or https address or a host name"), defaultPageBase(),
+         usesInstead(defaultPageBase()),
          [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},
     };
 }
 
-} // namespace
-
 std::optional<SettingMeaning> settingMeaning(const QString& key)
 {
-    for (SettingMeaning& meaning : meanings()) {
+    for (SettingMeaning& meaning : settingMeanings()) {
         if (meaning.key.compare(key, Qt::CaseInsensitive) == 0)
             return std::move(meaning);
     }

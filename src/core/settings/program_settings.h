@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class SettingsStore;
 
@@ -17,10 +18,15 @@ struct PageBase {
     QString problem; // why the text was refused, empty when it was not
 };
 
-// A bare host, with port and path if any ("wdc.nict.go.jp",
-// "127.0.0.1:8080/mirror"), is taken as http; http and https addresses
-// serve as given, trailing "/" dropped. Empty text gives the provider's
-// address; anything else is refused in favour of it.
+// The http or https address a person means by `text`: a bare host, with
+// port and path if any ("wdc.nict.go.jp", "127.0.0.1:8080/mirror"), gets
+// "http://" put before it; http and https addresses serve as given.
+// Nothing for anything else.
+std::optional<QString> httpAddressFor(const QString& text);
+
+// What httpAddressFor makes of ESHost, trailing "/" dropped. Empty text
+// gives the provider's address; anything else is refused in favour of it,
+// also an address with a query or fragment.
 PageBase pageBaseFor(const QString& text);
 
 // The language of the window's texts.
@@ -76,6 +82,8 @@ public:
     // The text stored under `key`, as stored; nothing when it is missing.
     std::optional<QString> text(const QString& key);
     void setText(const QString& key, const QString& value);
+    // Removes `key`; false when it was not stored.
+    bool removeText(const QString& key);
 
 private:
     int number(const QString& key, int fallback);
@@ -86,11 +94,15 @@ private:
 // What the program makes of a key it reads, for people editing the file.
 struct SettingMeaning {
     QString key;
+    QString what;     // what it sets: "reload period"
     QString takes;    // the values it uses: "60 to 900 seconds"
     QString missing;  // what it uses when the key is missing
     QString unusable; // what it does with a value it does not take
     std::function<bool(const QString& stored)> uses;
 };
+
+// Every key the program reads, with its meaning.
+std::vector<SettingMeaning> settingMeanings();
 
 // The meaning of the key named `key`, letter case aside as in the file;
 // nothing for a key the program does not read.

@@ -84,6 +84,22 @@ void SettingsStore::IniPut(const QString& key, const QString& value)
     });
 }
 
+bool SettingsStore::removeKey(const QString& key)
+{
+    bool removed = false;
+    trapFailures(QStringLiteral("IPT "), [&] {
+        const QString path = settingsPath();
+        QString whyNot;
+        const IniRemoval removal = removeIniValue(path, IniSection, key, whyNot);
+        if (removal == IniRemoval::Failed) {
+            qWarning("settings not changed in %s: %s", qPrintable(path), qPrintable(whyNot));
+            m_lastCallFailed = true;
+        }
+        removed = removal == IniRemoval::Removed;
+    });
+    return removed;
+}
+
 void SettingsStore::trapFailures(const QString& prefix, const std::function<void()>& operation)
 {
     m_lastCallFailed = false;

@@ -29,11 +29,16 @@ public:
     // reported on standard error.
     void IniPut(const QString& key, const QString& value);
 
+    // Removes `key` from the file, its other lines kept; false when it was
+    // not set. A failure shows an "IPT" box; a file that cannot be written
+    // is only reported on standard error.
+    bool removeKey(const QString& key);
+
     // The file the next call uses, found afresh each time. Fails
     // (ProcedureFailure) when the settings directory cannot be obtained.
     QString settingsPath() const;
 
-    // Whether the last IniGet or IniPut failed or could not store its value.
+    // Whether the last IniGet, IniPut or removeKey failed or could not store its value.
     bool lastCallFailed() const { return m_lastCallFailed; }
 
 private:
