@@ -110,14 +110,16 @@ void HistoryLog::closeConnection()
 // Whether the file reads as a sound database of a layout this program can use.
 bool HistoryLog::readable(Mode mode)
 {
+    m_openFailure = OpenFailure::Other;
     QSqlDatabase db = database();
     QSqlQuery check(db);
     const bool sound = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next() &&
                        check.value(0).toString() == u"ok";
     if (!sound) {
-        fail(QStringLiteral("not a sound database (%1)")
+        fail(QStringLiteral("not a sound database: %1")
                  .arg(check.lastError().isValid() ? check.lastError().text()
                                                   : check.value(0).toString()));
+        m_openFailure = OpenFailure::NotALog;
         return false;
     }
     check.finish(); // ends the read so the journal mode can change
@@ -125,9 +127,19 @@ bool HistoryLog::readable(Mode mode)
         const int version = historySchemaVersion(db);
         if (version == kHistorySchemaVersion)
             return true;
-        fail(QStringLiteral("layout %1, this program reads %2 (start Ondrel once to upgrade)")
-                 .arg(version)
-                 .arg(kHistorySchemaVersion));
+        if (version <= 0) {
+            // Every layout the program ever wrote has a version.
+            fail(QStringLiteral("a database without the log's tables"));
+            m_openFailure = OpenFailure::NotALog;
+        } else if (version > kHistorySchemaVersion) {
+            fail(QStringLiteral("layout %1 of a newer Ondrel, this program reads %2")
+                     .arg(version)
+                     .arg(kHistorySchemaVersion));
+        } else {
+            fail(QStringLiteral("layout %1, this program reads %2 (start Ondrel once to upgrade)")
+                     .arg(version)
+                     .arg(kHistorySchemaVersion));
+        }
         return false;
     }
     // Without WAL the log still works, only readers wait for writers.
@@ -162,6 +174,7 @@ bool HistoryLog::open(Mode mode)
 {
     closeConnection();
     m_pages = NewPageCheck();
+    m_openFailure = OpenFailure::Other;
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         fail(QStringLiteral("the Qt SQLite driver is not installed (libqt6sql6-sqlite)"));
         return false;
@@ -189,6 +202,7 @@ bool HistoryLog::open(Mode mode)
         closeConnection();
         return false;
     }
+    m_openFailure = OpenFailure::None;
     m_open = true;
     QSqlQuery last(database());
     if (last.exec(QStringLiteral("SELECT page_time FROM reading ORDER BY id DESC LIMIT 1")) &&

@@ -25,6 +25,9 @@ class HistoryLog {
 public:
     enum class Mode { ReadWrite, ReadOnly };
     enum class Append { Written, SamePage, Failed };
+    // Why open() failed: NotALog for a file that is no sound SQLite
+    // database, or one without the log's layout.
+    enum class OpenFailure { None, NotALog, Other };
     using Report = std::function<void(const QString&)>;
 
     // `report` gets what the user should know (default: standard error).
@@ -41,6 +44,7 @@ public:
     bool isOpen() const { return m_open; }
     QString path() const { return m_path; }
     QString lastError() const { return m_lastError; }
+    OpenFailure lastOpenFailure() const { return m_openFailure; }
 
     // Adds one page's records in one transaction, unless its time stamp is
     // the one logged last.
@@ -65,6 +69,7 @@ private:
     QString m_connection;
     bool m_open = false;
     QString m_lastError;
+    OpenFailure m_openFailure = OpenFailure::None;
     NewPageCheck m_pages; // the last logged page's time stamp
 };
 
