@@ -12,9 +12,9 @@ const char kUsage[] = "Usage: ondrel [-T]\n"
                       "Shows the Sporadic-E alerts of NICT's ionospheric alert page in a small\n"
                       "window.\n"
                       "\n"
-                      "  -T         keep the window in front of all others\n"
-                      "  --help     show this text\n"
-                      "  --version  show the version\n"
+                      "  -T, -t      keep the window in front of all others\n"
+                      "  -h, --help  show this text\n"
+                      "  --version   show the version\n"
                       "\n"
                       "Settings, a single fetch, watching from a terminal and the logged\n"
                       "readings: see ondrel-cli --help.\n";
@@ -25,12 +25,13 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
-        if (std::strncmp(argument, "--", 2) != 0)
-            continue;
-        if (std::strcmp(argument, "--help") == 0) {
+        if (std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
         }
+        // Any other text without "--" is start-up's to read (-T).
+        if (std::strncmp(argument, "--", 2) != 0)
+            continue;
         if (std::strcmp(argument, "--version") == 0) {
             std::fputs("ondrel " ONDREL_VERSION "\n", stdout);
             return 0;

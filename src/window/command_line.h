@@ -6,7 +6,7 @@
 #include <optional>
 
 // The window program's own options, looked at before anything touches the
-// display: --help and --version answer and end the program, any other
+// display: -h, --help and --version answer and end the program, any other
 // argument starting with "--" is a usage error. Everything else goes on to
 // start-up as the command-line text. Returns the exit status when the
 // program ends here.

@@ -140,24 +140,34 @@ const QByteArray kUsageStart = "Usage: ondrel [-T]\n";
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, ProgramOptionsTest,
-    testing::Values(OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
-                    OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
-                    OptionCase{
-                        "Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
-                    OptionCase{"UnknownOption",
-                               {"--top"},
-                               true,
-                               2,
-                               "",
-                               "ondrel: unknown option --top\n" + kUsageStart},
-                    OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
-                    OptionCase{"NoDisplay",
-                               {"-T"},
-                               false,
-                               1,
-                               "",
-                               "ondrel: no display to show the window on (neither DISPLAY nor "
-                               "WAYLAND_DISPLAY is set)\n"}),
+    testing::Values(
+        OptionCase{"Help", {"--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"HelpAfterKeepInFront", {"-T", "--help"}, true, 0, kUsageStart, ""},
+        OptionCase{"Version", {"--version"}, true, 0, "ondrel " ONDREL_VERSION "\n", ""},
+        OptionCase{"UnknownOption",
+                   {"--top"},
+                   true,
+                   2,
+                   "",
+                   "ondrel: unknown option --top\n" + kUsageStart},
+        OptionCase{"HelpWithoutDisplay", {"--help"}, false, 0, kUsageStart, ""},
+        OptionCase{"ShortHelp", {"-h"}, false, 0, kUsageStart, ""},
+        OptionCase{"ShortHelpAfterKeepInFront", {"-t", "-h"}, false, 0, kUsageStart, ""},
+        // Only "-h" is help: other text goes on to start-up as before.
+        OptionCase{"CapitalHIsNoHelp",
+                   {"-H"},
+                   false,
+                   1,
+                   "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"},
+        OptionCase{"NoDisplay",
+                   {"-T"},
+                   false,
+                   1,
+                   "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
