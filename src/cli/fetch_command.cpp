@@ -28,21 +28,26 @@ struct FetchOptions {
     QString savePath;
 };
 
-std::optional<FetchOptions> parseOptions(const QStringList& args)
+// Below a millisecond the transfer would have no time-out at all.
+constexpr double kMinTimeoutSeconds = 0.001;
+constexpr double kMaxTimeoutSeconds = 86400;
+
+std::optional<FetchOptions> parseFetchOptions(const QStringList& args)
 {
-    const QList<QCommandLineOption> declared{
-        {QStringLiteral("timeout"), {}, QStringLiteral("SECONDS")},
-        {QStringLiteral("save"), {}, QStringLiteral("FILE")},
-        {QStringLiteral("dir"), {}, QStringLiteral("DIR")},
-    };
     FetchOptions options;
-    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+    for (const CommandArg& arg :
+         readCommandLine(fetchCommand().options, args, fetchCommand().doubleDash)) {
         if (arg.kind != CommandArg::Kind::Option) {
             if (arg.arg.startsWith(u'-') || options.url) {
                 printError(QStringLiteral("fetch: unexpected argument %1").arg(arg.arg));
                 return std::nullopt;
             }
-            options.url = arg.arg;
+            options.url = httpAddressFor(arg.arg);
+            if (!options.url) {
+                printError(
+                    QStringLiteral("fetch: %1 is not an http or https address").arg(arg.arg));
+                return std::nullopt;
+            }
             continue;
         }
         if (!arg.value) {
@@ -62,8 +67,11 @@ std::optional<FetchOptions> parseOptions(const QStringList& args)
         }
         bool ok = false;
         const double seconds = value.toDouble(&ok);
-        if (!ok || !(seconds > 0) || seconds > 86400) {
-            printError(QStringLiteral("fetch: --timeout wants seconds, not %1").arg(value));
+        if (!ok || !(seconds >= kMinTimeoutSeconds) || seconds > kMaxTimeoutSeconds) {
+            printError(QStringLiteral("fetch: --timeout wants %1 to %2 seconds, not %3")
+                           .arg(kMinTimeoutSeconds)
+                           .arg(kMaxTimeoutSeconds)
+                           .arg(value));
             return std::nullopt;
         }
         options.timeoutMs = static_cast<int>(std::lround(seconds * 1000));
@@ -104,11 +112,9 @@ private:
     QString m_path;
 };
 
-} // namespace
-
-int runFetchCommand(const QStringList& args)
+int runFetch(const QStringList& args)
 {
-    const auto options = parseOptions(args);
+    const auto options = parseFetchOptions(args);
     if (!options)
         return ExitUsage;
 
@@ -142,9 +148,51 @@ int runFetchCommand(const QStringList& args)
 
     if (saving.saveFailed)
         return ExitUsage;
+    outcome = responseOutcome(outcome, http.lastHttpStatus());
     if (outcome != RefreshOutcome::Parsed)
         printError(QStringLiteral("fetch: ") +
                    refreshProblem(outcome, http.lastHttpStatus(), http.lastError()));
     printOut(fetchJson(outcomeName(outcome), state, http.lastHttpStatus(), http.lastError()));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
+}
+
+} // namespace
+
+const CliCommand& fetchCommand()
+{
+    static const CliCommand command{
+        QStringLiteral("fetch"),
+        QStringLiteral("[URL] [--timeout SECONDS] [--save FILE] [--dir DIR]"),
+        QStringLiteral("download the alert page and print what one refresh shows, as parse does"),
+        QStringLiteral(
+            "Downloads the page with the window's download code and prints parse's JSON object "
+            "with two more keys at its end: http_status (the HTTP status, null without a "
+            "response) and error (why no page came, null when a body arrived). Any outcome but "
+            "parsed also prints its cause in one line on standard error; a failed download gives "
+            "the outcome network-error, and a response with an error status (404) not-alert-page, "
+            "with or without a body."),
+        {{QStringLiteral("URL"),
+          QStringLiteral("the page to download, an http or https address; a bare host and path "
+                         "(127.0.0.1:8080/ISDJ/ionospheric-alert.html) is taken as http. "
+                         "Default: the alert page at the stored ESHost, else the provider's")}},
+        {
+            {QStringLiteral("timeout"),
+             QStringLiteral("give up after SECONDS without progress, %1 to %2 (default %3)")
+                 .arg(kMinTimeoutSeconds)
+                 .arg(kMaxTimeoutSeconds)
+                 .arg(HttpPageDownload::kDefaultTimeoutMs / 1000),
+             QStringLiteral("SECONDS")},
+            {QStringLiteral("save"), QStringLiteral("also write the body as received to FILE"),
+             QStringLiteral("FILE")},
+            {QStringLiteral("dir"),
+             QStringLiteral("read ESHost from the settings file in DIR, an existing directory, "
+                            "instead of the program's"),
+             QStringLiteral("DIR")},
+        },
+        DoubleDash::IsArgument,
+        QStringLiteral("Exit status: 0 when the page was parsed, 3 for any other outcome, 2 for "
+                       "a usage error or a FILE that cannot be written."),
+        runFetch,
+    };
+    return command;
 }

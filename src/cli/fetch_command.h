@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include "cli/cli_command.h"
 
-// `ondrel-cli fetch [URL] [--timeout SECONDS] [--save FILE]`: downloads the
-// alert page and prints what one refresh makes of it, as `parse` does.
-int runFetchCommand(const QStringList& args);
+// `ondrel-cli fetch [URL] [--timeout SECONDS] [--save FILE] [--dir DIR]`:
+// downloads the alert page and prints what one refresh makes of it, as
+// `parse` does.
+const CliCommand& fetchCommand();

@@ -2,8 +2,8 @@
 #include "cli/history_command.h"
 
 #include "cli/cli_io.h"
-#include "cli/command_line.h"
 #include "core/page/page_time.h"
+#include "core/page/station_names.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
 
@@ -45,19 +45,38 @@ std::optional<QDateTime> parseWhen(const QString& text, bool endOfDay)
     return when.toUTC();
 }
 
-std::optional<HistoryArgs> parseArgs(const QStringList& args)
+// The log's code of a station given by code or by the name watch prints,
+// letter case aside; empty when it names none.
+QString stationCode(const QString& text)
 {
-    const QList<QCommandLineOption> declared{
-        QCommandLineOption(QStringLiteral("csv")),
-        QCommandLineOption(QStringLiteral("json")),
-        {QStringLiteral("since"), {}, QStringLiteral("DATE")},
-        {QStringLiteral("until"), {}, QStringLiteral("DATE")},
-        {QStringLiteral("station"), {}, QStringLiteral("CODE")},
-        {QStringLiteral("db"), {}, QStringLiteral("FILE")},
-    };
+    for (int k = 0; k < kStationCount; ++k) {
+        if (text.compare(QLatin1StringView(kStationNames[k].ascii), Qt::CaseInsensitive) == 0)
+            return QLatin1StringView(kStationCodes[k]);
+    }
+    const int index = stationIndex(text);
+    return index < 0 ? QString() : QLatin1StringView(kStationCodes[index]);
+}
+
+QString stationChoices()
+{
+    QStringList names;
+    QStringList codes;
+    for (int k = 0; k < kStationCount; ++k) {
+        names << QLatin1StringView(kStationNames[k].ascii);
+        codes << QLatin1StringView(kStationCodes[k]);
+    }
+    return QStringLiteral("%1 or %2, or its code %3 or %4")
+        .arg(names.mid(0, kStationCount - 1).join(QStringLiteral(", ")), names.last(),
+             codes.mid(0, kStationCount - 1).join(QStringLiteral(", ")), codes.last());
+}
+
+std::optional<HistoryArgs> parseHistoryArgs(const QStringList& args)
+{
     HistoryArgs parsed;
     bool formatGiven = false;
-    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+    QString given[2]; // --since and --until as given, for a message
+    for (const CommandArg& arg :
+         readCommandLine(historyCommand().options, args, historyCommand().doubleDash)) {
         if (arg.kind != CommandArg::Kind::Option) {
             printError(QStringLiteral("history: unknown argument %1 (try --help)").arg(arg.arg));
             return std::nullopt;
@@ -79,30 +98,35 @@ std::optional<HistoryArgs> parseArgs(const QStringList& args)
         if (arg.name == u"db") {
             parsed.database = value;
         } else if (arg.name == u"station") {
-            if (stationIndex(value) < 0) {
-                printError(QStringLiteral("history: unknown station %1 (wk546, to536, yg431 "
-                                          "or ok426)")
-                               .arg(value));
+            parsed.filter.station = stationCode(value);
+            if (parsed.filter.station.isEmpty()) {
+                printError(QStringLiteral("history: unknown station %1 (%2)")
+                               .arg(value, stationChoices()));
                 return std::nullopt;
             }
-            parsed.filter.station = value.toLower();
         } else {
             const std::optional<QDateTime> when = parseWhen(value, arg.name == u"until");
             if (!when) {
                 printError(QStringLiteral("history: %1 %2 is not a date").arg(arg.arg, value));
                 return std::nullopt;
             }
-            (arg.name == u"since" ? parsed.filter.since : parsed.filter.until) = when;
+            const bool since = arg.name == u"since";
+            (since ? parsed.filter.since : parsed.filter.until) = when;
+            given[since ? 0 : 1] = value;
         }
+    }
+    const HistoryFilter& filter = parsed.filter;
+    if (filter.since && filter.until && *filter.since > *filter.until) {
+        printError(
+            QStringLiteral("history: --since %1 is later than --until %2").arg(given[0], given[1]));
+        return std::nullopt;
     }
     return parsed;
 }
 
-} // namespace
-
-int runHistoryCommand(const QStringList& args)
+int runHistory(const QStringList& args)
 {
-    const std::optional<HistoryArgs> parsed = parseArgs(args);
+    const std::optional<HistoryArgs> parsed = parseHistoryArgs(args);
     if (!parsed)
         return ExitUsage;
     const QString path = parsed->database.value_or(defaultHistoryPath());
@@ -110,7 +134,10 @@ int runHistoryCommand(const QStringList& args)
     if (QFileInfo::exists(path) || parsed->database) {
         HistoryLog log(path, [](const QString& line) { printError(line); });
         if (!log.open(HistoryLog::Mode::ReadOnly)) {
-            printError(QStringLiteral("history: %1").arg(log.lastError()));
+            printError(log.lastOpenFailure() == HistoryLog::OpenFailure::NotALog
+                           ? QStringLiteral("history: %1 is not an Ondrel history log (%2).")
+                                 .arg(path, log.lastError())
+                           : QStringLiteral("history: %1").arg(log.lastError()));
             return ExitUsage;
         }
         records = log.read(parsed->filter);
@@ -124,4 +151,45 @@ int runHistoryCommand(const QStringList& args)
         out += jsonLine(record);
     printOut(out);
     return ExitOk;
+}
+
+} // namespace
+
+const CliCommand& historyCommand()
+{
+    static const CliCommand command{
+        QStringLiteral("history"),
+        QStringLiteral(
+            "[--since DATE] [--until DATE] [--station STATION] [--csv|--json] [--db FILE]"),
+        QStringLiteral("print the logged Es readings as CSV or JSON"),
+        QStringLiteral(
+            "Prints the Es history log that the window writes, one row per page and station: "
+            "CSV (RFC 4180, CRLF line ends) with a header line by default, or JSON Lines with the "
+            "same keys, null where a value is missing. Without a log yet it prints the header "
+            "only.\n"
+            "DATE is a day (2026-12-07: from the start or to the end of that day, JST), a time "
+            "in JST (2026-12-07 10:15) or an ISO 8601 time with a zone (2026-12-07T01:15Z); both "
+            "bounds are inclusive to the second."),
+        {},
+        {
+            {QStringLiteral("since"), QStringLiteral("only readings at or after DATE"),
+             QStringLiteral("DATE")},
+            {QStringLiteral("until"), QStringLiteral("only readings at or before DATE"),
+             QStringLiteral("DATE")},
+            {QStringLiteral("station"),
+             QStringLiteral("only STATION: %1, in any case").arg(stationChoices()),
+             QStringLiteral("STATION")},
+            {QStringLiteral("csv"), QStringLiteral("print CSV (the default)")},
+            {QStringLiteral("json"), QStringLiteral("print JSON Lines")},
+            {QStringLiteral("db"),
+             QStringLiteral("read the log FILE, never changing it, instead of the per-user log "
+                            "~/.local/share/ondrel/history.sqlite"),
+             QStringLiteral("FILE")},
+        },
+        DoubleDash::IsArgument,
+        QStringLiteral("Exit status: 0 when the rows were printed, 2 for a usage error or a FILE "
+                       "that is missing or not an Ondrel history log."),
+        runHistory,
+    };
+    return command;
 }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include "cli/cli_command.h"
 
-// ondrel-cli history [--since DATE] [--until DATE] [--station CODE]
-// [--csv|--json] [--db FILE]: prints the logged readings. Returns the exit
-// status.
-int runHistoryCommand(const QStringList& args);
+// ondrel-cli history [--since DATE] [--until DATE] [--station STATION]
+// [--csv|--json] [--db FILE]: prints the logged readings.
+const CliCommand& historyCommand();

@@ -2,14 +2,36 @@
 #include "cli/parse_command.h"
 
 #include "cli/cli_io.h"
-#include "cli/command_line.h"
 #include "cli/readout_json.h"
 #include "core/page/page_refresh.h"
 #include "core/text/code_conv.h"
 
-int runParseCommand(const QStringList& args)
+namespace {
+
+// What the input was, when it was not read through: "page.html has no
+// NICT Ionospheric Alert title".
+QString outcomeCause(RefreshOutcome outcome, const QString& input)
 {
-    const QList<CommandArg> line = readCommandLine({}, args, DoubleDash::IsArgument);
+    switch (outcome) {
+    case RefreshOutcome::Stopped:
+        return QStringLiteral("%1 is an alert page the parser could not read through").arg(input);
+    case RefreshOutcome::NotAlertPage:
+        return QStringLiteral("%1 has no NICT Ionospheric Alert title").arg(input);
+    case RefreshOutcome::Forbidden:
+        return QStringLiteral("%1 is a 403 Forbidden page").arg(input);
+    case RefreshOutcome::Failed:
+        return QStringLiteral("%1 holds no text to read").arg(input);
+    case RefreshOutcome::Parsed:
+    case RefreshOutcome::NetworkError:
+        break;
+    }
+    return input;
+}
+
+int runParse(const QStringList& args)
+{
+    const QList<CommandArg> line =
+        readCommandLine(parseCommand().options, args, parseCommand().doubleDash);
     for (const CommandArg& arg : line) {
         if (arg.arg.startsWith(u'-') && arg.arg != u"-") {
             printError(QStringLiteral("parse: unknown option %1").arg(arg.arg));
@@ -29,6 +51,39 @@ int runParseCommand(const QStringList& args)
     ReadoutState state;
     CodeConv conv;
     const RefreshOutcome outcome = refreshFromStart(*body, state, conv);
+    if (outcome != RefreshOutcome::Parsed)
+        printError(QStringLiteral("parse: %1: %2")
+                       .arg(QLatin1String(outcomeName(outcome)),
+                            outcomeCause(outcome,
+                                         path == u"-" ? QStringLiteral("standard input") : path)));
     printOut(readoutJson(outcomeName(outcome), state));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
+}
+
+} // namespace
+
+const CliCommand& parseCommand()
+{
+    static const CliCommand command{
+        QStringLiteral("parse"),
+        QStringLiteral("[FILE]"),
+        QStringLiteral("read an alert page body from FILE (or standard input) and print what one "
+                       "refresh shows, as JSON"),
+        QStringLiteral(
+            "Treats the input as the raw HTTP body of the alert page, runs one refresh on it from "
+            "the state of a freshly started program and prints one JSON object on one line with "
+            "the keys outcome (parsed, stopped, not-alert-page, forbidden or failed), "
+            "header_opaque, status_item, alert_time, cells (15 objects with caption and colour "
+            "\"#RRGGBB\"), summary_level, summary_mark, status_phrase, window_caption, "
+            "station_detail and delay_note. Any outcome but parsed is also told in one line on "
+            "standard error."),
+        {{QStringLiteral("FILE"),
+          QStringLiteral("the page body to read; standard input when absent or \"-\"")}},
+        {},
+        DoubleDash::IsArgument,
+        QStringLiteral("Exit status: 0 when the page was parsed, 3 for any other outcome, 2 for "
+                       "a usage error or a FILE that cannot be read."),
+        runParse,
+    };
+    return command;
 }

@@ -3,6 +3,13 @@
 
 #include <QStringList>
 
+RefreshOutcome responseOutcome(RefreshOutcome outcome, std::optional<int> httpStatus)
+{
+    if (outcome == RefreshOutcome::Failed && httpStatus && *httpStatus >= 400)
+        return RefreshOutcome::NotAlertPage;
+    return outcome;
+}
+
 QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
                        const QString& transferError)
 {
@@ -11,7 +18,7 @@ QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
         causes << transferError;
     if (httpStatus)
         causes << QStringLiteral("HTTP %1").arg(*httpStatus);
-    QString line = QLatin1String(outcomeName(outcome));
+    QString line = QLatin1String(outcomeName(responseOutcome(outcome, httpStatus)));
     if (!causes.isEmpty())
         line += QStringLiteral(": ") + causes.join(QStringLiteral(", "));
     return line;

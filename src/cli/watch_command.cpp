@@ -39,14 +39,9 @@ struct WatchOptions {
 
 std::optional<WatchOptions> parseOptions(const QStringList& args)
 {
-    const QList<QCommandLineOption> declared{
-        QCommandLineOption(QStringLiteral("json")),
-        QCommandLineOption(QStringLiteral("all")),
-        {QStringLiteral("period"), {}, QStringLiteral("SECONDS")},
-        {QStringLiteral("dir"), {}, QStringLiteral("DIR")},
-    };
     WatchOptions options;
-    for (const CommandArg& arg : readCommandLine(declared, args, DoubleDash::IsArgument)) {
+    for (const CommandArg& arg :
+         readCommandLine(watchCommand().options, args, watchCommand().doubleDash)) {
         if (arg.kind != CommandArg::Kind::Option) {
             if (arg.arg.startsWith(u'-') || options.url) {
                 printError(QStringLiteral("watch: unexpected argument %1").arg(arg.arg));
@@ -181,8 +176,6 @@ private:
     int m_pages = 0;
 };
 
-} // namespace
-
 int runWatchCommand(const QStringList& args)
 {
     const std::optional<WatchOptions> options = parseOptions(args);
@@ -204,4 +197,48 @@ int runWatchCommand(const QStringList& args)
     printError(QStringLiteral("watch: %1 every %2 s").arg(url).arg(period));
     watch.start();
     return QCoreApplication::exec();
+}
+
+} // namespace
+
+const CliCommand& watchCommand()
+{
+    static const CliCommand command{
+        QStringLiteral("watch"),
+        QStringLiteral("[URL] [--period SECONDS] [--dir DIR] [--json] [--all]"),
+        QStringLiteral("reload the alert page on the window's schedule and print one line per new "
+                       "page time"),
+        QStringLiteral(
+            "The headless monitor: loads the page at once, then every period counted from the "
+            "quarter hour as the window does, until SIGINT or SIGTERM. Each new page prints one "
+            "line: the page time, es=quiet|caution|alert, then per station its name and Fmax, "
+            "Fmin and Es, each followed by its signal, fields apart by two blanks. Failed reloads "
+            "are told on standard error with their cause and retried as in the window."),
+        {{QStringLiteral("URL"),
+          QStringLiteral("the page to load (default: the alert page at the stored ESHost, else "
+                         "the provider's)")}},
+        {
+            {QStringLiteral("period"),
+             QStringLiteral("seconds between reloads, %1 to %2 (default: the stored TM2, else "
+                            "%3)")
+                 .arg(kMinPeriod)
+                 .arg(kMaxPeriod)
+                 .arg(kDefaultPeriod),
+             QStringLiteral("SECONDS")},
+            {QStringLiteral("dir"),
+             QStringLiteral("read TM2 and ESHost from the settings file in DIR, an existing "
+                            "directory, instead of the program's"),
+             QStringLiteral("DIR")},
+            {QStringLiteral("json"),
+             QStringLiteral("print parse's JSON object instead, one per line")},
+            {QStringLiteral("all"),
+             QStringLiteral("print every accepted page, also one whose page time was printed "
+                            "already")},
+        },
+        DoubleDash::IsArgument,
+        QStringLiteral("Exit status: 0 after SIGINT or SIGTERM, 3 when the server refuses access, "
+                       "2 for a usage error."),
+        runWatchCommand,
+    };
+    return command;
 }

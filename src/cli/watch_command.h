@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include "cli/cli_command.h"
 
-// `ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json]`: reloads
-// the alert page on the window's schedule and prints one line per accepted
-// page until SIGINT or SIGTERM.
-int runWatchCommand(const QStringList& args);
+// `ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]`:
+// reloads the alert page on the window's schedule and prints one line per
+// accepted page until SIGINT or SIGTERM.
+const CliCommand& watchCommand();

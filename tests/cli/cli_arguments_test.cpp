@@ -2,6 +2,8 @@
 #include "support/cli_runner.h"
 #include "support/named_case.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,11 +59,35 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"FetchDoubleDashAsValue",
                      {"fetch", "--timeout", "--"},
                      2,
-                     "ondrel-cli: fetch: --timeout wants seconds, not --\n"},
+                     "ondrel-cli: fetch: --timeout wants 0.001 to 86400 seconds, not --\n"},
         ArgumentCase{"FetchFirstProblemWins",
                      {"fetch", "--timeout", "0", "--bogus"},
                      2,
-                     "ondrel-cli: fetch: --timeout wants seconds, not 0\n"},
+                     "ondrel-cli: fetch: --timeout wants 0.001 to 86400 seconds, not 0\n"},
+        ArgumentCase{"FetchTimeoutOverADay",
+                     {"fetch", "--timeout", "86401"},
+                     2,
+                     "ondrel-cli: fetch: --timeout wants 0.001 to 86400 seconds, not 86401\n"},
+        ArgumentCase{"FetchHelpAsTimeout",
+                     {"fetch", "--timeout", "--help"},
+                     2,
+                     "ondrel-cli: fetch: --timeout wants 0.001 to 86400 seconds, not --help\n"},
+        ArgumentCase{"FetchFtp",
+                     {"fetch", "ftp://127.0.0.1/a.html"},
+                     2,
+                     "ondrel-cli: fetch: ftp://127.0.0.1/a.html is not an http or https address\n"},
+        ArgumentCase{"FetchFile",
+                     {"fetch", "file:///dev/null"},
+                     2,
+                     "ondrel-cli: fetch: file:///dev/null is not an http or https address\n"},
+        ArgumentCase{"FetchNoHost",
+                     {"fetch", "http://"},
+                     2,
+                     "ondrel-cli: fetch: http:// is not an http or https address\n"},
+        ArgumentCase{"FetchBlankInAddress",
+                     {"fetch", "127.0.0.1/a b"},
+                     2,
+                     "ondrel-cli: fetch: 127.0.0.1/a b is not an http or https address\n"},
         ArgumentCase{"WatchNegativePeriod",
                      {"watch", "--period", "-60"},
                      2,
@@ -78,6 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
                      {"history", "--since", "-15"},
                      2,
                      "ondrel-cli: history: --since -15 is not a date\n"},
+        ArgumentCase{"HistorySinceAfterUntil",
+                     {"history", "--until", "2026-12-07", "--since", "2026-12-07T15:00Z"},
+                     2,
+                     "ondrel-cli: history: --since 2026-12-07T15:00Z is later than --until "
+                     "2026-12-07\n"},
+        ArgumentCase{"HistoryUnknownStation",
+                     {"history", "--station", "tokyo"},
+                     2,
+                     "ondrel-cli: history: unknown station tokyo (wakkanai, kokubunji, yamagawa or "
+                     "ogimi, or its code wk546, to536, yg431 or ok426)\n"},
+        ArgumentCase{"HelpUnknownCommand",
+                     {"help", "nosuch"},
+                     2,
+                     "ondrel-cli: help: unknown command nosuch (try --help)\n"},
+        ArgumentCase{"HelpTwoCommands",
+                     {"help", "parse", "fetch"},
+                     2,
+                     "ondrel-cli: help: at most one COMMAND\n"},
         ArgumentCase{"SettingsNegativeOperand",
                      {"settings", "--dir", "DIR", "get", "-15"},
                      1,
@@ -89,12 +133,103 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"SettingsSingleDashIsAWord",
                      {"settings", "-dir", "/", "path"},
                      2,
-                     "ondrel-cli: settings: path, get KEY or set KEY VALUE expected, not -dir / "
-                     "path\n"},
+                     "ondrel-cli: settings: path, list, get KEY, set KEY VALUE or unset KEY "
+                     "expected, not -dir / path\n"},
         ArgumentCase{"SettingsDirWithEquals",
                      {"settings", "--dir=/", "path"},
                      2,
                      "ondrel-cli: settings: unknown option --dir=/\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each command's own usage, wherever -h or --help stands as an option.
+struct HelpCase {
+    const char* name;
+    QStringList args;
+    QByteArray usage; // the first line
+};
+ONDREL_NAMED_CASE(HelpCase)
+
+class CliHelpTest : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(CliHelpTest, PrintsTheUsageAndExitsZero)
+{
+    const CliRun run = runCli(GetParam().args);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(run.out.left(run.out.indexOf('\n') + 1), GetParam().usage);
+    EXPECT_TRUE(run.out.contains("\n  -h, --help "));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CliHelpTest,
+    testing::Values(
+        HelpCase{"Tool", {"--help"}, "Usage: ondrel-cli COMMAND [ARGS]\n"},
+        HelpCase{"HelpAlone", {"help"}, "Usage: ondrel-cli COMMAND [ARGS]\n"},
+        HelpCase{"ParseLong", {"parse", "--help"}, "Usage: ondrel-cli parse [FILE]\n"},
+        HelpCase{
+            "ParseAfterFile", {"parse", "page.html", "-h"}, "Usage: ondrel-cli parse [FILE]\n"},
+        HelpCase{"FetchShort",
+                 {"fetch", "-h"},
+                 "Usage: ondrel-cli fetch [URL] [--timeout SECONDS] [--save FILE] [--dir DIR]\n"},
+        HelpCase{"SettingsAfterVerb",
+                 {"settings", "get", "--help"},
+                 "Usage: ondrel-cli settings [--dir DIR] path\n"},
+        HelpCase{"WatchAfterOption",
+                 {"watch", "--period", "60", "-h"},
+                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
+        HelpCase{"History",
+                 {"history", "--help"},
+                 "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION]\n"},
+        HelpCase{"HelpCommand",
+                 {"help", "watch"},
+                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
+        HelpCase{"HelpOfHelp", {"help", "--help"}, "Usage: ondrel-cli help [COMMAND]\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The synopses the overview lists under "Commands:", each on one line:
+// a synopsis starts two blanks in, its summary six, a wrapped synopsis
+// goes on further in.
+QStringList overviewSynopses()
+{
+    const QByteArray overview = runCli({QStringLiteral("--help")}).out;
+    const qsizetype start = overview.indexOf("\nCommands:\n") + 11;
+    const qsizetype end = overview.indexOf("\n\n", start);
+    QStringList synopses;
+    for (const QByteArray& line : overview.mid(start, end - start).split('\n')) {
+        const QString text = QString::fromUtf8(line);
+        const qsizetype indent =
+            text.size() - QString(text).remove(QRegularExpression("^ +")).size();
+        if (indent == 2)
+            synopses << text.trimmed();
+        else if (indent > 6 && !synopses.isEmpty())
+            synopses.last() += u' ' + text.trimmed();
+    }
+    return synopses;
+}
+
+TEST(CliHelp, HelpCommandPrintsWhatTheOptionPrints)
+{
+    const QStringList synopses = overviewSynopses();
+    ASSERT_GE(synopses.size(), 5);
+    for (const QString& synopsis : synopses) {
+        const QString command = synopsis.section(u' ', 0, 0);
+        const CliRun help = runCli({QStringLiteral("help"), command});
+        EXPECT_EQ(help.out, runCli({command, QStringLiteral("--help")}).out)
+            << command.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(help.out).simplified().contains(
+            QStringLiteral("ondrel-cli ") + synopsis))
+            << synopsis.toStdString();
+    }
+}
+
+TEST(CliHelp, ReadmeListsEveryCommandAsTheOverviewDoes)
+{
+    QFile readme(QStringLiteral(ONDREL_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    for (const QString& synopsis : overviewSynopses())
+        EXPECT_TRUE(text.contains(QStringLiteral("\n    ondrel-cli ") + synopsis))
+            << synopsis.toStdString();
+}
 
 } // namespace

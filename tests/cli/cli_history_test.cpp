@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_log.h"
 #include "support/cli_runner.h"
+#include "support/file_contents.h"
 #include "support/history_records.h"
 #include "support/named_case.h"
 
@@ -76,6 +77,67 @@ TEST_F(CliHistoryTest, JsonIsOneObjectPerLineWithNulls)
     EXPECT_EQ(object.value(QStringLiteral("es_text")).toString(), QStringLiteral("?"));
 }
 
+// --station takes the names watch prints and the log's codes, in any case.
+struct StationCase {
+    const char* name;
+    const char* given;
+    QByteArray code;
+};
+ONDREL_NAMED_CASE(StationCase)
+
+class CliHistoryStationTest : public CliHistoryTest,
+                              public testing::WithParamInterface<StationCase> {};
+
+TEST_P(CliHistoryStationTest, KeepsThatStationOnly)
+{
+    const CliRun run = history({"--station", GetParam().given});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QList<QByteArray> rows = lines(run.out).mid(1);
+    ASSERT_EQ(rows.size(), 2);
+    for (const QByteArray& row : rows)
+        EXPECT_TRUE(row.contains(',' + GetParam().code + ',')) << row.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CliHistoryStationTest,
+                         testing::Values(StationCase{"Name", "wakkanai", "wk546"},
+                                         StationCase{"NameMixedCase", "KokuBunji", "to536"},
+                                         StationCase{"LastName", "OGIMI", "ok426"},
+                                         StationCase{"Code", "yg431", "yg431"},
+                                         StationCase{"CodeUpperCase", "TO536", "to536"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Files that are no history log, each told in one sentence naming it.
+struct NotALogCase {
+    const char* name;
+    QByteArray content;
+};
+ONDREL_NAMED_CASE(NotALogCase)
+
+class CliHistoryNotALogTest : public testing::TestWithParam<NotALogCase> {};
+
+TEST_P(CliHistoryNotALogTest, SaysSoAndNamesTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.sqlite"));
+    writeAll(path, GetParam().content);
+    const CliRun run = runCli({"history", "--db", path});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    const QByteArray start =
+        "ondrel-cli: history: " + path.toUtf8() + " is not an Ondrel history log (";
+    EXPECT_TRUE(run.err.startsWith(start)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(").\n")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_EQ(readAll(path), GetParam().content);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CliHistoryNotALogTest,
+                         testing::Values(NotALogCase{"Text", "page_time,station\r\n"},
+                                         NotALogCase{"DamagedHeader",
+                                                     "SQLite format 3" + QByteArray(4000, '\x5a')},
+                                         NotALogCase{"EmptyFile", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Pages a second apart around 10:31 JST; each bound takes its own second.
 struct BoundCase {
     const char* name;
@@ -144,14 +206,16 @@ TEST_P(CliHistoryUsageTest, IsAUsageError)
     EXPECT_FALSE(run.err.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CliHistoryUsageTest,
-                         testing::Values(HistoryUsageCase{"UnknownStation", {"--station", "xx999"}},
-                                         HistoryUsageCase{"BadDate", {"--since", "yesterday"}},
-                                         HistoryUsageCase{"MissingValue", {"--until"}},
-                                         HistoryUsageCase{"BothFormats", {"--csv", "--json"}},
-                                         HistoryUsageCase{"UnknownOption", {"--all"}},
-                                         HistoryUsageCase{"NoSuchDatabase",
-                                                          {"--db", "/nonexistent/history.sqlite"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliHistoryUsageTest,
+    testing::Values(HistoryUsageCase{"UnknownStation", {"--station", "xx999"}},
+                    HistoryUsageCase{"BadDate", {"--since", "yesterday"}},
+                    HistoryUsageCase{"MissingValue", {"--until"}},
+                    HistoryUsageCase{"BothFormats", {"--csv", "--json"}},
+                    HistoryUsageCase{"SinceAfterUntil",
+                                     {"--since", "2026-12-08", "--until", "2026-12-07 23:59"}},
+                    HistoryUsageCase{"UnknownOption", {"--all"}},
+                    HistoryUsageCase{"NoSuchDatabase", {"--db", "/nonexistent/history.sqlite"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

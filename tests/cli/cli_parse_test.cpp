@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "support/cli_runner.h"
+#include "support/file_contents.h"
 #include "support/named_case.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ TEST(CliParse, RealisticPageGivesTheWholeContract)
     EXPECT_EQ(json["window_caption"].toString(), QStringLiteral("Es 注意"));
     EXPECT_EQ(json["station_detail"].toArray().size(), 4);
     EXPECT_EQ(json["delay_note"].toArray(), (QJsonArray{"", "", "", ""}));
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }
 
 TEST(CliParse, StandardInputAndDashReadTheSameBytes)
@@ -71,6 +73,7 @@ struct OutcomeCase {
     QByteArray input;
     const char* outcome;
     bool headerOpaque;
+    const char* err; // after "ondrel-cli: parse: "
 };
 ONDREL_NAMED_CASE(OutcomeCase)
 
@@ -80,6 +83,7 @@ TEST_P(CliOutcomeTest, OtherOutcomesExitThree)
 {
     const CliRun run = runCli({QStringLiteral("parse")}, GetParam().input);
     EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, QByteArray("ondrel-cli: parse: ") + GetParam().err + '\n');
     const QJsonObject json = parseJson(run.out);
     EXPECT_EQ(json["outcome"].toString(), QLatin1String(GetParam().outcome));
     EXPECT_EQ(json["header_opaque"].toBool(), GetParam().headerOpaque);
@@ -91,18 +95,24 @@ TEST_P(CliOutcomeTest, OtherOutcomesExitThree)
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, CliOutcomeTest,
-    testing::Values(OutcomeCase{"EmptyBodyFailed", QByteArray(), "failed", true},
-                    OutcomeCase{"Forbidden", "<html><title>403 Forbidden</title></html>",
-                                "forbidden", false},
-                    OutcomeCase{"Maintenance", "<html><title>Maintenance</title></html>",
-                                "not-alert-page", true}),
+    testing::Values(
+        OutcomeCase{"EmptyBodyFailed", QByteArray(), "failed", true,
+                    "failed: standard input holds no text to read"},
+        OutcomeCase{"Forbidden", "<html><title>403 Forbidden</title></html>", "forbidden", false,
+                    "forbidden: standard input is a 403 Forbidden page"},
+        OutcomeCase{"Maintenance", "<html><title>Maintenance</title></html>", "not-alert-page",
+                    true, "not-alert-page: standard input has no NICT Ionospheric Alert title"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliParse, BrokenAlertPageIsStopped)
 {
-    const CliRun run = runCli({QStringLiteral("parse")},
-                              "<title>NICT Ionospheric Alert</title>(10:00) no stations");
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    writeAll(page, "<title>NICT Ionospheric Alert</title>(10:00) no stations");
+    const CliRun run = runCli({QStringLiteral("parse"), page});
     EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "ondrel-cli: parse: stopped: " + page.toUtf8() +
+                           " is an alert page the parser could not read through\n");
     const QJsonObject json = parseJson(run.out);
     EXPECT_EQ(json["outcome"].toString(), QStringLiteral("stopped"));
     EXPECT_TRUE(json["header_opaque"].toBool());

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/program_settings.h"
 #include "support/cli_runner.h"
 #include "support/file_contents.h"
 #include "support/named_case.h"
@@ -141,7 +142,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "ESHost \"ftp://x\" is stored, but the program takes an http or https "
                     "address or a host name and uses http://wdc.nict.go.jp instead."},
         IgnoredCase{"BareHost", "ESHost", "127.0.0.1:8080/mirror", ""},
-        IgnoredCase{"NotTheProgramsKey", "Colour", "red", ""}),
+        IgnoredCase{"SwappedLetters", "ESHots", "127.0.0.1",
+                    "ESHots is not a setting Ondrel reads; did you mean ESHost?"},
+        IgnoredCase{"MissingLetter", "esnotifycol", "5",
+                    "esnotifycol is not a setting Ondrel reads; did you mean ESNotifyCool?"},
+        IgnoredCase{"ShortWordTwoEditsOff", "Top", "1", "Top is not a setting Ondrel reads."},
+        IgnoredCase{"NotTheProgramsKey", "Colour", "red", "Colour is not a setting Ondrel reads."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliSettingsTest, SetSurvivesIntoTheNextProcess)
@@ -190,6 +196,52 @@ TEST_F(CliSettingsTest, FailuresGoToStandardErrorAndExitThree)
     EXPECT_EQ(unstored.err.count('\n'), 1);
 }
 
+TEST_F(CliSettingsTest, ListShowsEveryKeyWithItsValueOrDefault)
+{
+    writeAll(iniPath(), "[ESConf]\nTM2=300\nColour=red\n");
+    const CliRun run = settings({QStringLiteral("list")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<SettingMeaning> meanings = settingMeanings();
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(meanings.size()));
+    for (size_t i = 0; i < meanings.size(); ++i) {
+        const SettingMeaning& m = meanings[i];
+        const QString value =
+            m.key == u"TM2" ? QStringLiteral("300") : QStringLiteral("(default %1)").arg(m.missing);
+        const QString& line = lines[static_cast<qsizetype>(i)];
+        EXPECT_TRUE(line.startsWith(m.key + u' ')) << line.toStdString();
+        EXPECT_TRUE(line.contains(QStringLiteral("  ") + value + QStringLiteral("  ")))
+            << line.toStdString();
+        EXPECT_TRUE(line.endsWith(m.what + QStringLiteral(": ") + m.takes)) << line.toStdString();
+    }
+}
+
+TEST_F(CliSettingsTest, UnsetRemovesTheKeyAndKeepsEverythingElse)
+{
+    const QByteArray before = "; mine\r\n[esconf]\r\nTM2=300\r\n; period\r\nESTop=1\r\n"
+                              "tm2=400\r\n[Other]\r\nTM2=5\r\n";
+    writeAll(iniPath(), before);
+    const CliRun unset = settings({QStringLiteral("unset"), QStringLiteral("Tm2")});
+    EXPECT_EQ(unset.exitCode, 0) << unset.err.toStdString();
+    EXPECT_TRUE(unset.err.isEmpty());
+    const QByteArray after = "; mine\r\n[esconf]\r\n; period\r\nESTop=1\r\n[Other]\r\nTM2=5\r\n";
+    EXPECT_EQ(readAll(iniPath()), after);
+
+    const CliRun again = settings({QStringLiteral("unset"), QStringLiteral("TM2")});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_EQ(again.err, "ondrel-cli: settings: TM2 is not set.\n");
+    EXPECT_EQ(readAll(iniPath()), after);
+    EXPECT_EQ(QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Ondrel.ini")});
+}
+
+TEST_F(CliSettingsTest, UnsetWithoutAFileCreatesNone)
+{
+    const CliRun run = settings({QStringLiteral("unset"), QStringLiteral("TM2")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(iniPath()));
+}
+
 struct SettingsUsageCase {
     const char* name;
     QStringList args;
@@ -220,6 +272,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsUsageCase{"SetWithoutValue", {"--dir", "DIR", "set", "ESTop"}},
         SettingsUsageCase{"PathWithOperand", {"--dir", "DIR", "path", "x"}},
         SettingsUsageCase{"GetTwoKeys", {"--dir", "DIR", "get", "a", "b"}},
+        SettingsUsageCase{"UnsetWithoutKey", {"--dir", "DIR", "unset"}},
+        SettingsUsageCase{"ListWithOperand", {"--dir", "DIR", "list", "TM2"}},
         SettingsUsageCase{"DirWithoutValue", {"set", "a", "1", "--dir"}},
         SettingsUsageCase{"EmptyDir", {"--dir", "", "set", "a", "1"}},
         SettingsUsageCase{"DirMissing", {"--dir", "DIR/new", "set", "a", "1"}},

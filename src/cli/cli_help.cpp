@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli_help.h"
+
+#include "cli/cli_io.h"
+#include "cli/command_table.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype kWidth = 79;
+const QString kTool = QStringLiteral("ondrel-cli");
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")},
+                              QStringLiteral("show this text"));
+}
+
+// A synopsis in the pieces a line may break between: a bracketed group
+// stays whole ("[--since DATE]").
+QStringList synopsisPieces(const QString& synopsis)
+{
+    QStringList pieces;
+    int depth = 0;
+    for (const QString& word : synopsis.split(u' ', Qt::SkipEmptyParts)) {
+        if (depth > 0)
+            pieces.last() += u' ' + word;
+        else
+            pieces.append(word);
+        depth += static_cast<int>(word.count(u'[') - word.count(u']'));
+    }
+    return pieces;
+}
+
+// `pieces` set from `column` on, blank apart, in lines of at most kWidth
+// characters; a line after the first starts at `indent`.
+QString flowed(const QStringList& pieces, qsizetype column, qsizetype indent)
+{
+    QString text;
+    qsizetype at = column;
+    bool lineStarted = false;
+    for (const QString& piece : pieces) {
+        if (lineStarted && at + 1 + piece.size() > kWidth) {
+            text += u'\n' + QString(indent, u' ');
+            at = indent;
+            lineStarted = false;
+        }
+        if (lineStarted) {
+            text += u' ';
+            ++at;
+        }
+        text += piece;
+        at += piece.size();
+        lineStarted = true;
+    }
+    return text + u'\n';
+}
+
+QString flowedWords(const QString& text, qsizetype column, qsizetype indent)
+{
+    return flowed(text.split(u' ', Qt::SkipEmptyParts), column, indent);
+}
+
+// "-h, --help", "--timeout SECONDS".
+QString optionName(const QCommandLineOption& option)
+{
+    QStringList names = option.names();
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    for (QString& name : names)
+        name.prepend(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));
+    QString shown = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        shown += u' ' + option.valueName();
+    return shown;
+}
+
+// "  NAME   description", the description from `column` on.
+QString listEntry(const QString& name, const QString& description, qsizetype column)
+{
+    QString entry = QStringLiteral("  ") + name;
+    if (entry.size() + 2 > column)
+        entry += u'\n' + QString(column, u' ');
+    else
+        entry = entry.leftJustified(column);
+    return entry + flowedWords(description, column, column);
+}
+
+QString paragraphs(const QString& text)
+{
+    QString out;
+    for (const QString& paragraph : text.split(u'\n', Qt::SkipEmptyParts))
+        out += u'\n' + flowedWords(paragraph, 0, 0);
+    return out;
+}
+
+int runHelp(const QStringList& args)
+{
+    const QList<CommandArg> line = readCommandLine({}, args, DoubleDash::IsArgument);
+    if (line.isEmpty()) {
+        printOut(overviewHelp());
+        return ExitOk;
+    }
+    if (line.size() > 1) {
+        printError(QStringLiteral("help: at most one COMMAND"));
+        return ExitUsage;
+    }
+    const CliCommand* command = findCliCommand(line.first().arg);
+    if (!command) {
+        printError(QStringLiteral("help: unknown command %1 (try --help)").arg(line.first().arg));
+        return ExitUsage;
+    }
+    printOut(commandHelp(*command));
+    return ExitOk;
+}
+
+} // namespace
+
+QByteArray overviewHelp()
+{
+    QString text = QStringLiteral("Usage: %1 COMMAND [ARGS]\n"
+                                  "       %1 --help | --version\n")
+                       .arg(kTool);
+    text += paragraphs(QStringLiteral(
+        "Reads NICT's ionospheric alert page as the Ondrel window does, watches it without a "
+        "window, and shows the window's settings and Es history. Every command prints its own "
+        "usage for -h or --help."));
+    text += QStringLiteral("\nCommands:\n");
+    for (const CliCommand* command : cliCommands()) {
+        for (const QString& synopsis : command->synopsis.split(u'\n')) {
+            const QString start = QStringLiteral("  ") + command->name + u' ';
+            text += start + flowed(synopsisPieces(synopsis), start.size(), start.size());
+        }
+        text += QStringLiteral("      ") + flowedWords(command->summary, 6, 6);
+    }
+    text += QStringLiteral("\nOptions:\n");
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("show the version"));
+    for (const QCommandLineOption& option : {helpOption(), version})
+        text += listEntry(optionName(option), option.description(), 16);
+    text += paragraphs(QStringLiteral(
+        "Exit status: 0 done (for parse, fetch and watch: a page parsed), 1 settings get or "
+        "unset of a key that is not stored, 2 usage error or unreadable input, 3 any other "
+        "outcome (no page, or a settings file that could not be read or written)."));
+    return text.toUtf8();
+}
+
+QByteArray commandHelp(const CliCommand& command)
+{
+    QString text;
+    const QString start = QStringLiteral("%1 %2 ").arg(kTool, command.name);
+    bool first = true;
+    for (const QString& synopsis : command.synopsis.split(u'\n')) {
+        const QString lead =
+            (first ? QStringLiteral("Usage: ") : QStringLiteral("       ")) + start;
+        text += lead + flowed(synopsisPieces(synopsis), lead.size(), lead.size());
+        first = false;
+    }
+    text += paragraphs(command.description);
+
+    QList<QCommandLineOption> options = command.options;
+    options.append(helpOption());
+    qsizetype widest = 0;
+    for (const CliOperand& operand : command.operands)
+        widest = std::max(widest, operand.name.size());
+    for (const QCommandLineOption& option : options)
+        widest = std::max(widest, optionName(option).size());
+    const qsizetype column = std::min<qsizetype>(2 + widest + 2, 24);
+    if (!command.operands.isEmpty()) {
+        text += QStringLiteral("\nArguments:\n");
+        for (const CliOperand& operand : command.operands)
+            text += listEntry(operand.name, operand.description, column);
+    }
+    text += QStringLiteral("\nOptions:\n");
+    for (const QCommandLineOption& option : options)
+        text += listEntry(optionName(option), option.description(), column);
+    text += paragraphs(command.exitStatus);
+    return text.toUtf8();
+}
+
+bool asksForHelp(const CliCommand& command, const QStringList& args)
+{
+    QList<QCommandLineOption> options = command.options;
+    options.append(helpOption());
+    const QList<CommandArg> line = readCommandLine(options, args, command.doubleDash);
+    return std::any_of(line.begin(), line.end(), [](const CommandArg& arg) {
+        return arg.kind == CommandArg::Kind::Option && arg.name == u"help";
+    });
+}
+
+const CliCommand& helpCommand()
+{
+    static const CliCommand command{
+        QStringLiteral("help"),
+        QStringLiteral("[COMMAND]"),
+        QStringLiteral("show this text, or COMMAND's usage"),
+        QStringLiteral("Prints the tool's usage, or with COMMAND what COMMAND --help prints."),
+        {{QStringLiteral("COMMAND"), QStringLiteral("a command of ondrel-cli")}},
+        {},
+        DoubleDash::IsArgument,
+        QStringLiteral("Exit status: 0, or 2 for a COMMAND that does not exist."),
+        runHelp,
+    };
+    return command;
+}

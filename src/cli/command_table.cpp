@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_table.h"
+
+#include "cli/cli_help.h"
+#include "cli/fetch_command.h"
+#include "cli/history_command.h"
+#include "cli/parse_command.h"
+#include "cli/settings_command.h"
+#include "cli/watch_command.h"
+
+const std::vector<const CliCommand*>& cliCommands()
+{
+    static const std::vector<const CliCommand*> commands{
+        &parseCommand(), &fetchCommand(),   &settingsCommand(),
+        &watchCommand(), &historyCommand(), &helpCommand(),
+    };
+    return commands;
+}
+
+const CliCommand* findCliCommand(const QString& name)
+{
+    for (const CliCommand* command : cliCommands()) {
+        if (command->name == name)
+            return command;
+    }
+    return nullptr;
+}
