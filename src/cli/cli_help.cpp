@@ -17,49 +17,28 @@ QCommandLineOption helpOption()
                               QStringLiteral("show this text"));
 }
 
-// A synopsis in the pieces a line may break between: a bracketed group
-// stays whole ("[--since DATE]").
-QStringList synopsisPieces(const QString& synopsis)
+// `text` set from `column` on, words a blank apart, in lines of at most
+// kWidth characters; a line after the first starts at `indent`.
+QString flowed(const QString& text, qsizetype column, qsizetype indent)
 {
-    QStringList pieces;
-    int depth = 0;
-    for (const QString& word : synopsis.split(u' ', Qt::SkipEmptyParts)) {
-        if (depth > 0)
-            pieces.last() += u' ' + word;
-        else
-            pieces.append(word);
-        depth += static_cast<int>(word.count(u'[') - word.count(u']'));
-    }
-    return pieces;
-}
-
-// `pieces` set from `column` on, blank apart, in lines of at most kWidth
-// characters; a line after the first starts at `indent`.
-QString flowed(const QStringList& pieces, qsizetype column, qsizetype indent)
-{
-    QString text;
+    QString out;
     qsizetype at = column;
     bool lineStarted = false;
-    for (const QString& piece : pieces) {
-        if (lineStarted && at + 1 + piece.size() > kWidth) {
-            text += u'\n' + QString(indent, u' ');
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (lineStarted && at + 1 + word.size() > kWidth) {
+            out += u'\n' + QString(indent, u' ');
             at = indent;
             lineStarted = false;
         }
         if (lineStarted) {
-            text += u' ';
+            out += u' ';
             ++at;
         }
-        text += piece;
-        at += piece.size();
+        out += word;
+        at += word.size();
         lineStarted = true;
     }
-    return text + u'\n';
-}
-
-QString flowedWords(const QString& text, qsizetype column, qsizetype indent)
-{
-    return flowed(text.split(u' ', Qt::SkipEmptyParts), column, indent);
+    return out + u'\n';
 }
 
 // "-h, --help", "--timeout SECONDS".
@@ -84,14 +63,14 @@ QString listEntry(const QString& name, const QString& description, qsizetype col
         entry += u'\n' + QString(column, u' ');
     else
         entry = entry.leftJustified(column);
-    return entry + flowedWords(description, column, column);
+    return entry + flowed(description, column, column);
 }
 
 QString paragraphs(const QString& text)
 {
     QString out;
     for (const QString& paragraph : text.split(u'\n', Qt::SkipEmptyParts))
-        out += u'\n' + flowedWords(paragraph, 0, 0);
+        out += u'\n' + flowed(paragraph, 0, 0);
     return out;
 }
 
@@ -120,24 +99,22 @@ int runHelp(const QStringList& args)
 QByteArray overviewHelp()
 {
     QString text = QStringLiteral("Usage: %1 COMMAND [ARGS]\n"
-                                  "       %1 --help | --version\n")
+                                  "  or:  %1 --help | --version\n")
                        .arg(kTool);
     text += paragraphs(QStringLiteral(
         "Reads NICT's ionospheric alert page as the Ondrel window does, watches it without a "
-        "window, and shows the window's settings and Es history. Every command prints its own "
-        "usage for -h or --help."));
+        "window, and shows the window's settings and Es history. Each command tells its "
+        "arguments and options for -h or --help, and so does help COMMAND."));
     text += QStringLiteral("\nCommands:\n");
-    for (const CliCommand* command : cliCommands()) {
-        for (const QString& synopsis : command->synopsis.split(u'\n')) {
-            const QString start = QStringLiteral("  ") + command->name + u' ';
-            text += start + flowed(synopsisPieces(synopsis), start.size(), start.size());
-        }
-        text += QStringLiteral("      ") + flowedWords(command->summary, 6, 6);
-    }
+    qsizetype widest = 0;
+    for (const CliCommand* command : cliCommands())
+        widest = std::max(widest, command->name.size());
+    for (const CliCommand* command : cliCommands())
+        text += listEntry(command->name, command->summary, 2 + widest + 2);
     text += QStringLiteral("\nOptions:\n");
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("show the version"));
     for (const QCommandLineOption& option : {helpOption(), version})
-        text += listEntry(optionName(option), option.description(), 16);
+        text += listEntry(optionName(option), option.description(), 14);
     text += paragraphs(QStringLiteral(
         "Exit status: 0 done (for parse, fetch and watch: a page parsed), 1 settings get or "
         "unset of a key that is not stored, 2 usage error or unreadable input, 3 any other "
@@ -151,9 +128,10 @@ QByteArray commandHelp(const CliCommand& command)
     const QString start = QStringLiteral("%1 %2 ").arg(kTool, command.name);
     bool first = true;
     for (const QString& synopsis : command.synopsis.split(u'\n')) {
-        const QString lead =
-            (first ? QStringLiteral("Usage: ") : QStringLiteral("       ")) + start;
-        text += lead + flowed(synopsisPieces(synopsis), lead.size(), lead.size());
+        // Never wrapped: help2man, which makes the manual page, takes only
+        // whole lines as the synopsis.
+        text += (first ? QStringLiteral("Usage: ") : QStringLiteral("  or:  ")) + start + synopsis +
+                u'\n';
         first = false;
     }
     text += paragraphs(command.description);

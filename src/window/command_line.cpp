@@ -10,14 +10,13 @@ namespace {
 
 const char kUsage[] = "Usage: ondrel [-T]\n"
                       "Shows the Sporadic-E alerts of NICT's ionospheric alert page in a small\n"
-                      "window.\n"
+                      "window. Settings, a single fetch, watching from a terminal and the\n"
+                      "logged readings: see ondrel-cli --help.\n"
                       "\n"
+                      "Options:\n"
                       "  -T, -t      keep the window in front of all others\n"
                       "  -h, --help  show this text\n"
-                      "  --version   show the version\n"
-                      "\n"
-                      "Settings, a single fetch, watching from a terminal and the logged\n"
-                      "readings: see ondrel-cli --help.\n";
+                      "  --version   show the version\n";
 
 } // namespace
 

@@ -179,57 +179,69 @@ INSTANTIATE_TEST_SUITE_P(
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
         HelpCase{"History",
                  {"history", "--help"},
-                 "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION]\n"},
+                 "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION] "
+                 "[--csv|--json] [--db FILE]\n"},
         HelpCase{"HelpCommand",
                  {"help", "watch"},
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
         HelpCase{"HelpOfHelp", {"help", "--help"}, "Usage: ondrel-cli help [COMMAND]\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The synopses the overview lists under "Commands:", each on one line:
-// a synopsis starts two blanks in, its summary six, a wrapped synopsis
-// goes on further in.
-QStringList overviewSynopses()
+// The command names the overview lists under "Commands:".
+QStringList overviewCommands()
 {
     const QByteArray overview = runCli({QStringLiteral("--help")}).out;
     const qsizetype start = overview.indexOf("\nCommands:\n") + 11;
     const qsizetype end = overview.indexOf("\n\n", start);
-    QStringList synopses;
+    QStringList names;
+    static const QRegularExpression entry(QStringLiteral("^  ([a-z-]+)  "));
     for (const QByteArray& line : overview.mid(start, end - start).split('\n')) {
-        const QString text = QString::fromUtf8(line);
-        const qsizetype indent =
-            text.size() - QString(text).remove(QRegularExpression("^ +")).size();
-        if (indent == 2)
-            synopses << text.trimmed();
-        else if (indent > 6 && !synopses.isEmpty())
-            synopses.last() += u' ' + text.trimmed();
+        const QRegularExpressionMatch match = entry.match(QString::fromUtf8(line));
+        if (match.hasMatch())
+            names << match.captured(1);
     }
-    return synopses;
+    return names;
+}
+
+// The usage lines that open a help text, each on one line without its
+// "Usage: " or "or: ".
+QStringList usageLines(const QByteArray& help)
+{
+    QStringList lines;
+    for (const QByteArray& line : help.left(help.indexOf("\n\n")).split('\n')) {
+        const QString text = QString::fromUtf8(line).simplified();
+        if (text.startsWith(u"Usage: ") || text.startsWith(u"or: "))
+            lines << text.section(u' ', 1);
+        else if (!lines.isEmpty())
+            lines.last() += u' ' + text;
+    }
+    return lines;
 }
 
 TEST(CliHelp, HelpCommandPrintsWhatTheOptionPrints)
 {
-    const QStringList synopses = overviewSynopses();
-    ASSERT_GE(synopses.size(), 5);
-    for (const QString& synopsis : synopses) {
-        const QString command = synopsis.section(u' ', 0, 0);
-        const CliRun help = runCli({QStringLiteral("help"), command});
-        EXPECT_EQ(help.out, runCli({command, QStringLiteral("--help")}).out)
+    const QStringList commands = overviewCommands();
+    EXPECT_EQ(commands.mid(0, 6),
+              (QStringList{"parse", "fetch", "settings", "watch", "history", "help"}));
+    for (const QString& command : commands) {
+        const QByteArray help = runCli({QStringLiteral("help"), command}).out;
+        EXPECT_EQ(help, runCli({command, QStringLiteral("--help")}).out) << command.toStdString();
+        EXPECT_TRUE(help.startsWith("Usage: ondrel-cli " + command.toUtf8() + ' '))
             << command.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(help.out).simplified().contains(
-            QStringLiteral("ondrel-cli ") + synopsis))
-            << synopsis.toStdString();
     }
 }
 
-TEST(CliHelp, ReadmeListsEveryCommandAsTheOverviewDoes)
+TEST(CliHelp, ReadmeListsEveryUsageLineOfTheTool)
 {
     QFile readme(QStringLiteral(ONDREL_SOURCE_DIR "/README.md"));
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll());
-    for (const QString& synopsis : overviewSynopses())
-        EXPECT_TRUE(text.contains(QStringLiteral("\n    ondrel-cli ") + synopsis))
-            << synopsis.toStdString();
+    QStringList usages = usageLines(runCli({QStringLiteral("--help")}).out);
+    for (const QString& command : overviewCommands())
+        usages += usageLines(runCli({QStringLiteral("help"), command}).out);
+    ASSERT_GE(usages.size(), 11);
+    for (const QString& usage : usages)
+        EXPECT_TRUE(text.contains(QStringLiteral("\n    ") + usage + u'\n')) << usage.toStdString();
 }
 
 } // namespace

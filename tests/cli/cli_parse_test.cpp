@@ -144,11 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseUsageCase{"TwoFiles", {"parse", "a", "b"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CliParse, HelpAndVersion)
+TEST(CliParse, Version)
 {
-    const CliRun help = runCli({QStringLiteral("--help")});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("parse [FILE]"));
     const CliRun version = runCli({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("ondrel-cli "));
