@@ -23,7 +23,10 @@ QStringList expectedFiles()
                       ONDREL_LIBDIR "/ondrel/libondrel_webengine.so",
                       "lib/systemd/user/ondrel-watch.service",
                       "share/applications/ondrel.desktop",
+                      "share/doc/ondrel/README.md",
                       "share/doc/ondrel/copyright",
+                      "share/man/man1/ondrel.1.gz",
+                      "share/man/man1/ondrel-cli.1.gz",
                       "share/metainfo/ondrel.metainfo.xml",
                       "share/icons/hicolor/scalable/apps/ondrel.svg"};
     for (int size : {16, 32, 48, 128})
@@ -124,6 +127,40 @@ INSTANTIATE_TEST_SUITE_P(Tools, ValidatorTest,
                                                         "share/metainfo/ondrel.metainfo.xml"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The manual pages are the programs' own --help: ondrel-cli's also each
+// command's, and both say where the user's files are.
+struct ManPageCase {
+    const char* name;
+    const char* page;
+    QStringList lines;
+};
+ONDREL_NAMED_CASE(ManPageCase)
+
+class ManPageTest : public InstallTest, public testing::WithParamInterface<ManPageCase> {};
+
+TEST_P(ManPageTest, HoldsTheProgramsHelp)
+{
+    const auto [status, roff] = runTool(
+        "gzip", {"-dc", path(QStringLiteral("share/man/man1/%1.1.gz").arg(GetParam().page))});
+    ASSERT_EQ(status, 0) << roff.toStdString();
+    const QStringList lines = roff.split(u'\n');
+    for (const QString& line : GetParam().lines)
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ManPageTest,
+    testing::Values(ManPageCase{"Window",
+                                "ondrel",
+                                {".SH OPTIONS", "\\fB\\-T\\fR, \\fB\\-t\\fR", ".SH FILES",
+                                 ".I $XDG_DATA_HOME/ondrel/history.sqlite"}},
+                    ManPageCase{"Tool",
+                                "ondrel-cli",
+                                {".SH COMMANDS", ".SS parse", ".SS fetch", ".SS settings",
+                                 ".SS watch", ".SS history", "\\fB\\-\\-station\\fR STATION",
+                                 ".SH FILES"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 class IconSizeTest : public InstallTest, public testing::WithParamInterface<int> {};
 
 TEST_P(IconSizeTest, PngIsRenderedAtItsDirectorysSize)
@@ -161,6 +198,11 @@ TEST(PackageTest, DebHoldsTheInstallLayoutAndItsDependencies)
     }
     files.sort();
     EXPECT_EQ(files, expectedFiles());
+    // Removing the package runs nothing: the user's settings and history stay.
+    const QString control = runTool("dpkg-deb", {"-I", deb}).second;
+    EXPECT_FALSE(control.contains(QStringLiteral("prerm")) ||
+                 control.contains(QStringLiteral("postrm")))
+        << control.toStdString();
     const QString depends = runTool("dpkg-deb", {"-f", deb, "Depends"}).second;
     for (const char* library : {"libqt6widgets6", "libqt6network6", "libqt6dbus6", "libqt6svg6"})
         EXPECT_TRUE(depends.contains(QLatin1String(library))) << depends.toStdString();
