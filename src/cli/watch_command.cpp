@@ -3,6 +3,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
+#include "cli/notice_command.h"
 #include "cli/page_time_filter.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
@@ -18,13 +19,18 @@
 #include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
+#include "core/status/notice_memory.h"
 #include "core/status/tray_status.h"
+#include "history/history_log.h"
+#include "history/history_recorder.h"
 #include "net/http_page_download.h"
 
 #include <QCoreApplication>
-#include <QTime>
+#include <QDateTime>
 
 #include <csignal>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -33,8 +39,11 @@ struct WatchOptions {
     std::optional<QString> url;
     std::optional<int> period;
     std::optional<QString> directory;
+    std::optional<QString> database; // the history log; the window's when absent
+    std::optional<QString> exec;
     bool json = false;
     bool all = false; // also pages whose time stamp was printed already
+    bool history = true;
 };
 
 std::optional<WatchOptions> parseOptions(const QStringList& args)
@@ -52,9 +61,15 @@ std::optional<WatchOptions> parseOptions(const QStringList& args)
             options.json = true;
         } else if (arg.name == u"all") {
             options.all = true;
+        } else if (arg.name == u"no-history") {
+            options.history = false;
         } else if (!arg.value || arg.value->isEmpty()) {
             printError(QStringLiteral("watch: %1 needs a value").arg(arg.arg));
             return std::nullopt;
+        } else if (arg.name == u"db") {
+            options.database = *arg.value;
+        } else if (arg.name == u"exec") {
+            options.exec = *arg.value;
         } else if (arg.name == u"dir") {
             if (!isSettingsDirectory(QStringLiteral("watch"), *arg.value))
                 return std::nullopt;
@@ -72,7 +87,25 @@ std::optional<WatchOptions> parseOptions(const QStringList& args)
             options.period = seconds;
         }
     }
+    if (options.database && !options.history) {
+        printError(QStringLiteral("watch: --db and --no-history exclude each other"));
+        return std::nullopt;
+    }
     return options;
+}
+
+// "3 refreshes", "1 refresh".
+QString counted(int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+// The time of day as the pages give it, in JST.
+QString nowJst()
+{
+    return QDateTime::currentDateTimeUtc().toOffsetFromUtc(9 * 3600).toString(
+               QStringLiteral("HH:mm:ss")) +
+           QStringLiteral(" JST");
 }
 
 const char* toneName(EsTone tone)
@@ -105,14 +138,28 @@ QByteArray textLine(const ReadoutState& state)
     return (line + u'\n').toUtf8();
 }
 
+// What watch does beside printing; each is off when empty.
+struct WatchExtras {
+    QString historyPath;
+    std::function<int()> keepDays;
+    QString exec;
+    EsNoticePolicy::Seconds cooldown = EsNoticePolicy::kDefaultCooldown;
+};
+
 class Watch {
 public:
-    Watch(const QString& url, int period, bool json, bool all)
+    Watch(const QString& url, int period, bool json, bool all, WatchExtras extras)
         : m_json(json), m_printed(all), m_retry([this] { m_loop.retry(); }),
-          m_tick([this] { m_loop.tick(); }), m_loop(m_download, m_boxes, m_clock, m_retry)
+          m_tick([this] { m_loop.tick(); }), m_loop(m_download, m_boxes, m_clock, m_retry),
+          m_history([path = extras.historyPath] { return path; }, std::move(extras.keepDays))
     {
         m_loop.setAlertUrl(url);
         m_loop.countdown().setPeriod(period);
+        if (!extras.exec.isEmpty()) {
+            m_command = std::make_unique<NoticeCommand>(extras.exec);
+            m_notices.cooldown = extras.cooldown;
+            m_notices.restore(loadNoticeMemory(m_noticeMemory));
+        }
         QObject::connect(&m_loop, &RefreshLoop::refreshed, &m_loop,
                          [this](RefreshOutcome outcome, const ReadoutState& readout) {
                              refreshed(outcome, readout);
@@ -132,14 +179,13 @@ public:
     {
         m_tick.setEnabled(false);
         m_loop.cancel();
-        printError(
-            QStringLiteral("watch: stopped by %1 after %2 refreshes, %3 pages; last page %4, es=%5")
-                .arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM"))
-                .arg(m_refreshes)
-                .arg(m_pages)
-                .arg(m_printed.lastPageTime().isEmpty() ? QStringLiteral("none")
-                                                        : m_printed.lastPageTime())
-                .arg(QLatin1String(toneName(esTone(m_loop.readout())))));
+        printError(QStringLiteral("watch: stopped by %1 after %2, %3; last page %4, es=%5")
+                       .arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM"),
+                            counted(m_refreshes, "refresh", "refreshes"),
+                            counted(m_pages, "page", "pages"),
+                            m_printed.lastPageTime().isEmpty() ? QStringLiteral("none")
+                                                               : m_printed.lastPageTime(),
+                            QLatin1String(toneName(esTone(m_loop.readout())))));
     }
 
 private:
@@ -148,9 +194,8 @@ private:
         ++m_refreshes;
         if (!isAccepted(outcome)) {
             QString line = QStringLiteral("watch: %1 %2")
-                               .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
-                                    refreshProblem(outcome, m_download.lastHttpStatus(),
-                                                   m_download.lastError()));
+                               .arg(nowJst(), refreshProblem(outcome, m_download.lastHttpStatus(),
+                                                             m_download.lastError()));
             if (m_retry.isEnabled())
                 line += QStringLiteral("; retrying in %1 s").arg(m_retry.interval() / 1000);
             printError(line);
@@ -160,8 +205,24 @@ private:
             return;
         }
         ++m_pages;
+        const QByteArray json = readoutJson(outcomeName(outcome), readout);
         if (m_printed.shouldPrint(readout.AlertTime))
-            printOut(m_json ? readoutJson(outcomeName(outcome), readout) : textLine(readout));
+            printOut(m_json ? json : textLine(readout));
+        m_history.recordRefresh(outcome, readout);
+        if (m_command)
+            runCommandOnRise(readout, json);
+    }
+
+    void runCommandOnRise(const ReadoutState& readout, const QByteArray& json)
+    {
+        const auto now = EsNoticePolicy::Seconds(QDateTime::currentSecsSinceEpoch());
+        const std::optional<EsNotice> notice = m_notices.afterRefresh(readout, now);
+        if (!notice || notice->level == 0)
+            return;
+        m_command->run(*notice, json);
+        if (const QString failure = saveNoticeMemory(m_noticeMemory, m_notices.memory());
+            !failure.isEmpty())
+            printError(QStringLiteral("watch: exec: %1").arg(failure));
     }
 
     bool m_json;
@@ -172,6 +233,12 @@ private:
     QtTimer m_retry;
     QtTimer m_tick;
     RefreshLoop m_loop;
+    HistoryRecorder m_history;
+    // What --exec was last run for survives a restart, apart from the
+    // window's notices.
+    const QString m_noticeMemory = stateFilePath(QStringLiteral("watch-notified"));
+    EsNoticePolicy m_notices;
+    std::unique_ptr<NoticeCommand> m_command;
     int m_refreshes = 0;
     int m_pages = 0;
 };
@@ -188,8 +255,14 @@ int runWatchCommand(const QStringList& args)
     const int period = options->period ? *options->period : stored.reloadPeriod();
     const QString url =
         options->url ? *options->url : pageUrls(stored.alertPageBase(printError))[0];
+    WatchExtras extras;
+    if (options->history)
+        extras.historyPath = options->database.value_or(defaultHistoryPath());
+    extras.keepDays = [&stored] { return stored.keepDays(); };
+    extras.exec = options->exec.value_or(QString());
+    extras.cooldown = stored.notifyCooldown();
 
-    Watch watch(url, period, options->json, options->all);
+    Watch watch(url, period, options->json, options->all, std::move(extras));
     StopSignals stopSignals([&watch](int signal) {
         watch.stop(signal);
         QCoreApplication::exit(ExitOk);
@@ -205,7 +278,8 @@ const CliCommand& watchCommand()
 {
     static const CliCommand command{
         QStringLiteral("watch"),
-        QStringLiteral("[URL] [--period SECONDS] [--dir DIR] [--json] [--all]"),
+        QStringLiteral("[URL] [--period SECONDS] [--dir DIR] [--json] [--all] [--db FILE | "
+                       "--no-history] [--exec COMMAND]"),
         QStringLiteral("reload the alert page on the window's schedule and print one line per new "
                        "page time"),
         QStringLiteral(
@@ -213,7 +287,10 @@ const CliCommand& watchCommand()
             "quarter hour as the window does, until SIGINT or SIGTERM. Each new page prints one "
             "line: the page time, es=quiet|caution|alert, then per station its name and Fmax, "
             "Fmin and Es, each followed by its signal, fields apart by two blanks. Failed reloads "
-            "are told on standard error with their cause and retried as in the window."),
+            "are told on standard error with the time (JST) and their cause, and retried as in "
+            "the window. Each accepted page goes into the Es history log the window keeps, "
+            "once, so that ondrel-cli history shows the day; the window and watch may log into "
+            "one file together."),
         {{QStringLiteral("URL"),
           QStringLiteral("the page to load (default: the alert page at the stored ESHost, else "
                          "the provider's)")}},
@@ -226,14 +303,28 @@ const CliCommand& watchCommand()
                  .arg(kDefaultPeriod),
              QStringLiteral("SECONDS")},
             {QStringLiteral("dir"),
-             QStringLiteral("read TM2 and ESHost from the settings file in DIR, an existing "
-                            "directory, instead of the program's"),
+             QStringLiteral("read the settings (TM2, ESHost, ESKeepDays, ESNotifyCool) from the "
+                            "settings file in DIR, an existing directory, instead of the "
+                            "program's"),
              QStringLiteral("DIR")},
             {QStringLiteral("json"),
              QStringLiteral("print parse's JSON object instead, one per line")},
             {QStringLiteral("all"),
              QStringLiteral("print every accepted page, also one whose page time was printed "
                             "already")},
+            {QStringLiteral("db"),
+             QStringLiteral("keep the history in FILE instead of the per-user log"),
+             QStringLiteral("FILE")},
+            {QStringLiteral("no-history"), QStringLiteral("keep no history")},
+            {QStringLiteral("exec"),
+             QStringLiteral("run COMMAND through /bin/sh -c when the Es summary rises, as the "
+                            "window notifies (at most once per level within ESNotifyCool "
+                            "minutes, never twice for one page, also across restarts), with "
+                            "ONDREL_LEVEL (caution or alert), ONDREL_TITLE, ONDREL_TEXT and "
+                            "ONDREL_JSON (the --json line) in its environment; the schedule "
+                            "never waits for it, and a command still running after 60 s is "
+                            "ended; what it prints and how it ended go to standard error"),
+             QStringLiteral("COMMAND")},
         },
         DoubleDash::IsArgument,
         QStringLiteral("Exit status: 0 after SIGINT or SIGTERM, 3 when the server refuses access, "

@@ -3,7 +3,7 @@
 
 #include "cli/cli_command.h"
 
-// `ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]`:
-// reloads the alert page on the window's schedule and prints one line per
-// accepted page until SIGINT or SIGTERM.
+// `ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] [--db FILE |
+// --no-history] [--exec COMMAND]`: reloads the alert page on the window's schedule and prints one
+// line per accepted page until SIGINT or SIGTERM.
 const CliCommand& watchCommand();

@@ -176,14 +176,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "Usage: ondrel-cli settings [--dir DIR] path\n"},
         HelpCase{"WatchAfterOption",
                  {"watch", "--period", "60", "-h"},
-                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
+                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
+                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
         HelpCase{"History",
                  {"history", "--help"},
                  "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION] "
                  "[--csv|--json] [--db FILE]\n"},
         HelpCase{"HelpCommand",
                  {"help", "watch"},
-                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all]\n"},
+                 "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
+                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
         HelpCase{"HelpOfHelp", {"help", "--help"}, "Usage: ondrel-cli help [COMMAND]\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 

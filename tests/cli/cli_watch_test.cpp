@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/notice_command.h"
 #include "cli/page_time_filter.h"
 #include "support/cli_runner.h"
 #include "support/http_test_server.h"
@@ -6,6 +7,8 @@
 #include "support/test_page.h"
 #include "support/wait_for.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,9 +30,10 @@ const QString kPath = QStringLiteral("/ISDJ/ionospheric-alert.html");
 // server; "SERVER" in an argument or setting stands for its address. The
 // event loop keeps serving while the test waits.
 struct WatchRun {
-    WatchRun(QStringList args, QStringList settings)
+    WatchRun(QStringList args, QStringList settings,
+             const QByteArray& page = testpage::realisticBytes())
     {
-        server.route(kPath, HttpTestServer::Route{200, testpage::realisticBytes()});
+        server.route(kPath, HttpTestServer::Route{200, page});
         args.replaceInStrings(QStringLiteral("SERVER"), server.url(QString()));
         settings.replaceInStrings(QStringLiteral("SERVER"), server.url(QString()));
         QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
@@ -94,7 +98,7 @@ TEST_P(CliWatchTest, FirstPageAtStartThenCleanStopOnSignal)
     EXPECT_TRUE(err.contains(QStringLiteral(" every %1 s\n").arg(GetParam().period).toUtf8()));
     EXPECT_TRUE(
         err.contains(GetParam().signal == SIGINT ? "stopped by SIGINT" : "stopped by SIGTERM"));
-    EXPECT_TRUE(err.contains("pages; last page 2026/12/07 10:15 JST, es=caution"))
+    EXPECT_TRUE(err.contains("after 1 refresh, 1 page; last page 2026/12/07 10:15 JST, es=caution"))
         << err.toStdString();
 }
 
@@ -124,12 +128,78 @@ TEST(CliWatch, FailedReloadTellsTheCauseAndTheRetry)
     waitFor([&] { return (err += watch.process.readAllStandardError()).count('\n') >= 2; }, 10000);
     const QList<QByteArray> lines = err.split('\n');
     ASSERT_GE(lines.size(), 2) << err.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ondrel-cli: watch: \\d\\d:\\d\\d:\\d\\d "
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ondrel-cli: watch: \\d\\d:\\d\\d:\\d\\d JST "
                                                   "network-error: connection refused; retrying "
                                                   "in 30 s$"))
                     .match(QString::fromUtf8(lines[1]))
                     .hasMatch())
         << err.toStdString();
+}
+
+// The headless monitor keeps the day's history, in the log the window
+// keeps or another; --no-history keeps none.
+TEST(CliWatch, KeepsTheHistory)
+{
+    QTemporaryDir dir;
+    const QString db = dir.filePath(QStringLiteral("log.sqlite"));
+    for (const QStringList& args : {QStringList{"SERVER" + kPath, "--db", db},
+                                    QStringList{"SERVER" + kPath, "--no-history"}}) {
+        WatchRun watch(args, {});
+        watch.firstLine();
+        watch.stop(SIGTERM);
+    }
+    const CliRun history = runCli({"history", "--db", db});
+    EXPECT_EQ(history.out.count('\n'), 5) << history.out.toStdString(); // header, 4 stations
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/ondrel/history.sqlite"));
+}
+
+// --exec runs on a rise with the notice in its environment; the same page
+// after a restart runs nothing.
+TEST(CliWatch, ExecRunsOnARiseOnce)
+{
+    QTemporaryDir dir;
+    const QString told = dir.filePath(QStringLiteral("told"));
+    const QString now = QDateTime::currentDateTimeUtc().toOffsetFromUtc(9 * 3600).toString(
+        QStringLiteral("yyyy/MM/dd HH:mm"));
+    const QByteArray page = testpage::realisticBytes().replace("2026/12/07 10:15", now.toUtf8());
+    const QString command =
+        QStringLiteral("printf '%s|%s|%s|%.20s' \"$ONDREL_LEVEL\" \"$ONDREL_TITLE\" "
+                       "\"$ONDREL_TEXT\" \"$ONDREL_JSON\" >> %1; exit 4")
+            .arg(told);
+    QByteArray errors;
+    for (int run = 0; run < 2; ++run) {
+        WatchRun watch({"SERVER" + kPath, "--no-history", "--exec", command}, {}, page);
+        watch.firstLine();
+        waitFor([&] { return QFile::exists(told) && run == 0; }, 3000);
+        errors += watch.stop(SIGTERM);
+    }
+    QFile file(told);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_EQ(text,
+              QStringLiteral("caution|Es 注意|国分寺 Es 8.6 MHz\n%1 JST現在|{\"alert_time\":\"%2")
+                  .arg(now, now.left(5)))
+        << text.toStdString();
+    EXPECT_EQ(errors.count("watch: exec (caution): printf"), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("watch: exec (caution): exit status 4")) << errors.toStdString();
+}
+
+// A command that does not end is ended, with what it started, and the
+// schedule never waited for it.
+TEST(NoticeCommand, CommandStillRunningIsEnded)
+{
+    QTemporaryDir dir;
+    const QString late = dir.filePath(QStringLiteral("late"));
+    NoticeCommand command(QStringLiteral("sleep 3; touch %1").arg(late),
+                          std::chrono::milliseconds(300));
+    QElapsedTimer clock;
+    clock.start();
+    command.run(EsNotice{QStringLiteral("Es 警報"), QStringLiteral("x"), true, 10}, "{}");
+    EXPECT_LT(clock.elapsed(), 1000) << "run() waited for the command";
+    EXPECT_EQ(command.running(), 1);
+    EXPECT_TRUE(waitFor([&] { return command.running() == 0; }, 2000));
+    waitFor([] { return false; }, 3500);
+    EXPECT_FALSE(QFile::exists(late));
 }
 
 // Which of a run of accepted pages watch prints ("+" printed, "-" not).

@@ -39,6 +39,7 @@ EsNotice riseNotice(const ReadoutState& state, int level)
     notice.body = stations.join(QCoreApplication::translate("EsNotice", "、")) + u'\n' +
                   shownStatusItem(state);
     notice.urgent = level == kAlert;
+    notice.level = level;
     return notice;
 }
 

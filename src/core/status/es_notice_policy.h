@@ -14,6 +14,9 @@ struct EsNotice {
     QString title;
     QString body;
     bool urgent = false;
+    // The Es level a rise reached (9 caution, 10 alert); 0 for the notice
+    // that the data is stale.
+    int level = 0;
 };
 
 // Decides after each refresh whether the desktop hears of it: once when the

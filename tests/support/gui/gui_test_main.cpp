@@ -15,9 +15,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // No test needs the desktop's bus; the programs tests start inherit this.
     turnSessionBusOff();
-    // Nor the user's state: what a test remembers goes with the test.
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    // Nor the user's data and state (the history log, the notices told):
+    // what a test or a program it starts writes goes with the test.
+    QTemporaryDir home;
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     prepareGraphics();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QApplication app(argc, argv);
