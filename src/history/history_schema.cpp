@@ -3,6 +3,8 @@
 
 #include "history/page_record.h"
 
+#include "core/text/number_text.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>

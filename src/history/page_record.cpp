@@ -2,6 +2,7 @@
 #include "history/page_record.h"
 
 #include "core/page/readout_state.h"
+#include "core/text/number_text.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -33,15 +34,6 @@ std::optional<QDateTime> pageTimeToUtc(const QString& text)
         zone.startsWith(u"UTC") || zone.startsWith(u"GMT") || zone == u"UT" || zone == u"Z";
     const QDateTime local(date, time, QTimeZone(utc ? 0 : 9 * 3600));
     return local.toUTC();
-}
-
-std::optional<double> readingNumber(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral(R"(^\d{1,3}(\.\d+)?$)"));
-    const QString trimmed = text.normalized(QString::NormalizationForm_KC).trimmed();
-    if (!number.match(trimmed).hasMatch())
-        return std::nullopt;
-    return trimmed.toDouble();
 }
 
 std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout, const QDateTime& fetchedUtc)

@@ -37,9 +37,6 @@ struct PageRecord {
 // separators, full-width digits, seconds and a UTC marker are tolerated.
 std::optional<QDateTime> pageTimeToUtc(const QString& text);
 
-// The number in a reading's text ("5.3"), nothing for "?" or other text.
-std::optional<double> readingNumber(const QString& text);
-
 // The four records of an accepted page.
 std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout,
                                            const QDateTime& fetchedUtc);
