@@ -7,8 +7,7 @@ std::optional<QString> canonicalLocator(const QString& text)
 {
     // Fields A to R, squares 0 to 9, subsquares A to X.
     // ASCII only: a caseless match would also take the Kelvin sign for K.
-    static const QRegularExpression locator(
-        QStringLiteral("^[A-Ra-r]{2}[0-9]{2}([A-Xa-x]{2})?$"));
+    static const QRegularExpression locator(QStringLiteral("^[A-Ra-r]{2}[0-9]{2}([A-Xa-x]{2})?$"));
     const QString trimmed = text.trimmed();
     if (!locator.match(trimmed).hasMatch())
         return std::nullopt;
