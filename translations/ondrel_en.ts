@@ -394,7 +394,7 @@ Retrying automatically in 30 seconds </translation>
     </message>
     <message>
         <source>%1 経由 %2 まで %3 km (%4 MHz)</source>
-        <translation>via %1 to %2, %3 km (%4 MHz)</translation>
+        <translation>Via %1 to %2, %3 km (%4 MHz)</translation>
     </message>
     <message>
         <source>%1 から届くパスはありません</source>
