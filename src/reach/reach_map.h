@@ -10,8 +10,7 @@ class QPainter;
 class QRectF;
 
 // The colour of band `band`'s rings and paths (0 for 28 MHz, 1 for 50,
-// 2 for 144): apart from each other and from the level colours, for
-// colour-blind eyes too.
+// 2 for 144): blue, orange and purple, apart for colour-blind eyes too.
 QColor bandColour(int band);
 
 // Paints the Es map of `report` into `area` on whatever `painter` paints

@@ -107,21 +107,30 @@ int paneHeight(ProgramSettings& s)
     return s.paneHeight(10000);
 }
 
+// A settings directory whose file holds `line` in section ESConf, or no
+// file for nullptr.
+struct SettingsFile {
+    explicit SettingsFile(const char* line = nullptr)
+    {
+        if (!line)
+            return;
+        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[ESConf]\n") + line + "\n");
+    }
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    SettingsStore store{[this] { return dir.path(); }, boxes};
+};
+
 class ReadTest : public testing::TestWithParam<SettingReadCase> {};
 
 TEST_P(ReadTest, StoredValueOrDefault)
 {
-    QTemporaryDir dir;
-    if (GetParam().line) {
-        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[ESConf]\n") + GetParam().line + "\n");
-    }
-    FakeMessageBoxes boxes;
-    SettingsStore store([&dir] { return dir.path(); }, boxes);
-    ProgramSettings settings(store);
+    SettingsFile file(GetParam().line);
+    ProgramSettings settings(file.store);
     EXPECT_EQ(GetParam().read(settings), GetParam().expected);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(file.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,17 +182,12 @@ class HomeLocatorTest : public testing::TestWithParam<HomeCase> {};
 
 TEST_P(HomeLocatorTest, LocatorOrNoHome)
 {
-    QTemporaryDir dir;
-    if (GetParam().line) {
-        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[ESConf]\n") + GetParam().line + "\n");
-    }
-    FakeMessageBoxes boxes;
-    SettingsStore store([&dir] { return dir.path(); }, boxes);
+    SettingsFile file(GetParam().line);
     QStringList told;
     const std::optional<QString> home =
-        ProgramSettings(store).homeLocator([&told](const QString& problem) { told << problem; });
+        ProgramSettings(file.store).homeLocator([&told](const QString& problem) {
+            told << problem;
+        });
     EXPECT_EQ(home, GetParam().locator ? std::optional(QString::fromLatin1(GetParam().locator))
                                        : std::nullopt);
     ASSERT_EQ(told.size(), GetParam().told ? 1 : 0);
@@ -208,10 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MapGeometry, ReadBackOnlyWhenWhole)
 {
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
-    SettingsStore store([&dir] { return dir.path(); }, boxes);
-    ProgramSettings settings(store);
+    SettingsFile file;
+    ProgramSettings settings(file.store);
     EXPECT_EQ(settings.mapGeometry(), std::nullopt);
     settings.setMapGeometry(QRect(-40, 30, 900, 760));
     EXPECT_EQ(settings.mapGeometry(), QRect(-40, 30, 900, 760));
