@@ -114,6 +114,15 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
     gather();
 }
 
+EsMapWindow::~EsMapWindow()
+{
+    // Still open as the program ends: its place is kept. The locator field
+    // loses the focus later, when this part of the window is gone.
+    if (isVisible())
+        storePlace();
+    homeEdit->disconnect(this);
+}
+
 void EsMapWindow::restorePlace()
 {
     const std::optional<QRect> stored = ProgramSettings(m_settings).mapGeometry();
@@ -250,8 +259,13 @@ void EsMapWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void EsMapWindow::hideEvent(QHideEvent* event)
+void EsMapWindow::storePlace()
 {
     ProgramSettings(m_settings).setMapGeometry(geometry());
+}
+
+void EsMapWindow::hideEvent(QHideEvent* event)
+{
+    storePlace();
     QWidget::hideEvent(event);
 }

@@ -29,6 +29,7 @@ public:
     // window's size and place (ESMapX, ESMapY, ESMapW, ESMapH).
     EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settings,
                 QWidget* parent = nullptr);
+    ~EsMapWindow() override;
 
     // The readout after a refresh. The map follows it, unless an older
     // reading is being looked at.
@@ -69,6 +70,7 @@ protected:
 
 private:
     void restorePlace();
+    void storePlace();
     // Makes the readings that can be stepped through: the logged ones and
     // the latest readout when the log does not hold it yet.
     void gather();

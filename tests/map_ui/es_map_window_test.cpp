@@ -148,8 +148,11 @@ TEST_F(EsMapWindowTest, ReadsTheStoredHomeAndKeepsItsPlace)
         window->show();
         window->resize(640, 780);
         window->hide();
-    }
-    EXPECT_EQ(settings().mapGeometry()->size(), QSize(640, 780));
+        EXPECT_EQ(settings().mapGeometry()->size(), QSize(640, 780));
+        window->show();
+        window->resize(600, 700);
+    } // still open as the program ends
+    EXPECT_EQ(settings().mapGeometry()->size(), QSize(600, 700));
 }
 
 TEST(LoggedReadings, OnePerPageInTheReadoutsColours)
