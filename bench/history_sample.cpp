@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_sample.h"
 
+#include "core/text/number_text.h"
 #include "history/history_log.h"
 
 #include <QTimeZone>

@@ -163,6 +163,57 @@
     </message>
 </context>
 <context>
+    <name>EsMapWindow</name>
+    <message>
+        <source>Es マップ</source>
+        <translation>Es map</translation>
+    </message>
+    <message>
+        <source>前の記録</source>
+        <translation>Previous reading</translation>
+    </message>
+    <message>
+        <source>前の記録 (←)</source>
+        <translation>Previous reading (←)</translation>
+    </message>
+    <message>
+        <source>次の記録</source>
+        <translation>Next reading</translation>
+    </message>
+    <message>
+        <source>次の記録 (→)</source>
+        <translation>Next reading (→)</translation>
+    </message>
+    <message>
+        <source>過去 24 時間の記録</source>
+        <translation>Readings of the last 24 hours</translation>
+    </message>
+    <message>
+        <source>自局ロケーター(&amp;L)</source>
+        <translation>Your &amp;locator</translation>
+    </message>
+    <message>
+        <source>自局ロケーター</source>
+        <translation>Your locator</translation>
+    </message>
+    <message>
+        <source>記録なし</source>
+        <translation>No readings</translation>
+    </message>
+    <message>
+        <source>%1 (最新)</source>
+        <translation>%1 (latest)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 / %3)</source>
+        <translation>%1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>ロケーターは 4 文字か 6 文字です (例 PM95, PM95vq)</source>
+        <translation>A locator has 4 or 6 characters (e.g. PM95, PM95vq)</translation>
+    </message>
+</context>
+<context>
     <name>EsNotice</name>
     <message>
         <source>Es 警報</source>
@@ -295,8 +346,8 @@ Retrying automatically in 30 seconds </translation>
         <translation>solid Fmax  dashed Fmin</translation>
     </message>
     <message>
-        <source>破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 (MUF ≈ %1 × foEs)</source>
-        <translation>Dashed: the foEs at which one Es hop (about 2000 km) reaches 28 MHz / 50 MHz (MUF ≈ %1 × foEs)</translation>
+        <source>破線: 最長の 1 ホップ (%1 km) で 28 MHz / 50 MHz が開く Es (薄い鏡のモデル)</source>
+        <translation>Dashed: the Es at which 28 MHz / 50 MHz open on the longest single hop (%1 km; thin-mirror model)</translation>
     </message>
 </context>
 <context>
@@ -340,6 +391,60 @@ Retrying automatically in 30 seconds </translation>
     <message>
         <source>%1 に書き込めませんでした</source>
         <translation>Could not write %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reach</name>
+    <message>
+        <source>closed</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>%1 経由 %2 まで %3 km (%4 MHz)</source>
+        <translation>Via %1 to %2, %3 km (%4 MHz)</translation>
+    </message>
+    <message>
+        <source>%1 から届くパスはありません</source>
+        <translation>No path from %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReachMap</name>
+    <message>
+        <source>Es マップ</source>
+        <translation>Es map</translation>
+    </message>
+    <message>
+        <source>ページ時刻なし</source>
+        <translation>no page time</translation>
+    </message>
+    <message>
+        <source>各局の上空で測った Es と同じ雲が 1 ホップで運ぶ範囲</source>
+        <translation>Where one hop off a cloud like the one measured over each station would carry</translation>
+    </message>
+    <message>
+        <source>予報ではありません。多段ホップは描きません</source>
+        <translation>Not a forecast. Multi-hop paths are not drawn</translation>
+    </message>
+    <message>
+        <source>帯: 局の上空で反射するパスの端</source>
+        <translation>Rings: ends of paths reflected over the station</translation>
+    </message>
+    <message>
+        <source>内側の線: スキップ (最短のパス)</source>
+        <translation>Inner line: the skip (shortest path)</translation>
+    </message>
+    <message>
+        <source>外側の破線: 最長の 1 ホップ %1 km</source>
+        <translation>Dashed outer line: the longest single hop, %1 km</translation>
+    </message>
+    <message>
+        <source>自局から局の上空を経て届く先</source>
+        <translation>From home over a station to the far end</translation>
+    </message>
+    <message>
+        <source>自局 %1</source>
+        <translation>Home %1</translation>
     </message>
 </context>
 <context>

@@ -132,7 +132,7 @@ double highestValue(const std::vector<ChartSeries>& series)
 } // namespace
 
 ChartData prepareChart(const std::vector<PageRecord>& records, ChartView view, qint64 from,
-                       qint64 to)
+                       qint64 to, double leastTop)
 {
     ChartData data;
     data.from = from;
@@ -143,8 +143,7 @@ ChartData prepareChart(const std::vector<PageRecord>& records, ChartView view, q
         for (ReadingColumn column : columnsOf(view))
             data.series.push_back(seriesOf(records, picked, station, column, gap));
     }
-    const double floor = view == ChartView::Es ? kGuideBands.back() / kMufFactor + 2 : 10;
-    data.top = niceTop(highestValue(data.series), floor);
+    data.top = niceTop(highestValue(data.series), leastTop);
     return data;
 }
 

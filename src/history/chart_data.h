@@ -19,11 +19,6 @@ qint64 spanSeconds(ChartSpan span);
 
 enum class ChartView { Es, FmaxFmin };
 
-// A single Es hop of about 2000 km reaches roughly this many times foEs.
-inline constexpr double kMufFactor = 5.0;
-// The bands whose opening the guide lines mark, in MHz.
-inline constexpr std::array<double, 2> kGuideBands = {28.0, 50.0};
-
 enum class SignalLevel { Quiet, Caution, Alert, Undefined };
 // GREEN, BLINK-YELLOW*, BLINK-RED*; anything else is undefined.
 SignalLevel signalLevel(const QString& name);
@@ -55,12 +50,12 @@ struct ChartData {
 // quick reloads do not make the normal step look like a gap.
 qint64 gapLimit(std::vector<qint64> instants);
 
-// The records' series within [from, to], split at missing values and gaps.
+// The records' series within [from, to], split at missing values and gaps;
+// the value axis reaches at least `leastTop` MHz.
 ChartData prepareChart(const std::vector<PageRecord>& records, ChartView view, qint64 from,
-                       qint64 to);
+                       qint64 to, double leastTop);
 
-// The value axis' upper end: a round number above the data, at least
-// `floor` (the Es view keeps both guide lines in sight).
+// The value axis' upper end: a round number above the data, at least `floor`.
 double niceTop(double maxValue, double floor);
 std::vector<double> valueTicks(double top);
 

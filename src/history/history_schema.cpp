@@ -4,6 +4,8 @@
 #include "core/page/page_time.h"
 #include "history/page_record.h"
 
+#include "core/text/number_text.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>

@@ -3,6 +3,7 @@
 
 #include "core/page/page_time.h"
 #include "core/page/readout_state.h"
+#include "core/text/number_text.h"
 
 #include <QRegularExpression>
 
@@ -13,15 +14,6 @@ int stationIndex(const QString& code)
             return k;
     }
     return -1;
-}
-
-std::optional<double> readingNumber(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral(R"(^\d{1,3}(\.\d+)?$)"));
-    const QString trimmed = text.normalized(QString::NormalizationForm_KC).trimmed();
-    if (!number.match(trimmed).hasMatch())
-        return std::nullopt;
-    return trimmed.toDouble();
 }
 
 std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout, const QDateTime& fetchedUtc)

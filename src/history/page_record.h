@@ -33,9 +33,6 @@ struct PageRecord {
     QDateTime instant() const { return pageTimeUtc ? *pageTimeUtc : fetchedUtc; }
 };
 
-// The number in a reading's text ("5.3"), nothing for "?" or other text.
-std::optional<double> readingNumber(const QString& text);
-
 // The four records of an accepted page.
 std::vector<PageRecord> recordsFromReadout(const ReadoutState& readout,
                                            const QDateTime& fetchedUtc);

@@ -2,12 +2,16 @@
 #include "history_ui/history_chart.h"
 
 #include "core/page/station_names.h"
+#include "reach/band_lines.h"
+#include "reach/mirror_model.h"
 
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimeZone>
 #include <QToolTip>
+
+#include <cmath>
 
 namespace {
 
@@ -24,6 +28,9 @@ const QColor kGrid(0x33, 0x3b, 0x48);
 const QColor kText(0xd8, 0xdc, 0xe2);
 
 const char* const kReadingLabels[] = {"Fmax", "Fmin", "Es"};
+// The bands the guide lines stand for: 28 and 50 MHz.
+constexpr int kGuideBandCount = 2;
+constexpr double kFmaxFminTop = 10;
 
 QString valueText(const PageRecord& r, int column)
 {
@@ -81,6 +88,11 @@ QString HistoryChart::signalWord(SignalLevel level)
 QString HistoryChart::jstText(qint64 t, const QString& format)
 {
     return QDateTime::fromSecsSinceEpoch(t, QTimeZone(kJstOffset)).toString(format);
+}
+
+double HistoryChart::leastTop(ChartView view)
+{
+    return view == ChartView::Es ? openingEs(kBandsMHz[kGuideBandCount - 1]) + 2 : kFmaxFminTop;
 }
 
 QString HistoryChart::stationName(int station)
@@ -208,15 +220,15 @@ void HistoryChart::paintAxes(QPainter& p, const ChartScale& s) const
 
 void HistoryChart::paintGuides(QPainter& p, const ChartScale& s) const
 {
-    for (double band : kGuideBands) {
-        const double foEs = band / kMufFactor;
-        const double y = s.map(s.from, foEs).y();
-        const QColor colour = band < 40 ? QColor(0xff, 0xa0, 0x40) : QColor(0xff, 0x60, 0x60);
+    for (int b = 0; b < kGuideBandCount; ++b) {
+        const double es = openingEs(kBandsMHz[b]);
+        const double y = s.map(s.from, es).y();
+        const QColor colour = b == 0 ? QColor(0xff, 0xa0, 0x40) : QColor(0xff, 0x60, 0x60);
         p.setPen(QPen(colour, 1.2, Qt::DashLine));
         p.drawLine(QPointF(s.plot.left(), y), QPointF(s.plot.right(), y));
         p.drawText(QRectF(s.plot.right() + 4, y - 16, kRightMargin - 6, 32),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1 MHz\n%2").arg(band).arg(foEs));
+                   QStringLiteral("%1 MHz\n%2").arg(kBandsMHz[b]).arg(es, 0, 'f', 2));
     }
 }
 
@@ -292,8 +304,8 @@ void HistoryChart::paintLegend(QPainter& p) const
     if (m_view == ChartView::Es) {
         p.setPen(kText);
         p.drawText(QPointF(kLeftMargin, y1 + fm.height() + 4),
-                   tr("破線: Es 1ホップ (約 2000 km) で 28 MHz / 50 MHz に届く foEs の目安 "
-                      "(MUF ≈ %1 × foEs)")
-                       .arg(kMufFactor));
+                   tr("破線: 最長の 1 ホップ (%1 km) で 28 MHz / 50 MHz が開く Es "
+                      "(薄い鏡のモデル)")
+                       .arg(kmText(static_cast<int>(std::lround(maxHopKm())))));
     }
 }

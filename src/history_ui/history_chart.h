@@ -6,8 +6,8 @@
 #include <QWidget>
 
 // Paints prepared history data: one colour per station, points coloured
-// by their signal, dashed guide lines for 28 and 50 MHz; hovering a point
-// shows its values.
+// by their signal, dashed guide lines at the Es that opens 28 and 50 MHz
+// on the longest single hop; hovering a point shows its values.
 class HistoryChart : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,9 @@ public:
     // `t` (seconds since the epoch) in JST, as the chart shows times.
     static QString jstText(qint64 t, const QString& format);
     static QString stationName(int station);
+    // The value axis' least upper end in `view`: the Es view keeps its
+    // guide lines in sight.
+    static double leastTop(ChartView view);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

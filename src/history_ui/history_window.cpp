@@ -113,7 +113,7 @@ void HistoryWindow::reload()
     m_shown = filter;
     std::vector<PageRecord> records = read(filter);
     ChartData data = prepareChart(records, view(), filter.since->toSecsSinceEpoch(),
-                                  filter.until->toSecsSinceEpoch());
+                                  filter.until->toSecsSinceEpoch(), HistoryChart::leastTop(view()));
     chart->setData(std::move(records), std::move(data), view());
 }
 

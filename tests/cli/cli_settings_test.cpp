@@ -142,6 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "ESHost \"ftp://x\" is stored, but the program takes an http or https "
                     "address or a host name and uses http://wdc.nict.go.jp instead."},
         IgnoredCase{"BareHost", "ESHost", "127.0.0.1:8080/mirror", ""},
+        IgnoredCase{"HomeCallsign", "ESHome", "JA1XYZ",
+                    "ESHome \"JA1XYZ\" is stored, but the program takes a Maidenhead locator of "
+                    "4 or 6 characters (PM95, PM95vq) and sets no home."},
+        IgnoredCase{"HomeSmallLetters", "ESHome", "pm95vq", ""},
         IgnoredCase{"SwappedLetters", "ESHots", "127.0.0.1",
                     "ESHots is not a setting Ondrel reads; did you mean ESHost?"},
         IgnoredCase{"MissingLetter", "esnotifycol", "5",

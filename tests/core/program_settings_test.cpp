@@ -107,21 +107,30 @@ int paneHeight(ProgramSettings& s)
     return s.paneHeight(10000);
 }
 
+// A settings directory whose file holds `line` in section ESConf, or no
+// file for nullptr.
+struct SettingsFile {
+    explicit SettingsFile(const char* line = nullptr)
+    {
+        if (!line)
+            return;
+        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[ESConf]\n") + line + "\n");
+    }
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    SettingsStore store{[this] { return dir.path(); }, boxes};
+};
+
 class ReadTest : public testing::TestWithParam<SettingReadCase> {};
 
 TEST_P(ReadTest, StoredValueOrDefault)
 {
-    QTemporaryDir dir;
-    if (GetParam().line) {
-        QFile file(dir.filePath(QStringLiteral("Ondrel.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[ESConf]\n") + GetParam().line + "\n");
-    }
-    FakeMessageBoxes boxes;
-    SettingsStore store([&dir] { return dir.path(); }, boxes);
-    ProgramSettings settings(store);
+    SettingsFile file(GetParam().line);
+    ProgramSettings settings(file.store);
     EXPECT_EQ(GetParam().read(settings), GetParam().expected);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(file.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,5 +168,59 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingReadCase{"PaneHeightShareOfScreen", nullptr, paneHeight, 7000},
                     SettingReadCase{"PaneWidthGiven", "ESW=9000", paneWidth, 9000}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ESHome as stored: the locator it gives, and whether a problem is told.
+struct HomeCase {
+    const char* name;
+    const char* line;    // in section ESConf, or nullptr for none
+    const char* locator; // nullptr: no home
+    bool told;
+};
+ONDREL_NAMED_CASE(HomeCase)
+
+class HomeLocatorTest : public testing::TestWithParam<HomeCase> {};
+
+TEST_P(HomeLocatorTest, LocatorOrNoHome)
+{
+    SettingsFile file(GetParam().line);
+    QStringList told;
+    const std::optional<QString> home =
+        ProgramSettings(file.store).homeLocator([&told](const QString& problem) {
+            told << problem;
+        });
+    EXPECT_EQ(home, GetParam().locator ? std::optional(QString::fromLatin1(GetParam().locator))
+                                       : std::nullopt);
+    ASSERT_EQ(told.size(), GetParam().told ? 1 : 0);
+    if (GetParam().told) {
+        EXPECT_TRUE(told[0].startsWith(u"ESHome \"")) << told[0].toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, HomeLocatorTest,
+    testing::Values(HomeCase{"Missing", nullptr, nullptr, false},
+                    HomeCase{"Empty", "ESHome=", nullptr, false},
+                    HomeCase{"Square", "ESHome=PM95", "PM95", false},
+                    HomeCase{"SubsquareSmallLetters", "ESHome=pm95vq", "PM95vq", false},
+                    HomeCase{"SubsquareCapitals", "ESHome=PM95VQ", "PM95vq", false},
+                    HomeCase{"FieldPastR", "ESHome=SM95", nullptr, true},
+                    HomeCase{"SubsquarePastX", "ESHome=PM95yz", nullptr, true},
+                    HomeCase{"FiveCharacters", "ESHome=PM95v", nullptr, true},
+                    HomeCase{"EightCharacters", "ESHome=PM95vq12", nullptr, true},
+                    HomeCase{"Callsign", "ESHome=JA1XYZ", nullptr, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MapGeometry, ReadBackOnlyWhenWhole)
+{
+    SettingsFile file;
+    ProgramSettings settings(file.store);
+    EXPECT_EQ(settings.mapGeometry(), std::nullopt);
+    settings.setMapGeometry(QRect(-40, 30, 900, 760));
+    EXPECT_EQ(settings.mapGeometry(), QRect(-40, 30, 900, 760));
+    settings.setText(QStringLiteral("ESMapW"), QStringLiteral("0"));
+    EXPECT_EQ(settings.mapGeometry(), std::nullopt);
+    settings.setText(QStringLiteral("ESMapW"), QStringLiteral("wide"));
+    EXPECT_EQ(settings.mapGeometry(), std::nullopt);
+}
 
 } // namespace

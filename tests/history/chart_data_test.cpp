@@ -44,7 +44,7 @@ TEST_P(ChartGapTest, SplitsSegmentsAtGaps)
         records.push_back(
             esRecord(0, kStart + n * kStep, missing ? std::nullopt : std::optional<double>(4.0)));
     }
-    const ChartData data = prepareChart(records, ChartView::Es, kStart, kStart + 86400);
+    const ChartData data = prepareChart(records, ChartView::Es, kStart, kStart + 86400, 10);
     std::vector<size_t> lengths;
     for (const ChartSegment& segment : data.series.at(0).segments)
         lengths.push_back(segment.size());
@@ -74,7 +74,7 @@ TEST(PrepareChart, KeepsTheRangeAndThePointsSignals)
         esRecord(1, kStart + kStep, 8.6, QStringLiteral("BLINK-YELLOW-P")),
         esRecord(1, kStart + 2 * kStep, 11.0, QStringLiteral("BLINK-RED")),
         esRecord(1, kStart + 3 * kStep, 30.0)};
-    const ChartData data = prepareChart(records, ChartView::Es, kStart, kStart + 2 * kStep);
+    const ChartData data = prepareChart(records, ChartView::Es, kStart, kStart + 2 * kStep, 11);
     ASSERT_EQ(data.series.size(), 4u);
     const ChartSeries& kokubunji = data.series[1];
     EXPECT_EQ(kokubunji.station, 1);
@@ -85,13 +85,13 @@ TEST(PrepareChart, KeepsTheRangeAndThePointsSignals)
     EXPECT_EQ(points[0].record, 1);
     EXPECT_EQ(points[1].signal, SignalLevel::Caution);
     EXPECT_EQ(points[2].signal, SignalLevel::Alert);
-    EXPECT_EQ(data.top, 12.0); // both guide lines in sight, 30 MHz out of range
+    EXPECT_EQ(data.top, 12.0); // the least top rounded up, 30 MHz out of range
 }
 
 TEST(PrepareChart, FmaxFminViewHasTwoSeriesPerStation)
 {
     const ChartData data =
-        prepareChart({esRecord(3, kStart, 4.0)}, ChartView::FmaxFmin, kStart, kStart + 3600);
+        prepareChart({esRecord(3, kStart, 4.0)}, ChartView::FmaxFmin, kStart, kStart + 3600, 10);
     ASSERT_EQ(data.series.size(), 8u);
     EXPECT_EQ(data.series[6].column, FmaxColumn);
     EXPECT_EQ(data.series[7].column, FminColumn);
@@ -113,7 +113,7 @@ TEST(ChartScale, MapsCornersAndFindsTheNearestPoint)
     EXPECT_EQ(scale.map(kStart, 0), QPointF(10, 220));
     EXPECT_EQ(scale.map(kStart + 4000, 20), QPointF(410, 20));
     const ChartData data =
-        prepareChart({esRecord(0, kStart + 1000, 10.0)}, ChartView::Es, kStart, kStart + 4000);
+        prepareChart({esRecord(0, kStart + 1000, 10.0)}, ChartView::Es, kStart, kStart + 4000, 10);
     ChartScale same = scale;
     same.top = data.top;
     const QPointF at = same.map(kStart + 1000, 10.0);

@@ -46,30 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PageTimeCase{"Empty", "", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct NumberCase {
-    const char* name;
-    const char* text;
-    std::optional<double> value;
-};
-ONDREL_NAMED_CASE(NumberCase)
-
-class ReadingNumberTest : public testing::TestWithParam<NumberCase> {};
-
-TEST_P(ReadingNumberTest, IsANumberOnlyWhereTheTextIsOne)
-{
-    EXPECT_EQ(readingNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ReadingNumberTest,
-                         testing::Values(NumberCase{"Decimal", "5.3", 5.3},
-                                         NumberCase{"Spaced", " 12.0 ", 12.0},
-                                         NumberCase{"Whole", "8", 8.0},
-                                         NumberCase{"Missing", "?", std::nullopt},
-                                         NumberCase{"Empty", "", std::nullopt},
-                                         NumberCase{"Exponent", "1e3", std::nullopt},
-                                         NumberCase{"Negative", "-1.0", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(PageRecords, OnePerStationInOrderWithTheirCodes)
 {
     const std::vector<PageRecord> records =

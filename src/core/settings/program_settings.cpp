@@ -6,11 +6,13 @@
 #include "core/settings/settings_store.h"
 #include "core/status/es_notice_policy.h"
 #include "core/system/procedure_failure.h"
+#include "core/text/locator_text.h"
 #include "core/text/number_text.h"
 
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -30,6 +32,7 @@ constexpr Range kAnyNumber{std::numeric_limits<int>::min(), std::numeric_limits<
 constexpr Range kPeriods{kMinPeriod, kMaxPeriod};
 constexpr Range kCooldownMinutes{0, 24 * 60};
 constexpr Range kKeptDays{1, std::numeric_limits<int>::max()};
+constexpr Range kMapSides{1, 16384};
 constexpr int kDefaultKeepDays = 400;
 const int kDefaultCooldownMinutes = static_cast<int>(
     std::chrono::duration_cast<std::chrono::minutes>(EsNoticePolicy::kDefaultCooldown).count());
@@ -82,6 +85,22 @@ InterfaceLanguage languageOf(const QString& stored)
 {
     return stored.compare(u"en", Qt::CaseInsensitive) == 0 ? InterfaceLanguage::English
                                                            : InterfaceLanguage::Japanese;
+}
+
+// Problems with a stored value go to `report`, or else to standard error.
+void tell(const std::function<void(const QString&)>& report, const QString& problem)
+{
+    if (report)
+        report(problem);
+    else
+        std::fprintf(stderr, "ondrel: %s\n", problem.toLocal8Bit().constData());
+}
+
+QString notALocator(const QString& text)
+{
+    return QStringLiteral("ESHome \"%1\" is not a Maidenhead locator of 4 or 6 characters "
+                          "(such as PM95 or PM95vq); no home is set")
+        .arg(text);
 }
 
 int share(int whole, double part)
@@ -164,12 +183,8 @@ QString ProgramSettings::alertPageBase(const std::function<void(const QString&)>
 {
     const PageBase page =
         pageBaseFor(storedText(m_store, QStringLiteral("ESHost")).value_or(QString()));
-    if (!page.problem.isEmpty()) {
-        if (report)
-            report(page.problem);
-        else
-            std::fprintf(stderr, "ondrel: %s\n", page.problem.toLocal8Bit().constData());
-    }
+    if (!page.problem.isEmpty())
+        tell(report, page.problem);
     return page.base;
 }
 
@@ -212,6 +227,43 @@ void ProgramSettings::setPalette(SignalPalette palette)
 InterfaceLanguage ProgramSettings::interfaceLanguage()
 {
     return languageOf(storedText(m_store, QStringLiteral("ESLang")).value_or(QString()));
+}
+
+std::optional<QString>
+ProgramSettings::homeLocator(const std::function<void(const QString&)>& report)
+{
+    const QString stored = storedText(m_store, QStringLiteral("ESHome")).value_or(QString());
+    if (stored.trimmed().isEmpty())
+        return std::nullopt;
+    std::optional<QString> locator = canonicalLocator(stored);
+    if (!locator)
+        tell(report, notALocator(stored));
+    return locator;
+}
+
+void ProgramSettings::setHomeLocator(const QString& locator)
+{
+    storeText(m_store, QStringLiteral("ESHome"), locator);
+}
+
+std::optional<QRect> ProgramSettings::mapGeometry()
+{
+    std::array<std::optional<int>, 4> numbers;
+    const char* const keys[] = {"ESMapX", "ESMapY", "ESMapW", "ESMapH"};
+    for (size_t n = 0; n < numbers.size(); ++n)
+        numbers[n] = numberIn(storedText(m_store, QLatin1String(keys[n])).value_or(QString()));
+    if (!numbers[0] || !numbers[1] || !numbers[2] || !numbers[3] || !kMapSides.holds(*numbers[2]) ||
+        !kMapSides.holds(*numbers[3]))
+        return std::nullopt;
+    return QRect(*numbers[0], *numbers[1], *numbers[2], *numbers[3]);
+}
+
+void ProgramSettings::setMapGeometry(const QRect& geometry)
+{
+    storeText(m_store, QStringLiteral("ESMapX"), QString::number(geometry.x()));
+    storeText(m_store, QStringLiteral("ESMapY"), QString::number(geometry.y()));
+    storeText(m_store, QStringLiteral("ESMapW"), QString::number(geometry.width()));
+    storeText(m_store, QStringLiteral("ESMapH"), QString::number(geometry.height()));
 }
 
 int ProgramSettings::compactTop()
@@ -288,6 +340,8 @@ std::vector<SettingMeaning> settingMeanings()
 {
     const QString twips = QStringLiteral("a number of twips");
     const QString noPane = QStringLiteral("cannot open the browser pane with it");
+    const QString pixels = QStringLiteral("a number of pixels");
+    const QString noMap = QStringLiteral("opens the Es map at its own size and place");
     const int notify = kDefaultNotifyOn ? 1 : 0;
     return {
         {QStringLiteral("TM2"), QStringLiteral("reload period"),
@@ -330,6 +384,22 @@ std::vector<SettingMeaning> settingMeanings()
              return text.compare(u"ja", Qt::CaseInsensitive) == 0 ||
                     languageOf(text) == InterfaceLanguage::English;
          }},
+        {QStringLiteral("ESHome"), QStringLiteral("your Maidenhead locator, for the Es map"),
+         QStringLiteral("a Maidenhead locator of 4 or 6 characters (PM95, PM95vq)"),
+         QStringLiteral("no home"), QStringLiteral("sets no home"),
+         [](const QString& text) {
+             return text.trimmed().isEmpty() || canonicalLocator(text).has_value();
+         }},
+        {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
+         QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,
+         QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
+        {QStringLiteral("ESMapW"), QStringLiteral("width of the Es map window"),
+         QStringLiteral("%1 to %2 pixels").arg(kMapSides.low).arg(kMapSides.high),
+         QStringLiteral("its own size"), noMap, numberWithin(kMapSides)},
+        {QStringLiteral("ESMapH"), QStringLiteral("height of the Es map window"),
+         QStringLiteral("%1 to %2 pixels").arg(kMapSides.low).arg(kMapSides.high),
+         QStringLiteral("its own size"), noMap, numberWithin(kMapSides)},
         {QStringLiteral("ESHost"),
          QStringLiteral("server of the pages, in place of the provider's"),
          QStringLiteral("an http or https address or a host name"), defaultPageBase(),

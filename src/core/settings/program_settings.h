@@ -3,6 +3,7 @@
 
 #include "core/page/readout_state.h"
 
+#include <QRect>
 #include <QString>
 
 #include <chrono>
@@ -64,6 +65,20 @@ public:
     // ESLang: "en" for English texts, anything else Japanese. Read once at
     // start-up: a change shows after a restart.
     InterfaceLanguage interfaceLanguage();
+
+    // ESHome: the home station's Maidenhead locator as canonicalLocator
+    // writes it ("PM95vq"); nothing when none (or an empty one) is stored.
+    // A value that is not a locator is told through `report`, by default
+    // on standard error, and ignored: read it once and keep it.
+    std::optional<QString> homeLocator(const std::function<void(const QString&)>& report = {});
+    // Stores `locator`; an empty text removes the home.
+    void setHomeLocator(const QString& locator);
+
+    // ESMapX, ESMapY, ESMapW, ESMapH: the Es map window's position and
+    // size, pixels; nothing until all four were stored as numbers, with a
+    // size of 1 to 16384 each way.
+    std::optional<QRect> mapGeometry();
+    void setMapGeometry(const QRect& geometry);
 
     // ESTop, ESLeft: the compact window's position, twips.
     int compactTop();

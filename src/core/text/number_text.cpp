@@ -3,6 +3,8 @@
 
 #include "core/system/procedure_failure.h"
 
+#include <QRegularExpression>
+
 #include <charconv>
 #include <limits>
 
@@ -137,4 +139,13 @@ QString singleToText(float value)
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+std::optional<double> readingNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^\d{1,3}(\.\d+)?$)"));
+    const QString trimmed = text.normalized(QString::NormalizationForm_KC).trimmed();
+    if (!number.match(trimmed).hasMatch())
+        return std::nullopt;
+    return trimmed.toDouble();
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // Conversions between settings text and numbers.
 
 // The number in `text` rounded to the nearest whole number, halves to the
@@ -15,3 +17,7 @@ qint32 textToLong(const QString& text);
 // The shortest decimal text that reads back as `value`, never in exponent
 // notation ("1234", "-15", "1234.5"); negative zero gives "0".
 QString singleToText(float value);
+
+// The number in a reading's text ("5.3", full-width digits too), nothing
+// for "?", "---" or any other text.
+std::optional<double> readingNumber(const QString& text);

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "map_ui/es_map_window.h"
+
+#include "core/page/readout_state.h"
+#include "core/settings/program_settings.h"
+#include "core/text/locator_text.h"
+#include "map_ui/es_map_view.h"
+#include "map_ui/logged_readings.h"
+#include "reach/band_lines.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qint64 kSteppedSeconds = 24 * 3600;
+
+// The map before any reading: every station without one.
+EsReading noReading()
+{
+    const QString none = QStringLiteral("?");
+    const QString undefined = QStringLiteral("UNDEFINE");
+    return esReadingFromSignals({}, {none, none, none, none},
+                                {undefined, undefined, undefined, undefined});
+}
+
+} // namespace
+
+EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_log(std::move(log)), m_settings(settings)
+{
+    setWindowTitle(tr("Es マップ"));
+    QFont face = font();
+    face.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("VL PGothic"), face.family()});
+    setFont(face);
+    nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
+    m_home = ProgramSettings(m_settings).homeLocator().value_or(QString());
+
+    map = new EsMapView(this);
+    map->setAccessibleName(tr("Es マップ"));
+    linesLabel = new QLabel(this);
+    linesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    olderButton = new QPushButton(QStringLiteral("←"), this);
+    olderButton->setAccessibleName(tr("前の記録"));
+    olderButton->setToolTip(tr("前の記録 (←)"));
+    newerButton = new QPushButton(QStringLiteral("→"), this);
+    newerButton->setAccessibleName(tr("次の記録"));
+    newerButton->setToolTip(tr("次の記録 (→)"));
+    for (QPushButton* button : {olderButton, newerButton})
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("←")) * 4);
+    slider = new QSlider(Qt::Horizontal, this);
+    slider->setAccessibleName(tr("過去 24 時間の記録"));
+    slider->setPageStep(4); // an hour of quarter-hourly pages
+    timeLabel = new QLabel(this);
+    QFont bold = timeLabel->font();
+    bold.setBold(true);
+    timeLabel->setFont(bold);
+    homeEdit = new QLineEdit(m_home, this);
+    homeEdit->setPlaceholderText(QStringLiteral("PM95vq"));
+    homeEdit->setMaxLength(8);
+    homeEdit->setFixedWidth(homeEdit->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM")));
+    auto* homeLabel = new QLabel(tr("自局ロケーター(&L)"), this);
+    homeLabel->setBuddy(homeEdit);
+    homeEdit->setAccessibleName(tr("自局ロケーター"));
+    homeProblem = new QLabel(this);
+
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(timeLabel);
+    steps->addWidget(olderButton);
+    steps->addWidget(slider, 1);
+    steps->addWidget(newerButton);
+    auto* home = new QHBoxLayout;
+    home->addWidget(homeLabel);
+    home->addWidget(homeEdit);
+    home->addWidget(homeProblem, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(map, 1);
+    layout->addWidget(linesLabel);
+    layout->addLayout(steps);
+    layout->addLayout(home);
+    setTabOrder(map, olderButton);
+    setTabOrder(olderButton, slider);
+    setTabOrder(slider, newerButton);
+    setTabOrder(newerButton, homeEdit);
+
+    connect(olderButton, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(newerButton, &QPushButton::clicked, this, [this] { step(+1); });
+    connect(slider, &QSlider::valueChanged, this, [this](int value) { showIndex(value); });
+    connect(homeEdit, &QLineEdit::returnPressed, this, [this] { setHome(homeEdit->text()); });
+    connect(homeEdit, &QLineEdit::editingFinished, this, [this] {
+        if (homeEdit->text().trimmed() != m_home)
+            setHome(homeEdit->text());
+    });
+    // A text field keeps its own arrows; anywhere else they step.
+    const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_Left), -1},
+                                                 {QKeySequence(Qt::Key_Right), +1}};
+    for (const auto& [key, by] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, by] { step(by); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+
+    restorePlace();
+    gather();
+}
+
+EsMapWindow::~EsMapWindow()
+{
+    // Still open as the program ends: its place is kept. The locator field
+    // loses the focus later, when this part of the window is gone.
+    if (isVisible())
+        storePlace();
+    homeEdit->disconnect(this);
+}
+
+void EsMapWindow::restorePlace()
+{
+    const std::optional<QRect> stored = ProgramSettings(m_settings).mapGeometry();
+    if (!stored) {
+        resize(760, 900);
+        return;
+    }
+    // A window that would lie on no screen (a monitor unplugged) keeps only its size.
+    if (QGuiApplication::screenAt(stored->center()))
+        setGeometry(*stored);
+    else
+        resize(stored->size());
+}
+
+void EsMapWindow::showReadout(const ReadoutState& readout)
+{
+    if (readout.AlertTime.trimmed().isEmpty())
+        return; // no page yet
+    m_latest = esReadingOf(readout);
+    if (isVisible())
+        reloadHistory();
+    else
+        gather();
+}
+
+void EsMapWindow::setSignalPalette(SignalPalette palette)
+{
+    m_palette = palette;
+    render();
+}
+
+void EsMapWindow::reloadHistory()
+{
+    HistoryLog* log = m_log ? m_log() : nullptr;
+    const QDateTime until = nowUtc().toUTC();
+    m_logged = log ? loggedReadings(log->read({until.addSecs(-kSteppedSeconds), until, {}}))
+                   : std::vector<EsReading>();
+    gather();
+}
+
+void EsMapWindow::gather()
+{
+    const std::optional<QString> shownTime =
+        m_index >= 0 ? std::optional(m_readings[m_index].pageTime) : std::nullopt;
+    m_readings = m_logged;
+    if (m_latest && (m_readings.empty() || m_readings.back().pageTime != m_latest->pageTime))
+        m_readings.push_back(*m_latest);
+    const int last = static_cast<int>(m_readings.size()) - 1;
+    int index = last;
+    // An older reading being looked at stays in view while new ones come.
+    if (!m_followLatest && shownTime) {
+        const auto same =
+            std::find_if(m_readings.rbegin(), m_readings.rend(),
+                         [&](const EsReading& r) { return r.pageTime == *shownTime; });
+        index = same == m_readings.rend() ? std::min(m_index, last)
+                                          : static_cast<int>(m_readings.rend() - same) - 1;
+    }
+    const QSignalBlocker quiet(slider);
+    slider->setRange(0, std::max(0, last));
+    slider->setEnabled(last > 0);
+    m_index = -1;
+    showIndex(index);
+}
+
+void EsMapWindow::step(int by)
+{
+    if (m_index >= 0)
+        showIndex(std::clamp(m_index + by, 0, static_cast<int>(m_readings.size()) - 1));
+}
+
+void EsMapWindow::showIndex(int index)
+{
+    const int last = static_cast<int>(m_readings.size()) - 1;
+    m_index = last < 0 ? -1 : std::clamp(index, 0, last);
+    m_followLatest = m_index == last;
+    const QSignalBlocker quiet(slider);
+    slider->setValue(std::max(0, m_index));
+    olderButton->setEnabled(m_index > 0);
+    newerButton->setEnabled(m_index >= 0 && m_index < last);
+    if (m_index < 0)
+        timeLabel->setText(tr("記録なし"));
+    else if (m_index == last)
+        timeLabel->setText(tr("%1 (最新)").arg(m_readings[m_index].pageTime.trimmed()));
+    else
+        timeLabel->setText(tr("%1 (%2 / %3)")
+                               .arg(m_readings[m_index].pageTime.trimmed())
+                               .arg(m_index + 1)
+                               .arg(last + 1));
+    render();
+}
+
+bool EsMapWindow::setHome(const QString& text)
+{
+    const std::optional<QString> locator = canonicalLocator(text);
+    if (!locator && !text.trimmed().isEmpty()) {
+        homeProblem->setText(tr("ロケーターは 4 文字か 6 文字です (例 PM95, PM95vq)"));
+        return false;
+    }
+    homeProblem->clear();
+    m_home = locator.value_or(QString());
+    homeEdit->setText(m_home);
+    ProgramSettings(m_settings).setHomeLocator(m_home);
+    render();
+    emit homeChanged(m_home);
+    return true;
+}
+
+const ReachReport& EsMapWindow::shownReport() const
+{
+    return map->report();
+}
+
+QStringList EsMapWindow::shownLines() const
+{
+    return bandLines(shownReport()) + homePathLines(shownReport());
+}
+
+void EsMapWindow::render()
+{
+    const EsReading reading = m_index >= 0 ? m_readings[m_index] : noReading();
+    map->setReach(reachOf(reading, m_home), m_palette);
+    const QString lines = shownLines().join(u'\n');
+    linesLabel->setText(lines);
+    if (map->accessibleDescription() != lines) {
+        map->setAccessibleDescription(lines);
+        QAccessibleEvent changed(map, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void EsMapWindow::showEvent(QShowEvent* event)
+{
+    reloadHistory();
+    QWidget::showEvent(event);
+}
+
+void EsMapWindow::storePlace()
+{
+    ProgramSettings(m_settings).setMapGeometry(geometry());
+}
+
+void EsMapWindow::hideEvent(QHideEvent* event)
+{
+    storePlace();
+    QWidget::hideEvent(event);
+}

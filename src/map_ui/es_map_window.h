@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "history/history_log.h"
+#include "reach/station_reach.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class EsMapView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class SettingsStore;
+struct ReadoutState;
+
+// The "Es マップ" window: the map of where each station's Es reaches, the
+// band lines under it, the home locator, and a way back through the
+// readings of the last 24 hours.
+class EsMapWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `log` gives the history log to step through, or null (logging off);
+    // `settings` keeps the home locator (ESHome, read here once) and the
+    // window's size and place (ESMapX, ESMapY, ESMapW, ESMapH).
+    EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settings,
+                QWidget* parent = nullptr);
+    ~EsMapWindow() override;
+
+    // The readout after a refresh. The map follows it, unless an older
+    // reading is being looked at.
+    void showReadout(const ReadoutState& readout);
+    void setSignalPalette(SignalPalette palette);
+    // Reads the last 24 hours from the log afresh; showing the window does.
+    void reloadHistory();
+
+    // Steps through the readings: -1 older, +1 newer.
+    void step(int by);
+    // Takes a typed locator as the home; false (and a word beside the
+    // field) when it is none. Empty text removes the home.
+    bool setHome(const QString& text);
+
+    // What the map shows: the reading's reach, and its lines in words.
+    const ReachReport& shownReport() const;
+    QStringList shownLines() const;
+
+    // The clock the 24 hours end at; the system's by default.
+    std::function<QDateTime()> nowUtc;
+
+    EsMapView* map = nullptr;
+    QLabel* linesLabel = nullptr;
+    QLabel* timeLabel = nullptr;
+    QLineEdit* homeEdit = nullptr;
+    QLabel* homeProblem = nullptr;
+    QPushButton* olderButton = nullptr;
+    QPushButton* newerButton = nullptr;
+    QSlider* slider = nullptr;
+
+signals:
+    // A home typed into the window was stored (empty: removed).
+    void homeChanged(const QString& locator);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void restorePlace();
+    void storePlace();
+    // Makes the readings that can be stepped through: the logged ones and
+    // the latest readout when the log does not hold it yet.
+    void gather();
+    void showIndex(int index);
+    void render();
+
+    std::function<HistoryLog*()> m_log;
+    SettingsStore& m_settings;
+    SignalPalette m_palette = SignalPalette::Standard;
+    QString m_home;
+    std::vector<EsReading> m_logged;
+    std::optional<EsReading> m_latest;
+    std::vector<EsReading> m_readings; // m_logged and m_latest, as stepped through
+    int m_index = -1;                  // into m_readings; -1 when there is none
+    bool m_followLatest = true;
+};

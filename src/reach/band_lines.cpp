@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reach/band_lines.h"
+
+#include "core/page/station_names.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+QString rangeText(const BandReach& band)
+{
+    return QStringLiteral("%1–%2 km").arg(kmText(band.minKm), kmText(band.maxKm));
+}
+
+} // namespace
+
+QStringList bandLines(const ReachReport& report)
+{
+    QStringList lines;
+    for (int b = 0; b < kBandCount; ++b) {
+        QStringList open;
+        for (int k = 0; k < kStationCount; ++k) {
+            const BandReach& band = report.stations[k].bands[b];
+            if (band.open)
+                open << shownStationMark(k) + u' ' + rangeText(band);
+        }
+        lines << QStringLiteral("%1 MHz: %2")
+                     .arg(kBandsMHz[b])
+                     .arg(open.isEmpty() ? QCoreApplication::translate("Reach", "closed")
+                                         : open.join(QStringLiteral(", ")));
+    }
+    return lines;
+}
+
+QStringList homePathLines(const ReachReport& report)
+{
+    if (!report.home)
+        return {};
+    QStringList lines;
+    for (int k = 0; k < kStationCount; ++k) {
+        const std::optional<HomePath>& path = report.stations[k].fromHome;
+        if (path && path->anyOpen())
+            lines << QCoreApplication::translate("Reach", "%1 経由 %2 まで %3 km (%4 MHz)")
+                         .arg(shownStationMark(k), path->farEndLocator, kmText(path->pathKm),
+                              openBandsText(*path));
+    }
+    if (lines.isEmpty())
+        lines << QCoreApplication::translate("Reach", "%1 から届くパスはありません")
+                     .arg(*report.home);
+    return lines;
+}
+
+QString openBandsText(const HomePath& path)
+{
+    QStringList bands;
+    for (int b = 0; b < kBandCount; ++b) {
+        if (path.open[b])
+            bands << QString::number(kBandsMHz[b]);
+    }
+    return bands.join(u'/');
+}
+
+QString kmText(int km)
+{
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return english.toString(km);
+}

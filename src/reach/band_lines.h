@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "reach/station_reach.h"
+
+#include <QString>
+#include <QStringList>
+
+// The reach in words, in the interface language: the same lines under the
+// map, in the tray's tooltip and in notifications.
+
+// One line per band, "50 MHz: 国 1,418–2,298 km": each station whose cloud
+// carries the band, in the grid's order, with its own range ("28 MHz:
+// 国 584–2,298 km, 鹿 207–2,298 km"); "closed" when none does.
+QStringList bandLines(const ReachReport& report);
+
+// With a home, one line per station a band reaches from it, "国 経由 PN04ab
+// まで 1,652 km (28/50 MHz)", or one line saying there is none; nothing
+// without a home.
+QStringList homePathLines(const ReachReport& report);
+
+// The open bands of a path from home, "28/50".
+QString openBandsText(const HomePath& path);
+
+// Whole kilometres with thousands separated by commas, "1,418".
+QString kmText(int km);

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reach/map_panels.h"
+
+#include "reach/band_lines.h"
+#include "reach/map_style.h"
+#include "reach/reach_map.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+QString mapText(const char* text)
+{
+    return QCoreApplication::translate("ReachMap", text);
+}
+
+// A short line across the sample's box.
+std::function<void(QPainter&, const QRectF&)> lineSample(QPen pen)
+{
+    return [pen](QPainter& p, const QRectF& r) {
+        p.setPen(pen);
+        p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    };
+}
+
+} // namespace
+
+MapPanel::MapPanel(std::vector<Line> lines, double unit) : m_lines(std::move(lines)), m_unit(unit)
+{
+}
+
+double MapPanel::lineHeight(const Line& line) const
+{
+    return QFontMetricsF(line.font).height() * 1.15;
+}
+
+QSizeF MapPanel::size() const
+{
+    const double pad = m_unit * 0.6;
+    double width = 0, height = 0;
+    for (const Line& line : m_lines) {
+        const double sample = line.sample ? m_unit * 1.8 : 0;
+        width = std::max(width, QFontMetricsF(line.font).horizontalAdvance(line.text) + sample);
+        height += lineHeight(line);
+    }
+    return {width + 2 * pad, height + 2 * pad};
+}
+
+void MapPanel::paint(QPainter& painter, QPointF topLeft) const
+{
+    const double pad = m_unit * 0.6;
+    const QRectF box(topLeft, size());
+    painter.setPen(QPen(QColor(0x40, 0x4c, 0x58), 1));
+    painter.setBrush(QColor(0x06, 0x0b, 0x10, 215));
+    painter.drawRoundedRect(box, m_unit * 0.3, m_unit * 0.3);
+    double y = box.top() + pad;
+    for (const Line& line : m_lines) {
+        const QFontMetricsF metrics(line.font);
+        const double h = lineHeight(line);
+        double x = box.left() + pad;
+        if (line.sample) {
+            painter.setBrush(Qt::NoBrush);
+            line.sample(painter, QRectF(x, y + h * 0.15, m_unit * 1.35, h * 0.7));
+            x += m_unit * 1.8;
+        }
+        painter.setFont(line.font);
+        painter.setPen(line.colour);
+        painter.drawText(QPointF(x, y + (h - metrics.height()) / 2 + metrics.ascent()), line.text);
+        y += h;
+    }
+}
+
+MapPanel titlePanel(const ReachReport& report, double unit)
+{
+    const QString time = report.reading.pageTime.trimmed();
+    const QFont small = mapFont(unit, 0.8);
+    return MapPanel(
+        {{mapText(QT_TRANSLATE_NOOP("ReachMap", "Es マップ")) + QStringLiteral("   ") +
+              (time.isEmpty() ? mapText(QT_TRANSLATE_NOOP("ReachMap", "ページ時刻なし")) : time),
+          mapFont(unit, 1.05, true), kMapText, nullptr},
+         {mapText(
+              QT_TRANSLATE_NOOP("ReachMap", "各局の上空で測った Es と同じ雲が 1 ホップで運ぶ範囲")),
+          small, kMapQuietText, nullptr},
+         {mapText(QT_TRANSLATE_NOOP("ReachMap", "予報ではありません。多段ホップは描きません")),
+          small, kMapQuietText, nullptr}},
+        unit);
+}
+
+MapPanel legendPanel(const ReachReport& report, double unit)
+{
+    std::vector<MapPanel::Line> lines;
+    const QFont font = mapFont(unit, 0.8);
+    const double edge = unit * 0.16;
+    for (int b = 0; b < kBandCount; ++b) {
+        const bool open = std::any_of(report.stations.begin(), report.stations.end(),
+                                      [b](const StationReach& s) { return s.bands[b].open; });
+        QString text = QStringLiteral("%1 MHz").arg(kBandsMHz[b]);
+        if (!open)
+            text += QStringLiteral("  ") + QCoreApplication::translate("Reach", "closed");
+        lines.push_back({text, mapFont(unit, 0.8, true), open ? kMapText : kMapQuietText,
+                         [b, edge](QPainter& p, const QRectF& r) {
+                             QColor fill = bandColour(b);
+                             fill.setAlpha(110);
+                             p.setPen(QPen(bandColour(b), edge));
+                             p.setBrush(fill);
+                             p.drawRect(r.adjusted(edge, edge, -edge, -edge));
+                         }});
+    }
+    lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "帯: 局の上空で反射するパスの端")), font,
+                     kMapText, nullptr});
+    lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "内側の線: スキップ (最短のパス)")),
+                     font, kMapText, lineSample(QPen(bandColour(1), edge))});
+    lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "外側の破線: 最長の 1 ホップ %1 km"))
+                         .arg(kmText(static_cast<int>(std::lround(maxHopKm())))),
+                     font, kMapText, lineSample(QPen(kMapQuietText, unit * 0.1, Qt::DashLine))});
+    if (report.home)
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局から局の上空を経て届く先")),
+                         font, kMapText, lineSample(QPen(kMapHome, unit * 0.14))});
+    return MapPanel(std::move(lines), unit);
+}

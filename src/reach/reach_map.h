@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/page/readout_state.h"
+#include "reach/station_reach.h"
+
+#include <QColor>
+
+class QPainter;
+class QRectF;
+
+// The colour of band `band`'s rings and paths (0 for 28 MHz, 1 for 50,
+// 2 for 144): blue, orange and purple, apart for colour-blind eyes too.
+QColor bandColour(int band);
+
+// Paints the Es map of `report` into `area` on whatever `painter` paints
+// (a widget, an image), at any size: land and shore, the four stations as
+// discs in their Es level's colour in `palette` with their Es, around each
+// one for every band its cloud carries the ring where path ends lie
+// (D_skip/2 to D_max/2), with a home the paths from it over the stations
+// that carry one and their far ends, the page time and a legend. Texts in
+// the interface language.
+void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
+                   SignalPalette palette);

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/signal_indicator.h"
+#include "core/page/station_names.h"
+#include "core/settings/program_settings.h"
+#include "core/settings/settings_store.h"
+#include "map_ui/es_map_view.h"
+#include "map_ui/es_map_window.h"
+#include "map_ui/logged_readings.h"
+#include "reach/band_lines.h"
+#include "support/fakes.h"
+#include "support/history_records.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A readout as the window shows it: Es captions coloured by their signals.
+ReadoutState readout(const QString& time, const QStringList& es)
+{
+    ReadoutState state;
+    state.AlertTime = time;
+    for (int k = 0; k < kStationCount; ++k) {
+        state.cells[cellIndex(k, kEsColumn)].caption = es[k];
+        ShowSignal(state, es[k] == u"?" ? QStringLiteral("UNDEFINE") : QStringLiteral("GREEN"),
+                   cellIndex(k, kEsColumn));
+    }
+    return state;
+}
+
+QString quarter(int minutes)
+{
+    return QStringLiteral("2026/12/07 10:%1 JST").arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+// Three pages logged at 10:00, 10:15 and 10:30 JST; the window's 24 hours
+// end at 11:00 JST.
+class EsMapWindowTest : public testing::Test {
+protected:
+    EsMapWindowTest()
+    {
+        log.open();
+        for (int minutes : {0, 15, 30})
+            log.appendPage(historytest::page(
+                quarter(minutes), {"4.1", QString::number(6 + minutes / 15 * 2), "?", "4.8"}));
+    }
+
+    std::unique_ptr<EsMapWindow> makeWindow()
+    {
+        auto window = std::make_unique<EsMapWindow>([this] { return &log; }, store);
+        window->nowUtc = [] { return QDateTime(QDate(2026, 12, 7), QTime(2, 0), Qt::UTC); };
+        return window;
+    }
+    ProgramSettings settings() { return ProgramSettings(store); }
+
+    QTemporaryDir dir;
+    HistoryLog log{dir.filePath(QStringLiteral("history.sqlite"))};
+    FakeMessageBoxes boxes;
+    SettingsStore store{[this] { return dir.path(); }, boxes};
+};
+
+TEST_F(EsMapWindowTest, FollowsTheReadoutWithItsLinesForScreenReaders)
+{
+    auto window = makeWindow();
+    window->show();
+    window->showReadout(readout(quarter(45), {"4.1", "10.0", "?", "4.8"}));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Es マップ"));
+    EXPECT_EQ(window->shownReport().reading.pageTime, quarter(45));
+    const QStringList lines = bandLines(window->shownReport());
+    EXPECT_EQ(lines[1], QStringLiteral("50 MHz: 国 1,418–2,298 km"));
+    EXPECT_EQ(window->linesLabel->text(), lines.join(u'\n'));
+    EXPECT_EQ(window->map->accessibleDescription(), lines.join(u'\n'));
+    EXPECT_EQ(window->slider->maximum(), 3); // three logged pages and the readout
+    EXPECT_TRUE(window->timeLabel->text().startsWith(quarter(45)));
+}
+
+TEST_F(EsMapWindowTest, StepsBackThroughTheLogAndStaysThereWhileReadoutsCome)
+{
+    auto window = makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->showReadout(readout(quarter(45), {"4.1", "10.0", "?", "4.8"}));
+    window->map->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    EXPECT_EQ(window->shownReport().reading.pageTime, quarter(15));
+    EXPECT_EQ(window->shownReport().stations[1].es, 8.0);
+    EXPECT_EQ(window->slider->value(), 1);
+
+    window->showReadout(readout(QStringLiteral("2026/12/07 10:59 JST"), {"?", "?", "?", "?"}));
+    EXPECT_EQ(window->shownReport().reading.pageTime, quarter(15));
+    window->step(+5);
+    EXPECT_EQ(window->shownReport().reading.pageTime, QStringLiteral("2026/12/07 10:59 JST"));
+    window->slider->setValue(0);
+    EXPECT_EQ(window->shownReport().reading.pageTime, quarter(0));
+}
+
+TEST_F(EsMapWindowTest, TypedLocatorBecomesTheHome)
+{
+    auto window = makeWindow();
+    QSignalSpy changed(window.get(), &EsMapWindow::homeChanged);
+    window->show();
+    window->showReadout(readout(quarter(45), {"4.1", "10.4", "?", "4.8"}));
+
+    EXPECT_TRUE(window->setHome(QStringLiteral("pm53FO")));
+    EXPECT_EQ(settings().homeLocator(), QStringLiteral("PM53fo"));
+    EXPECT_EQ(window->homeEdit->text(), QStringLiteral("PM53fo"));
+    EXPECT_EQ(window->shownReport().home, QStringLiteral("PM53fo"));
+    EXPECT_TRUE(
+        window->shownLines().contains(QStringLiteral("国 経由 QM47lc まで 1,717 km (28/50 MHz)")));
+
+    EXPECT_FALSE(window->setHome(QStringLiteral("JA1XYZ")));
+    EXPECT_FALSE(window->homeProblem->text().isEmpty());
+    EXPECT_EQ(settings().homeLocator(), QStringLiteral("PM53fo"));
+
+    EXPECT_TRUE(window->setHome(QString()));
+    EXPECT_EQ(settings().homeLocator(), std::nullopt);
+    EXPECT_FALSE(window->shownReport().home.has_value());
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(EsMapWindowTest, ArrowsInTheLocatorFieldStayThere)
+{
+    auto window = makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->homeEdit->setFocus();
+    QTest::keyClicks(window->homeEdit, QStringLiteral("PM95"));
+    QTest::keyClick(window->homeEdit, Qt::Key_Left);
+    EXPECT_EQ(window->homeEdit->cursorPosition(), 3);
+    EXPECT_EQ(window->slider->value(), 2); // still the latest logged page
+}
+
+TEST_F(EsMapWindowTest, ReadsTheStoredHomeAndKeepsItsPlace)
+{
+    settings().setHomeLocator(QStringLiteral("qn02"));
+    settings().setMapGeometry(QRect(40, 50, 700, 820));
+    {
+        auto window = makeWindow();
+        EXPECT_EQ(window->homeEdit->text(), QStringLiteral("QN02"));
+        EXPECT_EQ(window->size(), QSize(700, 820));
+        window->show();
+        window->resize(640, 780);
+        window->hide();
+        EXPECT_EQ(settings().mapGeometry()->size(), QSize(640, 780));
+        window->show();
+        window->resize(600, 700);
+    } // still open as the program ends
+    EXPECT_EQ(settings().mapGeometry()->size(), QSize(600, 700));
+}
+
+TEST(LoggedReadings, OnePerPageInTheReadoutsColours)
+{
+    std::vector<PageRecord> records = historytest::page(quarter(0), {"4.1", "8.6", "?", "4.8"});
+    const std::vector<PageRecord> second = historytest::page(quarter(15), {"?", "?", "?", "5.0"});
+    records.insert(records.end(), second.begin(), second.end());
+    const std::vector<EsReading> readings = loggedReadings(records);
+    ASSERT_EQ(readings.size(), 2u);
+    EXPECT_EQ(readings[0].es[1], QStringLiteral("8.6"));
+    EXPECT_EQ(readings[0].levels[1], CautionColor);
+    EXPECT_EQ(readings[0].levels[2], UndefinedColor);
+    EXPECT_EQ(readings[1].pageTime, quarter(15));
+    EXPECT_EQ(readings[1].es[3], QStringLiteral("5.0"));
+}
+
+} // namespace

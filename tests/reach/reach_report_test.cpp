@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reach/band_lines.h"
+#include "reach/ionosondes.h"
+#include "reach/map_projection.h"
+#include "reach/reach_map.h"
+#include "support/named_case.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Kokubunji alone has a reading; the others "?".
+EsReading kokubunji(const char* es, const char* signal = "BLINK-RED-P")
+{
+    const QString none = QStringLiteral("?");
+    const QString undefined = QStringLiteral("UNDEFINE");
+    return esReadingFromSignals(QStringLiteral("2026/06/14 10:15 JST"),
+                                {none, QString::fromUtf8(es), none, none},
+                                {undefined, QString::fromLatin1(signal), undefined, undefined});
+}
+
+TEST(Reach, NoNumberNoReach)
+{
+    for (const char* text : {"?", "---", "", "abc", "1e3", "-9.0", "10.4MHz"}) {
+        const StationReach station = reachOf(kokubunji(text)).stations[1];
+        EXPECT_FALSE(station.es.has_value()) << text;
+        for (const BandReach& band : station.bands)
+            EXPECT_FALSE(band.open) << text;
+    }
+    EXPECT_EQ(reachOf(kokubunji("１０.４")).stations[1].es, 10.4);
+}
+
+// A path from home over Kokubunji (Es 10.4: 28 MHz from 555 km, 50 MHz
+// from 1,303 km) is carried when it is between the skip and the longest hop.
+struct HomeCase {
+    const char* name;
+    const char* home;
+    int pathKm;
+    std::array<bool, 3> open;
+};
+ONDREL_NAMED_CASE(HomeCase)
+
+class FromHomeTest : public testing::TestWithParam<HomeCase> {};
+
+TEST_P(FromHomeTest, OpenBetweenTheSkipAndTheLongestHop)
+{
+    const ReachReport report = reachOf(kokubunji("10.4"), QString::fromLatin1(GetParam().home));
+    ASSERT_TRUE(report.stations[1].fromHome.has_value());
+    const HomePath& path = *report.stations[1].fromHome;
+    EXPECT_EQ(path.pathKm, GetParam().pathKm);
+    EXPECT_NEAR(path.stationKm * 2, path.pathKm, 1);
+    EXPECT_EQ(path.open, GetParam().open);
+    EXPECT_FALSE(report.stations[0].fromHome->anyOpen()); // "?" carries nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Homes, FromHomeTest,
+    testing::Values(HomeCase{"FukuokaBothBands", "PM53fo", 1717, {true, true, false}},
+                    HomeCase{"SapporoBothBands", "qn02", 1532, {true, true, false}},
+                    HomeCase{"OsakaInsideTheSkipOf50", "PM74", 860, {true, false, false}},
+                    HomeCase{"TokyoInsideEverySkip", "PM95vq", 55, {false, false, false}},
+                    HomeCase{"OkinawaBeyondTheLongestHop", "PL36", 3134, {false, false, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Reach, NoHomeForAnythingButALocator)
+{
+    for (const char* home : {"", "JA1XYZ", "PM95v"}) {
+        const ReachReport report = reachOf(kokubunji("10.4"), QString::fromLatin1(home));
+        EXPECT_FALSE(report.home.has_value()) << home;
+        EXPECT_FALSE(report.stations[1].fromHome.has_value()) << home;
+        EXPECT_TRUE(homePathLines(report).isEmpty()) << home;
+    }
+}
+
+TEST(BandLines, StationsInOrderWithTheirRangesOrClosed)
+{
+    const EsReading reading = esReadingFromSignals(QString(),
+                                                   {QStringLiteral("4.1"), QStringLiteral("10.4"),
+                                                    QStringLiteral("6.2"), QStringLiteral("---")},
+                                                   {});
+    EXPECT_EQ(bandLines(reachOf(reading)),
+              QStringList({QStringLiteral("28 MHz: 国 555–2,298 km, 鹿 1,158–2,298 km"),
+                           QStringLiteral("50 MHz: 国 1,303–2,298 km"),
+                           QStringLiteral("144 MHz: closed")}));
+}
+
+TEST(BandLines, PathsFromHomeOrTheirAbsence)
+{
+    EXPECT_EQ(homePathLines(reachOf(kokubunji("10.4"), QStringLiteral("PM53fo"))),
+              QStringList(QStringLiteral("国 経由 QM47lc まで 1,717 km (28/50 MHz)")));
+    EXPECT_EQ(homePathLines(reachOf(kokubunji("10.4"), QStringLiteral("pm95vq"))),
+              QStringList(QStringLiteral("PM95vq から届くパスはありません")));
+}
+
+// The station's disc is drawn in its Es level's colour of the palette, as
+// the readout draws the cell.
+TEST(ReachMap, StationDiscInTheLevelColourOfThePalette)
+{
+    struct Row {
+        const char* signal;
+        SignalPalette palette;
+        QRgb colour;
+    };
+    for (const Row& row : {Row{"BLINK-RED-P", SignalPalette::Standard, qRgb(0xff, 0, 0)},
+                           Row{"BLINK-RED-P", SignalPalette::Cvd, qRgb(0xd5, 0x5e, 0x00)},
+                           Row{"GREEN", SignalPalette::Cvd, qRgb(0x56, 0xb4, 0xe9)}}) {
+        QImage image(500, 500, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintReachMap(painter, image.rect(), reachOf(kokubunji("10.4", row.signal)), row.palette);
+        painter.end();
+        const QPoint at = MapProjection(image.rect()).map(kIonosondes[1]).toPoint();
+        EXPECT_EQ(image.pixel(at), row.colour) << row.signal;
+    }
+}
+
+} // namespace
