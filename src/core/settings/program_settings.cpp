@@ -269,7 +269,14 @@ QString usesInstead(int fallback)
     return usesInstead(QString::number(fallback));
 }
 
-std::vector<SettingMeaning> meanings()
+SettingForm numberForm(const char* label, Range range, const char* unit)
+{
+    return {SettingForm::Kind::Number, label, range.low, range.high, unit};
+}
+
+} // namespace
+
+std::vector<SettingMeaning> settingMeanings()
 {
     const QString twips = QStringLiteral("a number of twips");
     const QString noPane = QStringLiteral("cannot open the browser pane with it");
@@ -277,7 +284,9 @@ std::vector<SettingMeaning> meanings()
     return {
         {QStringLiteral("TM2"),
          QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
-         QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods)},
+         QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "再読み込みの周期"), kPeriods,
+                    QT_TRANSLATE_NOOP("Settings", "秒"))},
         {QStringLiteral("ESTop"), twips, QStringLiteral("0"), usesInstead(0),
          numberWithin(kAnyNumber)},
         {QStringLiteral("ESLeft"), twips, QStringLiteral("0"), usesInstead(0),
@@ -290,36 +299,63 @@ std::vector<SettingMeaning> meanings()
          numberWithin(kAnyNumber)},
         {QStringLiteral("ESWT"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
         {QStringLiteral("ESWL"), twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
-        {QStringLiteral("ESNotify"), QStringLiteral("a number (0 for off)"),
-         QString::number(notify), usesInstead(notify), numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotify"),
+         QStringLiteral("a number (0 for off)"),
+         QString::number(notify),
+         usesInstead(notify),
+         numberWithin(kAnyNumber),
+         {SettingForm::Kind::Switch, QT_TRANSLATE_NOOP("Settings", "Es の通知")}},
         {QStringLiteral("ESNotifyCool"),
          QStringLiteral("%1 to %2 minutes").arg(kCooldownMinutes.low).arg(kCooldownMinutes.high),
          QString::number(kDefaultCooldownMinutes), usesInstead(kDefaultCooldownMinutes),
-         numberWithin(kCooldownMinutes)},
+         numberWithin(kCooldownMinutes),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "同じレベルを再び通知するまで"), kCooldownMinutes,
+                    QT_TRANSLATE_NOOP("Settings", "分"))},
         {QStringLiteral("ESKeepDays"), QStringLiteral("a positive number of days"),
-         QString::number(kDefaultKeepDays), usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
+         QString::number(kDefaultKeepDays), usesInstead(kDefaultKeepDays), numberWithin(kKeptDays),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "履歴を残す日数"), kKeptDays,
+                    QT_TRANSLATE_NOOP("Settings", "日"))},
         {QStringLiteral("ESPalette"),
          QStringLiteral("%1 or %2 (colours apart without red, green or blue vision)")
              .arg(kStandardPalette, kCvdPalette),
-         kStandardPalette, usesInstead(kStandardPalette),
-         [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; }},
-        {QStringLiteral("ESLang"), QStringLiteral("ja or en (read at start-up)"),
-         QStringLiteral("ja"), usesInstead(QStringLiteral("ja")),
+         kStandardPalette,
+         usesInstead(kStandardPalette),
+         [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; },
+         {SettingForm::Kind::Choice,
+          QT_TRANSLATE_NOOP("Settings", "配色"),
+          0,
+          0,
+          nullptr,
+          {{kStandardPalette, QT_TRANSLATE_NOOP("Settings", "標準")},
+           {kCvdPalette, QT_TRANSLATE_NOOP("Settings", "色覚に配慮した配色")}}}},
+        {QStringLiteral("ESLang"),
+         QStringLiteral("ja or en (read at start-up)"),
+         QStringLiteral("ja"),
+         usesInstead(QStringLiteral("ja")),
          [](const QString& text) {
              return text.compare(u"ja", Qt::CaseInsensitive) == 0 ||
                     languageOf(text) == InterfaceLanguage::English;
-         }},
-        {QStringLiteral("ESHost"), QStringLiteral("an http or https address or a host name"),
-         defaultPageBase(), usesInstead(defaultPageBase()),
-         [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},
+         },
+         {SettingForm::Kind::Choice,
+          QT_TRANSLATE_NOOP("Settings", "言語"),
+          0,
+          0,
+          nullptr,
+          {{QStringLiteral("ja"), QT_TRANSLATE_NOOP("Settings", "日本語")},
+           {QStringLiteral("en"), QT_TRANSLATE_NOOP("Settings", "English")}},
+          true}},
+        {QStringLiteral("ESHost"),
+         QStringLiteral("an http or https address or a host name"),
+         defaultPageBase(),
+         usesInstead(defaultPageBase()),
+         [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); },
+         {SettingForm::Kind::Address, QT_TRANSLATE_NOOP("Settings", "ページのアドレス")}},
     };
 }
 
-} // namespace
-
 std::optional<SettingMeaning> settingMeaning(const QString& key)
 {
-    for (SettingMeaning& meaning : meanings()) {
+    for (SettingMeaning& meaning : settingMeanings()) {
         if (meaning.key.compare(key, Qt::CaseInsensitive) == 0)
             return std::move(meaning);
     }
