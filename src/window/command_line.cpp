@@ -13,6 +13,7 @@ const char kUsage[] = "Usage: ondrel [-T]\n"
                       "window.\n"
                       "\n"
                       "  -T         keep the window in front of all others\n"
+                      "  --settings open the settings window (the running copy's, if one runs)\n"
                       "  --help     show this text\n"
                       "  --version  show the version\n"
                       "\n"
@@ -25,7 +26,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
-        if (std::strncmp(argument, "--", 2) != 0)
+        if (std::strncmp(argument, "--", 2) != 0 || std::strcmp(argument, kSettingsOption) == 0)
             continue;
         if (std::strcmp(argument, "--help") == 0) {
             std::fputs(kUsage, stdout);
@@ -39,6 +40,11 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return 2;
     }
     return std::nullopt;
+}
+
+bool takeSettingsOption(QStringList& arguments)
+{
+    return arguments.removeAll(QLatin1String(kSettingsOption)) > 0;
 }
 
 bool asksKeepInFront(const QString& arguments)
