@@ -557,8 +557,20 @@ Retrying automatically in 30 seconds </translation>
         <translation>default %1</translation>
     </message>
     <message>
-        <source>%1（再起動後に反映）</source>
-        <translation>%1, after a restart</translation>
+        <source>再起動後に反映</source>
+        <translation>after a restart</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>最前面に表示</source>
+        <translation>Keep in front</translation>
+    </message>
+    <message>
+        <source>この起動の間だけ。-T で起動すると最初からオン</source>
+        <translation>until Ondrel ends; -T turns it on at start</translation>
     </message>
 </context>
 <context>

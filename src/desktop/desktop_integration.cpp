@@ -102,23 +102,17 @@ QString DesktopIntegration::switchAutostart(bool on)
 // Kept in the autostart directory, not in the settings file.
 SettingRow DesktopIntegration::autostartRow()
 {
-    const auto on = [](bool yes) { return yes ? QStringLiteral("1") : QStringLiteral("0"); };
-    SettingMeaning meaning{
-        QStringLiteral("autostart"),
-        QStringLiteral("on or off"),
-        on(false),
-        {},
-        [](const QString&) { return true; },
-        {SettingForm::Kind::Switch, QT_TRANSLATE_NOOP("Settings", "ログイン時に起動")}};
-    return {std::move(meaning), [this, on] { return std::optional<QString>(on(startsAtLogin())); },
-            [this](const QString& value) {
-                const QString failure = switchAutostart(switchedOn(value));
-                return failure.isEmpty()
-                           ? QString()
-                           : QCoreApplication::translate(
-                                 "Settings", "ログイン時の起動を切り替えられませんでした: %1")
-                                 .arg(failure);
-            }};
+    return switchRow(
+        QStringLiteral("autostart"), QT_TRANSLATE_NOOP("Settings", "ログイン時に起動"), nullptr,
+        [this] { return startsAtLogin(); },
+        [this](bool on) {
+            const QString failure = switchAutostart(on);
+            return failure.isEmpty()
+                       ? QString()
+                       : QCoreApplication::translate(
+                             "Settings", "ログイン時の起動を切り替えられませんでした: %1")
+                             .arg(failure);
+        });
 }
 
 void DesktopIntegration::followStoredSettings()

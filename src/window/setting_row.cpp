@@ -74,6 +74,23 @@ std::vector<SettingRow> storedSettingRows(SettingsStore& store)
     return rows;
 }
 
+SettingRow switchRow(const QString& name, const char* label, const char* note,
+                     std::function<bool()> isOn, std::function<QString(bool on)> turn)
+{
+    SettingForm form{SettingForm::Kind::Switch, label};
+    form.note = note;
+    return {{name,
+             QStringLiteral("on or off"),
+             QStringLiteral("0"),
+             {},
+             [](const QString&) { return true; },
+             std::move(form)},
+            [isOn = std::move(isOn)] {
+                return std::optional<QString>(isOn() ? QStringLiteral("1") : QStringLiteral("0"));
+            },
+            [turn = std::move(turn)](const QString& value) { return turn(switchedOn(value)); }};
+}
+
 QString valueInUse(const SettingRow& row)
 {
     const std::optional<QString> stored = row.read();
@@ -129,9 +146,9 @@ QString settingHint(const SettingRow& row)
                    .arg(defaultText(row));
     else
         hint = QCoreApplication::translate("Settings", "既定 %1").arg(defaultText(row));
-    return form.afterRestart
-               ? QCoreApplication::translate("Settings", "%1（再起動後に反映）").arg(hint)
-               : hint;
+    return form.note ? QCoreApplication::translate("Settings", "%1（%2）")
+                           .arg(hint, translated(form.note))
+                     : hint;
 }
 
 QString settingLabel(const SettingRow& row)

@@ -25,6 +25,13 @@ struct SettingRow {
 // `store`'s section as ProgramSettings keeps it.
 std::vector<SettingRow> storedSettingRows(SettingsStore& store);
 
+// A switch kept outside the settings file, off unless turned on, named
+// `name` for SettingsWindow::field: `isOn` tells whether it is on, `turn`
+// switches it and says why it could not (translated; empty when it did).
+// `label` and `note` (or null) are translated in the context "Settings".
+SettingRow switchRow(const QString& name, const char* label, const char* note,
+                     std::function<bool()> isOn, std::function<QString(bool on)> turn);
+
 // What the program makes of the row now: the stored text where it takes
 // it, else the default.
 QString valueInUse(const SettingRow& row);

@@ -15,6 +15,16 @@ SettingsFeature::SettingsFeature(QWidget& mainWindow, FormController& form, Sett
     connect(this, &SettingsFeature::changed, &form, &FormController::followStoredSettings);
     connect(&form, &FormController::signalPaletteChanged, this, &SettingsFeature::showStored);
     connect(&form, &FormController::reloadPeriodChanged, this, &SettingsFeature::showStored);
+    connect(&form, &FormController::keepInFrontChanged, this, &SettingsFeature::showStored);
+    // A switch of the running window, as the tray menu has it.
+    addRow(switchRow(
+        QStringLiteral("keep-in-front"), QT_TRANSLATE_NOOP("Settings", "最前面に表示"),
+        QT_TRANSLATE_NOOP("Settings", "この起動の間だけ。-T で起動すると最初からオン"),
+        [&form] { return form.keepsInFront(); },
+        [&form](bool on) {
+            form.setKeepInFront(on);
+            return QString();
+        }));
 }
 
 SettingsFeature::~SettingsFeature()

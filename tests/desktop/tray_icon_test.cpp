@@ -238,6 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](DesktopFixture& f) { return ProgramSettings(f.settings).notifyOn(); }},
         InStepCase{"StartAtLogin", "autostart", &TrayIcon::autostartAction, "", "",
                    [](DesktopFixture& f) { return LoginAutostart(f.autostartDirectory()).isOn(); }},
+        InStepCase{"KeepInFront", "keep-in-front", &TrayIcon::keepInFrontAction, "", "",
+                   [](DesktopFixture& f) { return f.controller->keepsInFront(); }},
         InStepCase{"Palette", "ESPalette", &TrayIcon::paletteAction, "cvd", "standard",
                    [](DesktopFixture& f) {
                        return ProgramSettings(f.settings).palette() == SignalPalette::Cvd;

@@ -168,6 +168,8 @@ TEST(SettingsWindow, CtrlCommaOpensItCentredOnTheWindowWithNamedFieldsAndDefault
         {"ESPalette", "配色: 既定 標準"},
         {"ESLang", "言語: 既定 日本語（再起動後に反映）"},
         {"ESHost", "ページのアドレス: 既定 http://wdc.nict.go.jp（空欄でも既定）"},
+        {"keep-in-front",
+         "最前面に表示: 既定 オフ（この起動の間だけ。-T で起動すると最初からオン）"},
     };
     for (const auto& [key, heard] : named) {
         const QWidget* field = shown->field(QString::fromLatin1(key));

@@ -343,7 +343,7 @@ std::vector<SettingMeaning> settingMeanings()
           nullptr,
           {{QStringLiteral("ja"), QT_TRANSLATE_NOOP("Settings", "日本語")},
            {QStringLiteral("en"), QT_TRANSLATE_NOOP("Settings", "English")}},
-          true}},
+          QT_TRANSLATE_NOOP("Settings", "再起動後に反映")}},
         {QStringLiteral("ESHost"),
          QStringLiteral("an http or https address or a host name"),
          defaultPageBase(),

@@ -100,7 +100,7 @@ struct SettingForm {
     int high = 0;
     const char* unit = nullptr; // Number: translated in the context "Settings"
     std::vector<SettingChoice> choices = {};
-    bool afterRestart = false; // read at start-up only
+    const char* note = nullptr; // when it applies, translated in the context "Settings"
 };
 
 // What the program makes of a key it reads, for people editing the file
