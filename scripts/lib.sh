@@ -63,7 +63,8 @@ ctest_guarded() {
 # tree), a local HTTP server for the alert page and a stand-in ionogram page,
 # and a settings file that points the program at it.
 # After `local_copy [SETTINGS_LINE…]`: $work (removed on exit), $work/app/ondrel,
-# $work/run (XDG_RUNTIME_DIR), $page (the served alert page) and $port.
+# $work/run (XDG_RUNTIME_DIR), $page (the served alert page) and $port (LOCAL_PORT
+# when set, else a random one).
 local_copy() {
   work=$(mktemp -d)
   trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
@@ -78,7 +79,7 @@ local_copy() {
 <div style="width:480px;height:300px;border:1px solid #888;background:linear-gradient(#113,#335)"></div>
 </body></html>
 HTML
-  port=$((20000 + RANDOM % 20000))
+  port=${LOCAL_PORT:-$((20000 + RANDOM % 20000))}
   (cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
   # The first start must not race the server's.
   local _

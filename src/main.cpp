@@ -19,6 +19,7 @@
 #include "window/interface_language.h"
 #include "window/lazy_web_view.h"
 #include "window/qt_message_boxes.h"
+#include "window/settings_feature.h"
 #include "window/single_instance.h"
 
 #include <QApplication>
@@ -43,12 +44,21 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("ondrel"));
 
+    QStringList words = QCoreApplication::arguments().mid(1);
+    const bool settingsAsked = takeSettingsOption(words);
+    const QString arguments = words.join(u' ');
+
     // A second copy shows nothing and touches no setting: it asks the
-    // running one to bring its window to the front and ends.
+    // running one to bring its window (or its settings window) to the
+    // front and ends.
     SingleInstance instance;
     if (!instance.acquire()) {
-        if (instance.activateRunning()) {
-            std::fputs("ondrel: already running; its window was brought to the front\n", stderr);
+        if (instance.activateRunning(settingsAsked ? SingleInstance::Request::Settings
+                                                   : SingleInstance::Request::Show)) {
+            std::fputs(settingsAsked
+                           ? "ondrel: already running; its settings window was opened\n"
+                           : "ondrel: already running; its window was brought to the front\n",
+                       stderr);
             return 0;
         }
         std::fputs("ondrel: already running, but it did not answer within a second\n", stderr);
@@ -75,15 +85,23 @@ int main(int argc, char* argv[])
     QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
     QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);
     HistoryFeature history(window, loop, settings, defaultHistoryPath);
-    const QString arguments = QCoreApplication::arguments().mid(1).join(u' ');
+    SettingsFeature settingsWindow(window, form, settings);
     // Start at login repeats the keep-in-front switch.
     DesktopIntegration desktop(
-        window, form, loop, settings, [&history] { history.openHistory(); },
+        window, form, loop, settings, [&history] { history.openHistory(); }, settingsWindow,
         {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
 
     form.Form_Load(arguments);
     window.show();
+    if (settingsAsked)
+        settingsWindow.openSettings();
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
+    // The settings window stands by the main window: a minimised one comes back first.
+    QObject::connect(&instance, &SingleInstance::settingsRequested, &settingsWindow,
+                     [&window, &settingsWindow] {
+                         bringToFront(window);
+                         settingsWindow.openSettings();
+                     });
     return QApplication::exec();
 }

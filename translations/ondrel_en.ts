@@ -154,6 +154,10 @@
         <source>キー操作</source>
         <translation>Keys</translation>
     </message>
+    <message>
+        <source>設定を開く</source>
+        <translation>Open the settings</translation>
+    </message>
 </context>
 <context>
     <name>DataAge</name>
@@ -563,6 +567,144 @@ Retrying automatically in 30 seconds </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>再読み込みの周期</source>
+        <translation>Reload period</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Es の通知</source>
+        <translation>Es notifications</translation>
+    </message>
+    <message>
+        <source>同じレベルを再び通知するまで</source>
+        <translation>Before a level is notified again</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>履歴を残す日数</source>
+        <translation>Days of history kept</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>配色</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>色覚に配慮した配色</source>
+        <translation>Colour-blind-safe colours</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語 (Japanese)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>ページのアドレス</source>
+        <translation>Page address</translation>
+    </message>
+    <message>
+        <source>ログイン時に起動</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>ログイン時の起動を切り替えられませんでした: %1</source>
+        <translation>Start at login could not be changed: %1</translation>
+    </message>
+    <message>
+        <source>「%1」は使えません。%2 %3以上の整数を入れてください</source>
+        <translation>“%1” is not taken: enter a whole number of at least %2 %3</translation>
+    </message>
+    <message>
+        <source>「%1」は使えません。%2～%3 %4の整数を入れてください</source>
+        <translation>“%1” is not taken: enter a whole number from %2 to %3 %4</translation>
+    </message>
+    <message>
+        <source>オン</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>オフ</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>設定ファイルに書き込めませんでした</source>
+        <translation>The settings file could not be written</translation>
+    </message>
+    <message>
+        <source>「%1」は http または https のアドレスではありません</source>
+        <translation>“%1” is not an http or https address</translation>
+    </message>
+    <message>
+        <source>%1 %2以上、既定 %3</source>
+        <translation>at least %1, default %3 %2</translation>
+    </message>
+    <message>
+        <source>%1～%2 %3、既定 %4</source>
+        <translation>%1 to %2 %3, default %4</translation>
+    </message>
+    <message>
+        <source>既定 %1（空欄でも既定）</source>
+        <translation>default %1 (also when empty)</translation>
+    </message>
+    <message>
+        <source>既定 %1</source>
+        <translation>default %1</translation>
+    </message>
+    <message>
+        <source>再起動後に反映</source>
+        <translation>after a restart</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>最前面に表示</source>
+        <translation>Keep in front</translation>
+    </message>
+    <message>
+        <source>この起動の間だけ。-T で起動すると最初からオン</source>
+        <translation>until Ondrel ends; -T turns it on at start</translation>
+    </message>
+    <message>
+        <source>自局ロケーター</source>
+        <translation>Your locator</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>ここを左クリックすると簡単な説明表示します、<byte value="xd"/>
@@ -654,6 +796,10 @@ right-click here to change the reload timer</translation>
     <message>
         <source>色覚に配慮した配色</source>
         <translation>Colour-blind-safe colours</translation>
+    </message>
+    <message>
+        <source>設定…</source>
+        <translation>Settings…</translation>
     </message>
 </context>
 </TS>

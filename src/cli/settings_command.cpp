@@ -197,8 +197,12 @@ int listValues(SettingsStore& store, const KeptFailure& failure)
                 QStringLiteral("settings: cannot read %1: %2.").arg(meaning.key, failure.cause()));
             return ExitOutcome;
         }
-        Row row{meaning.key, value ? *value : QStringLiteral("(default %1)").arg(meaning.missing),
-                meaning.what + QStringLiteral(": ") + meaning.takes};
+        Row row{
+            meaning.key,
+            value ? *value
+                  : QStringLiteral("(default %1)")
+                        .arg(meaning.missing.isEmpty() ? QStringLiteral("none") : meaning.missing),
+            meaning.what + QStringLiteral(": ") + meaning.takes};
         keyWidth = std::max(keyWidth, row.key.size());
         valueWidth = std::max(valueWidth, std::min(row.value.size(), kWidestValue));
         rows.push_back(std::move(row));

@@ -9,10 +9,12 @@
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
 #include "window/form_controller.h"
+#include "window/settings_feature.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSignalBlocker>
 
 #include <cstdio>
 #include <utility>
@@ -36,10 +38,10 @@ QDBusConnection sessionBusIfAny()
 
 DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
                                        SettingsStore& settings, std::function<void()> openHistory,
-                                       DesktopSeams seams)
-    : m_settings(settings), m_now(seams.now ? std::move(seams.now) : systemClock),
-      m_sink(seams.sink), m_autostart(seams.autostartDirectory),
-      m_startedInFront(seams.startedInFront),
+                                       SettingsFeature& settingsWindow, DesktopSeams seams)
+    : m_settings(settings), m_settingsWindow(settingsWindow),
+      m_now(seams.now ? std::move(seams.now) : systemClock), m_sink(seams.sink),
+      m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront),
       m_memoryPath(seams.noticeMemory.isEmpty() ? stateFilePath(QStringLiteral("notified"))
                                                 : seams.noticeMemory)
 {
@@ -48,13 +50,22 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
     m_policy.cooldown = stored.notifyCooldown();
     m_policy.restore(loadNoticeMemory(m_memoryPath));
 
+    settingsWindow.addRow(autostartRow());
+    QObject::connect(&settingsWindow, &SettingsFeature::changed, &m_context,
+                     [this] { followStoredSettings(); });
     if (seams.tray) {
-        m_tray = std::make_unique<TrayIcon>(window, form, std::move(openHistory), m_policy.enabled,
-                                            [this](bool on) { setNotificationsOn(on); });
+        m_tray = std::make_unique<TrayIcon>(
+            window, form, std::move(openHistory),
+            [&settingsWindow] { settingsWindow.openSettings(); }, m_policy.enabled,
+            [this](bool on) {
+                setNotificationsOn(on);
+                m_settingsWindow.showStored();
+            });
         QAction* autostart = m_tray->autostartAction;
         autostart->setChecked(startsAtLogin());
         QObject::connect(autostart, &QAction::triggered, m_tray.get(), [this, autostart](bool on) {
             autostart->setChecked(setStartsAtLogin(on));
+            m_settingsWindow.showStored();
         });
         m_tray->icon().show();
     }
@@ -88,12 +99,44 @@ void DesktopIntegration::setNotificationsOn(bool on)
 
 bool DesktopIntegration::setStartsAtLogin(bool on)
 {
-    const QString failure =
-        on ? m_autostart.turnOn(QCoreApplication::applicationFilePath(), m_startedInFront)
-           : m_autostart.turnOff();
+    const QString failure = switchAutostart(on);
     if (!failure.isEmpty())
         std::fprintf(stderr, "ondrel: start at login: %s\n", failure.toLocal8Bit().constData());
     return startsAtLogin();
+}
+
+QString DesktopIntegration::switchAutostart(bool on)
+{
+    return on ? m_autostart.turnOn(QCoreApplication::applicationFilePath(), m_startedInFront)
+              : m_autostart.turnOff();
+}
+
+// Kept in the autostart directory, not in the settings file.
+SettingRow DesktopIntegration::autostartRow()
+{
+    return switchRow(
+        QStringLiteral("autostart"), QT_TRANSLATE_NOOP("Settings", "ログイン時に起動"), nullptr,
+        [this] { return startsAtLogin(); },
+        [this](bool on) {
+            const QString failure = switchAutostart(on);
+            return failure.isEmpty()
+                       ? QString()
+                       : QCoreApplication::translate(
+                             "Settings", "ログイン時の起動を切り替えられませんでした: %1")
+                             .arg(failure);
+        });
+}
+
+void DesktopIntegration::followStoredSettings()
+{
+    ProgramSettings stored(m_settings);
+    m_policy.enabled = stored.notifyOn();
+    m_policy.cooldown = stored.notifyCooldown();
+    if (m_tray) {
+        const QSignalBlocker quiet(m_tray->notificationsAction);
+        m_tray->notificationsAction->setChecked(m_policy.enabled);
+        m_tray->autostartAction->setChecked(startsAtLogin());
+    }
 }
 
 void DesktopIntegration::showInTray(const ReadoutState& readout)

@@ -4,6 +4,7 @@
 #include "core/page/page_refresh.h"
 #include "core/status/es_notice_policy.h"
 #include "desktop/autostart.h"
+#include "window/setting_row.h"
 
 #include <QObject>
 
@@ -15,6 +16,7 @@ class FormController;
 class NoticeSink;
 class QWidget;
 class RefreshLoop;
+class SettingsFeature;
 class SettingsStore;
 class TrayIcon;
 
@@ -37,15 +39,17 @@ struct DesktopSeams {
     QString noticeMemory = {};
 };
 
-// The tray icon and the Es notifications, updated after each refresh.
-// Adds to the window, changes nothing in it.
+// The tray icon and the Es notifications, updated after each refresh, and
+// start at login. Adds to the window, changes nothing in it; the settings
+// window gets a row for start at login, and it and the tray menu show
+// what the other changed.
 class DesktopIntegration {
 public:
     // `form` for the tray menu's actions, `openHistory` shows the history
     // window.
     DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
                        SettingsStore& settings, std::function<void()> openHistory,
-                       DesktopSeams seams);
+                       SettingsFeature& settingsWindow, DesktopSeams seams);
     ~DesktopIntegration();
 
     // Null without a system tray.
@@ -63,8 +67,14 @@ public:
 private:
     void refreshed(const ReadoutState& readout);
     void showInTray(const ReadoutState& readout);
+    // Takes up the notification settings the settings window stored.
+    void followStoredSettings();
+    // Why the entry could not be written or removed; empty when it was.
+    QString switchAutostart(bool on);
+    SettingRow autostartRow();
 
     SettingsStore& m_settings;
+    SettingsFeature& m_settingsWindow;
     EsNoticePolicy m_policy;
     std::function<std::chrono::seconds()> m_now;
     std::unique_ptr<TrayIcon> m_tray;

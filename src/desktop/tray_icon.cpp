@@ -32,10 +32,12 @@ QIcon roundIcon(ColourValue colour)
 }
 
 TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
-                   bool notificationsOn, std::function<void(bool)> notificationsToggled)
+                   std::function<void()> openSettings, bool notificationsOn,
+                   std::function<void(bool)> notificationsToggled)
     : m_window(window), m_form(form), m_menu(std::make_unique<QMenu>())
 {
-    buildMenu(std::move(openHistory), notificationsOn, std::move(notificationsToggled));
+    buildMenu(std::move(openHistory), std::move(openSettings), notificationsOn,
+              std::move(notificationsToggled));
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
@@ -47,8 +49,8 @@ TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> 
 
 TrayIcon::~TrayIcon() = default;
 
-void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn,
-                         std::function<void(bool)> notificationsToggled)
+void TrayIcon::buildMenu(std::function<void()> openHistory, std::function<void()> openSettings,
+                         bool notificationsOn, std::function<void(bool)> notificationsToggled)
 {
     showWindowAction = m_menu->addAction(tr("ウィンドウを表示"), this, [this] { raiseWindow(); });
     reloadAction =
@@ -79,6 +81,7 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, bool notificationsOn
     connect(notificationsAction, &QAction::toggled, this, std::move(notificationsToggled));
     autostartAction = m_menu->addAction(tr("ログイン時に起動"));
     autostartAction->setCheckable(true);
+    settingsAction = m_menu->addAction(tr("設定…"), this, std::move(openSettings));
     m_menu->addSeparator();
 
     // Closing the window runs the usual shut-down, which ends the program.

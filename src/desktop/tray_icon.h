@@ -25,9 +25,10 @@ QIcon roundIcon(ColourValue colour);
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    // `openHistory` shows the history window.
+    // `openHistory` shows the history window, `openSettings` the settings window.
     TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
-             bool notificationsOn, std::function<void(bool)> notificationsToggled);
+             std::function<void()> openSettings, bool notificationsOn,
+             std::function<void(bool)> notificationsToggled);
     ~TrayIcon() override;
 
     // Icon and tooltip for the readout as the window shows it, dimmed
@@ -47,11 +48,12 @@ public:
     QAction* paletteAction = nullptr;     // checked: the colour-blind-safe colours
     QAction* notificationsAction = nullptr;
     QAction* autostartAction = nullptr; // checkable; the owner connects it
+    QAction* settingsAction = nullptr;
     QAction* quitAction = nullptr;
 
 private:
-    void buildMenu(std::function<void()> openHistory, bool notificationsOn,
-                   std::function<void(bool)> notificationsToggled);
+    void buildMenu(std::function<void()> openHistory, std::function<void()> openSettings,
+                   bool notificationsOn, std::function<void(bool)> notificationsToggled);
     void showTone();
 
     QWidget& m_window;

@@ -63,10 +63,11 @@ void HttpPageDownload::get(const QString& url, Finished finished)
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QByteArrayLiteral("Ondrel/" ONDREL_VERSION));
     // The provider asks for light access: the page is only sent again when
-    // it changed.
-    if (!m_accepted.etag.isEmpty())
+    // it changed. Another address (ESHost changed) is asked afresh.
+    m_requestedUrl = url;
+    if (m_accepted.url == url && !m_accepted.etag.isEmpty())
         request.setRawHeader("If-None-Match", m_accepted.etag);
-    if (!m_accepted.lastModified.isEmpty())
+    if (m_accepted.url == url && !m_accepted.lastModified.isEmpty())
         request.setRawHeader("If-Modified-Since", m_accepted.lastModified);
 
     m_reply = m_manager.get(request);
@@ -121,10 +122,11 @@ void HttpPageDownload::onFinished()
         finished({std::nullopt, true});
         return;
     }
-    if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty()) {
+    if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty() &&
+        m_accepted.url == m_requestedUrl) {
         m_delivered = m_accepted;
     } else {
-        m_delivered = {reply->readAll(), reply->rawHeader("ETag"),
+        m_delivered = {m_requestedUrl, reply->readAll(), reply->rawHeader("ETag"),
                        reply->rawHeader("Last-Modified")};
     }
     finished({m_delivered.body});

@@ -37,6 +37,7 @@ public:
 
 private:
     struct Page {
+        QString url;
         QByteArray body;
         QByteArray etag;
         QByteArray lastModified;
@@ -53,6 +54,7 @@ private:
     bool m_tooLarge = false;
     std::optional<int> m_lastHttpStatus;
     QString m_lastError;
+    QString m_requestedUrl;
     Page m_delivered;
     Page m_accepted;
 };

@@ -15,6 +15,7 @@ const char kUsage[] = "Usage: ondrel [-T]\n"
                       "\n"
                       "Options:\n"
                       "  -T, -t      keep the window in front of all others\n"
+                      "  --settings  open the settings window (the running copy's, if one runs)\n"
                       "  -h, --help  show this text\n"
                       "  --version   show the version\n";
 
@@ -29,7 +30,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
             return 0;
         }
         // Any other text without "--" is start-up's to read (-T).
-        if (std::strncmp(argument, "--", 2) != 0)
+        if (std::strncmp(argument, "--", 2) != 0 || std::strcmp(argument, kSettingsOption) == 0)
             continue;
         if (std::strcmp(argument, "--version") == 0) {
             std::fputs("ondrel " ONDREL_VERSION "\n", stdout);
@@ -39,6 +40,11 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return 2;
     }
     return std::nullopt;
+}
+
+bool takeSettingsOption(QStringList& arguments)
+{
+    return arguments.removeAll(QLatin1String(kSettingsOption)) > 0;
 }
 
 bool asksKeepInFront(const QString& arguments)

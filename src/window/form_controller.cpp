@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form_controller.h"
 
+#include "core/page/page_urls.h"
 #include "core/refresh/clock.h"
 #include "core/refresh/refresh_loop.h"
 #include "core/status/data_age.h"
@@ -49,7 +50,10 @@ void FormController::connectControls()
     connect(w.Check1, &QCheckBox::stateChanged, this, [this] { m_controls.Check1_Click(); });
     connect(w.Check1, &QCheckBox::toggled, this, &FormController::keepInFrontChanged);
     connect(w.VScroll1, &QScrollBar::valueChanged, this, [this] { m_editor.VScroll1_Change(); });
-    connect(w.Command5, &QPushButton::clicked, this, [this] { m_editor.Command5_Click(); });
+    connect(w.Command5, &QPushButton::clicked, this, [this] {
+        m_editor.Command5_Click();
+        emit reloadPeriodChanged(m_loop.countdown().ReloadPeriod());
+    });
     connect(w.Command6, &QPushButton::clicked, this, [this] { m_editor.Command6_Click(); });
     connect(w.Command1, &QPushButton::clicked, this, [this] { m_pane.Command1_Click(); });
     connect(w.Command2, &QPushButton::clicked, this, [this] { m_pane.Command2_Click(); });
@@ -117,10 +121,32 @@ void FormController::setSignalPalette(SignalPalette palette)
 {
     if (palette == signalPalette())
         return;
-    m_window.setSignalPalette(palette);
     m_settings.setPalette(palette);
+    showPalette(palette);
+}
+
+void FormController::showPalette(SignalPalette palette)
+{
+    m_window.setSignalPalette(palette);
     render();
     emit signalPaletteChanged(palette);
+}
+
+void FormController::followStoredSettings()
+{
+    const int period = m_settings.reloadPeriod();
+    if (period != m_loop.countdown().ReloadPeriod())
+        m_editor.adopt(period);
+    const SignalPalette palette = m_settings.palette();
+    if (palette != signalPalette())
+        showPalette(palette);
+    const std::array<QString, 6> urls = pageUrls(m_settings.alertPageBase());
+    if (urls != m_state.PageUrl) {
+        // An open pane keeps its page until a heading is clicked.
+        m_state.PageUrl = urls;
+        m_loop.setAlertUrl(urls[0]);
+        reloadNow();
+    }
 }
 
 void FormController::render()

@@ -65,17 +65,25 @@ public:
     SignalPalette signalPalette() const;
     void setSignalPalette(SignalPalette palette);
 
+    // Takes up what the settings window stored: the period (counted as
+    // the period editor's "Set" counts it), the palette, and the page
+    // addresses (reloading at once from the new one).
+    void followStoredSettings();
+
     // The window's state beside the readout and the countdown.
     FormState& state() { return m_state; }
 
 signals:
     void keepInFrontChanged(bool on);
     void signalPaletteChanged(SignalPalette palette);
+    // The period editor's "Set" stored a period.
+    void reloadPeriodChanged(int seconds);
 
 private:
     void connectControls();
     void connectLoop();
     void render();
+    void showPalette(SignalPalette palette);
 
     Form1& m_window;
     RefreshLoop& m_loop;

@@ -34,6 +34,9 @@ std::vector<KeyBinding> keyBindings()
         {KeyAction::OpenHistory,
          {Qt::CTRL | Qt::Key_H},
          QCoreApplication::translate("Accessibility", "履歴を開く")},
+        {KeyAction::OpenSettings,
+         {Qt::CTRL | Qt::Key_Comma},
+         QCoreApplication::translate("Accessibility", "設定を開く")},
     };
     const Qt::Key pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_0};
     for (int heading = 0; heading <= kStationCount; ++heading)

@@ -41,12 +41,22 @@ void PeriodEditor::Command5_Click()
     try {
         m_countdown.setPeriod(m_window.VScroll1->value());
         close();
-        const QTime now = m_clock.now();
-        const int period = m_countdown.ReloadPeriod();
-        m_countdown.setElapsed(fullHourPhase(now.minute(), now.second(), period));
-        m_settings.setReloadPeriod(period);
+        countFromFullHour();
+        m_settings.setReloadPeriod(m_countdown.ReloadPeriod());
     } catch (const ProcedureFailure&) {
     }
+}
+
+void PeriodEditor::adopt(int seconds)
+{
+    m_countdown.setPeriod(seconds);
+    countFromFullHour();
+}
+
+void PeriodEditor::countFromFullHour()
+{
+    const QTime now = m_clock.now();
+    m_countdown.setElapsed(fullHourPhase(now.minute(), now.second(), m_countdown.ReloadPeriod()));
 }
 
 void PeriodEditor::Command6_Click()

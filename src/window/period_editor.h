@@ -21,9 +21,12 @@ public:
     void VScroll1_Change();
     void Command5_Click();
     void Command6_Click();
+    // A period stored elsewhere (the settings window) counts as "Set" counts it.
+    void adopt(int seconds);
 
 private:
     void close();
+    void countFromFullHour();
 
     Form1& m_window;
     ReloadCountdown& m_countdown;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kAnswerTimeoutMs = 1000;
 constexpr char kRequest[] = "show\n";
+constexpr char kSettingsRequest[] = "settings\n";
 constexpr char kAnswer[] = "shown\n";
 
 } // namespace
@@ -51,8 +52,12 @@ void SingleInstance::answer()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine())
                 return;
-            if (socket->readLine() == kRequest) {
-                emit activationRequested();
+            const QByteArray request = socket->readLine();
+            if (request == kRequest || request == kSettingsRequest) {
+                if (request == kRequest)
+                    emit activationRequested();
+                else
+                    emit settingsRequested();
                 socket->write(kAnswer);
             }
             socket->disconnectFromServer();
@@ -60,12 +65,14 @@ void SingleInstance::answer()
     }
 }
 
-bool SingleInstance::activateRunning()
+bool SingleInstance::activateRunning(Request request)
 {
     QLocalSocket socket;
     QEventLoop loop;
     bool answered = false;
-    connect(&socket, &QLocalSocket::connected, &loop, [&socket] { socket.write(kRequest); });
+    connect(&socket, &QLocalSocket::connected, &loop, [&socket, request] {
+        socket.write(request == Request::Settings ? kSettingsRequest : kRequest);
+    });
     connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
         if (!socket.canReadLine())
             return;

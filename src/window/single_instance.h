@@ -12,7 +12,7 @@ class QLocalServer;
 // One running copy per user: a lock file in the user's runtime directory.
 // A lock left by a copy that crashed is taken over. The running copy
 // listens on a local socket beside the lock, so a later copy can ask it to
-// bring its window to the front.
+// bring its window to the front or to open its settings window.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -25,13 +25,19 @@ public:
     // object lives.
     bool acquire();
 
+    // What a later copy asks the running one for.
+    enum class Request { Show, Settings };
+
     // From a later copy: asks the running one to bring its window to the
-    // front. False when it did not answer within a second.
-    bool activateRunning();
+    // front, or to open its settings window. False when it did not answer
+    // within a second.
+    bool activateRunning(Request request = Request::Show);
 
 signals:
     // A later copy asked for the window.
     void activationRequested();
+    // A later copy asked for the settings window.
+    void settingsRequested();
 
 private:
     void answer();

@@ -210,8 +210,9 @@ TEST_F(CliSettingsTest, ListShowsEveryKeyWithItsValueOrDefault)
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(meanings.size()));
     for (size_t i = 0; i < meanings.size(); ++i) {
         const SettingMeaning& m = meanings[i];
+        const QString fallback = m.missing.isEmpty() ? QStringLiteral("none") : m.missing;
         const QString value =
-            m.key == u"TM2" ? QStringLiteral("300") : QStringLiteral("(default %1)").arg(m.missing);
+            m.key == u"TM2" ? QStringLiteral("300") : QStringLiteral("(default %1)").arg(fallback);
         const QString& line = lines[static_cast<qsizetype>(i)];
         EXPECT_TRUE(line.startsWith(m.key + u' ')) << line.toStdString();
         EXPECT_TRUE(line.contains(QStringLiteral("  ") + value + QStringLiteral("  ")))

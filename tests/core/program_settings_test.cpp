@@ -223,4 +223,28 @@ TEST(MapGeometry, ReadBackOnlyWhenWhole)
     EXPECT_EQ(settings.mapGeometry(), std::nullopt);
 }
 
+// The settings window offers each key as the program reads it: its
+// default is a value it takes, and a number's range is exactly the one used.
+TEST(SettingMeanings, FormsAgreeWithWhatTheProgramTakes)
+{
+    int offered = 0;
+    for (const SettingMeaning& meaning : settingMeanings()) {
+        const SettingForm& form = meaning.form;
+        if (form.kind == SettingForm::Kind::None)
+            continue;
+        ++offered;
+        SCOPED_TRACE(meaning.key.toStdString());
+        EXPECT_NE(form.label, nullptr);
+        EXPECT_TRUE(meaning.uses(meaning.missing));
+        if (form.kind == SettingForm::Kind::Number) {
+            EXPECT_TRUE(meaning.uses(QString::number(form.low)));
+            EXPECT_TRUE(meaning.uses(QString::number(form.high)));
+            EXPECT_FALSE(meaning.uses(QString::number(qint64(form.low) - 1)));
+        }
+        for (const SettingChoice& choice : form.choices)
+            EXPECT_TRUE(meaning.uses(choice.value)) << choice.value.toStdString();
+    }
+    EXPECT_EQ(offered, 8);
+}
+
 } // namespace

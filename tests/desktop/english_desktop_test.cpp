@@ -4,6 +4,8 @@
 #include "recording_sink.h"
 #include "support/gui/english_window.h"
 #include "support/named_case.h"
+#include "window/settings_feature.h"
+#include "window/settings_window.h"
 
 #include <QAction>
 
@@ -17,6 +19,7 @@ struct EnglishDesktop : EnglishWindow {
     {
         desktop = std::make_unique<DesktopIntegration>(
             *window, *controller, loop, settings, [this] { history.openHistory(); },
+            settingsFeature,
             DesktopSeams{&sink, [] { return std::chrono::seconds(0); }, true, false,
                          directory.filePath(QStringLiteral("autostart")),
                          directory.filePath(QStringLiteral("notified"))});
@@ -24,6 +27,7 @@ struct EnglishDesktop : EnglishWindow {
     }
     ~EnglishDesktop() { desktop.reset(); }
 
+    SettingsFeature settingsFeature{*window, *controller, settings};
     RecordingSink sink;
     std::unique_ptr<DesktopIntegration> desktop;
 };
@@ -65,7 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
                                               ? QString()
                                               : f.sink.shown[0].title + u'|' + f.sink.shown[0].body;
                                },
-                               "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST"}),
+                               "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST"},
+                    SampleCase{"SettingsWindow",
+                               [](EnglishDesktop& f) {
+                                   f.desktop->tray()->settingsAction->trigger();
+                                   SettingsWindow& shown = *f.settingsFeature.window();
+                                   const QWidget* language = shown.field(QStringLiteral("ESLang"));
+                                   return shown.windowTitle() + u'|' + language->accessibleName() +
+                                          u'|' + language->accessibleDescription();
+                               },
+                               "Settings|Language|default 日本語 (Japanese), after a restart"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -5,12 +5,16 @@
 #include "desktop/tray_icon.h"
 #include "recording_sink.h"
 #include "support/gui/form_fixture.h"
+#include "support/gui/setting_input.h"
 #include "support/named_case.h"
 #include "window/history_feature.h"
+#include "window/settings_feature.h"
+#include "window/settings_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -32,6 +36,7 @@ struct DesktopFixture : FormFixture {
         desktop.reset();
         desktop = std::make_unique<DesktopIntegration>(
             *window, *controller, loop, this->settings, [this] { history.openHistory(); },
+            settingsFeature,
             DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray,
                          startedInFront, autostartDirectory(),
                          directory.filePath(QStringLiteral("notified"))});
@@ -40,6 +45,7 @@ struct DesktopFixture : FormFixture {
     QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
     HistoryFeature history{*window, loop, FormFixture::settings, [] { return QString(); }};
+    SettingsFeature settingsFeature{*window, *controller, FormFixture::settings};
     RecordingSink sink;
     qint64 seconds = clock.nowUtc().toSecsSinceEpoch();
     std::unique_ptr<DesktopIntegration> desktop;
@@ -152,6 +158,8 @@ struct SettingsCase {
     const char* name;
     QStringList settings;
     size_t notices; // for caution, quiet, caution again two minutes later
+    // Key and input entered in the settings window after start-up.
+    std::vector<std::pair<const char*, const char*>> entered = {};
 };
 ONDREL_NAMED_CASE(SettingsCase)
 
@@ -165,6 +173,10 @@ TEST_P(NotifySettingsTest, StoredKeysSwitchAndSpaceNoticesWithoutATray)
     for (int k = 0; k < kStationCount; ++k)
         quiet += testpage::station(k, testpage::quiet(k));
     f.load();
+    f.settingsFeature.openSettings();
+    for (const auto& [key, input] : GetParam().entered)
+        enterSetting(*f.settingsFeature.window(), QString::fromLatin1(key),
+                     QString::fromLatin1(input));
     for (const QByteArray& page :
          {testpage::realisticBytes(), testpage::page(QStringLiteral("x"), quiet).toUtf8(),
           testpage::realisticBytes().replace("10:15", "10:18")}) {
@@ -184,7 +196,68 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SettingsCase{"NoSettings", {}, 1},
                     SettingsCase{"SwitchedOff", {"ESNotify=0"}, 0},
                     SettingsCase{"NoCooldown", {"ESNotifyCool=0"}, 2},
-                    SettingsCase{"BadValuesMeanDefaults", {"ESNotify=x", "ESNotifyCool=-5"}, 1}),
+                    SettingsCase{"BadValuesMeanDefaults", {"ESNotify=x", "ESNotifyCool=-5"}, 1},
+                    SettingsCase{"SwitchedOffInTheSettingsWindow", {}, 0, {{"ESNotify", ""}}},
+                    SettingsCase{
+                        "NoCooldownFromTheSettingsWindow", {}, 2, {{"ESNotifyCool", "0"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct InStepCase {
+    const char* name;
+    const char* key;
+    QAction* TrayIcon::*action;
+    const char* on; // the input that turns it on, and off
+    const char* off;
+    bool (*stored)(DesktopFixture&); // whether what is kept says on
+};
+ONDREL_NAMED_CASE(InStepCase)
+
+class InStepTest : public testing::TestWithParam<InStepCase> {};
+
+// A switch ticked, or a choice on its second value (cvd).
+bool shownOn(QWidget* field)
+{
+    if (auto* box = qobject_cast<QComboBox*>(field))
+        return box->currentIndex() == 1;
+    return qobject_cast<QCheckBox*>(field)->isChecked();
+}
+
+TEST_P(InStepTest, SettingsWindowAndTrayMenuFollowEachOther)
+{
+    const InStepCase& row = GetParam();
+    DesktopFixture f;
+    f.load();
+    f.tray().settingsAction->trigger();
+    SettingsWindow* shown = f.settingsFeature.window();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    QAction& action = *(f.tray().*row.action);
+    QWidget* field = shown->field(QString::fromLatin1(row.key));
+    const bool before = action.isChecked();
+    EXPECT_EQ(shownOn(field), before);
+
+    enterSetting(*shown, QString::fromLatin1(row.key),
+                 QString::fromLatin1(before ? row.off : row.on));
+    EXPECT_EQ(row.stored(f), !before);
+    EXPECT_EQ(action.isChecked(), !before);
+    action.trigger();
+    EXPECT_EQ(row.stored(f), before);
+    EXPECT_EQ(shownOn(field), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TrayEntries, InStepTest,
+    testing::Values(
+        InStepCase{"Notifications", "ESNotify", &TrayIcon::notificationsAction, "", "",
+                   [](DesktopFixture& f) { return ProgramSettings(f.settings).notifyOn(); }},
+        InStepCase{"StartAtLogin", "autostart", &TrayIcon::autostartAction, "", "",
+                   [](DesktopFixture& f) { return LoginAutostart(f.autostartDirectory()).isOn(); }},
+        InStepCase{"KeepInFront", "keep-in-front", &TrayIcon::keepInFrontAction, "", "",
+                   [](DesktopFixture& f) { return f.controller->keepsInFront(); }},
+        InStepCase{"Palette", "ESPalette", &TrayIcon::paletteAction, "cvd", "standard",
+                   [](DesktopFixture& f) {
+                       return ProgramSettings(f.settings).palette() == SignalPalette::Cvd;
+                   }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A restart neither tells of the same page again nor forgets the

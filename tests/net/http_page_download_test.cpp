@@ -143,19 +143,22 @@ TEST(HttpPageDownload, RequestIdentifiesItselfAndAcceptsCompression)
     EXPECT_TRUE(head.mid(encoding, head.indexOf('\n', encoding) - encoding).contains("gzip"));
 }
 
-TEST(HttpPageDownload, UnchangedPageIsNotSentAgain)
+TEST(HttpPageDownload, UnchangedPageIsNotSentAgainButAnotherAddressIsAskedAfresh)
 {
     HttpTestServer server;
     Route page{200, testpage::realisticBytes()};
     page.etag = "\"v1\"";
     server.route(QStringLiteral("/a"), page);
+    server.route(QStringLiteral("/b"), page);
     Harness harness;
     ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/a"))), RefreshOutcome::Parsed);
     harness.loop.readout().cells[0].caption.clear();
     ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/a"))), RefreshOutcome::Parsed);
-    ASSERT_EQ(server.requests.size(), 2);
+    ASSERT_EQ(harness.refresh(server.url(QStringLiteral("/b"))), RefreshOutcome::Parsed);
+    ASSERT_EQ(server.requests.size(), 3);
     EXPECT_FALSE(server.requests[0].contains("If-None-Match"));
     EXPECT_TRUE(server.requests[1].contains("If-None-Match: \"v1\""));
+    EXPECT_FALSE(server.requests[2].contains("If-None-Match")); // ESHost changed
     EXPECT_EQ(harness.state.cells[0].caption, QStringLiteral("5.3"));
 }
 

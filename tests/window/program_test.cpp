@@ -41,7 +41,8 @@ TEST(Program, WindowShowsTheServedPageOverRealHttp)
 // lands there, started headless against a local server.
 class RunningProgram {
 public:
-    RunningProgram(const QTemporaryDir& home, const QString& directory)
+    RunningProgram(const QTemporaryDir& home, const QString& directory,
+                   const QStringList& arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -49,7 +50,7 @@ public:
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.path()); // the history log
         m_process.setProcessEnvironment(env);
-        m_process.start(directory + QStringLiteral("/ondrel"), {});
+        m_process.start(directory + QStringLiteral("/ondrel"), arguments);
         m_process.waitForStarted();
     }
     ~RunningProgram()
@@ -63,7 +64,31 @@ private:
     QProcess m_process;
 };
 
-TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
+// The arguments of the desktop entry's action `action`, without the program.
+QStringList desktopActionArguments(const QString& action)
+{
+    QFile entry(QStringLiteral(ONDREL_SOURCE_DIR "/data/ondrel.desktop"));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {QStringLiteral("no desktop entry")};
+    const QString text = QString::fromUtf8(entry.readAll());
+    const QString group = QStringLiteral("[Desktop Action %1]").arg(action);
+    const qsizetype exec = text.indexOf(QStringLiteral("\nExec="), text.indexOf(group));
+    if (text.indexOf(group) < 0 || exec < 0)
+        return {QStringLiteral("no action ") + action};
+    const QString line = text.mid(exec + 6, text.indexOf(u'\n', exec + 1) - exec - 6);
+    return line.split(u' ').mid(1);
+}
+
+struct SecondCopyCase {
+    const char* name;
+    QStringList arguments;
+    QByteArray err;
+};
+ONDREL_NAMED_CASE(SecondCopyCase)
+
+class SecondCopyTest : public testing::TestWithParam<SecondCopyCase> {};
+
+TEST_P(SecondCopyTest, EndsAtOnceAndTouchesNothing)
 {
     HttpTestServer server;
     server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
@@ -84,19 +109,27 @@ TEST(Program, SecondCopyEndsAtOnceAndTouchesNothing)
     EXPECT_TRUE(server.requests[0].startsWith("GET /ISDJ/ionospheric-alert.html"));
     EXPECT_TRUE(server.requests[0].contains("User-Agent: Ondrel/"));
 
-    RunningProgram second(home, install.path());
+    RunningProgram second(home, install.path(), GetParam().arguments);
     ASSERT_TRUE(
         waitFor([&second] { return second.process().state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.process().exitCode(), 0);
     EXPECT_TRUE(second.process().readAllStandardOutput().isEmpty());
-    EXPECT_EQ(second.process().readAllStandardError(),
-              "ondrel: already running; its window was brought to the front\n");
+    EXPECT_EQ(second.process().readAllStandardError(), GetParam().err);
     EXPECT_EQ(first.process().state(), QProcess::Running);
     EXPECT_EQ(server.requests.size(), 1);
     QFile file(settings);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "[ESConf]\nESHost=" + server.url(QString()).toUtf8() + "\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, SecondCopyTest,
+    testing::Values(
+        SecondCopyCase{
+            "Plain", {}, "ondrel: already running; its window was brought to the front\n"},
+        SecondCopyCase{"SettingsAction", desktopActionArguments(QStringLiteral("settings")),
+                       "ondrel: already running; its settings window was opened\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct OptionCase {
     const char* name;
@@ -156,6 +189,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Only "-h" is help: other text goes on to start-up as before.
         OptionCase{"CapitalHIsNoHelp",
                    {"-H"},
+                   false,
+                   1,
+                   "",
+                   "ondrel: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n"},
+        OptionCase{"SettingsIsNoUsageError",
+                   {"--settings"},
                    false,
                    1,
                    "",

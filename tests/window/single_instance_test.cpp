@@ -40,7 +40,7 @@ TEST(SingleInstance, LockOfACrashedCopyIsTakenOver)
     EXPECT_TRUE(next.acquire());
 }
 
-TEST(SingleInstance, SecondCopyBringsTheFirstToTheFront)
+TEST(SingleInstance, SecondCopyBringsTheFirstOrItsSettingsToTheFront)
 {
     QTemporaryDir dir;
     // The socket of a copy that crashed is in the way until the next one
@@ -50,12 +50,17 @@ TEST(SingleInstance, SecondCopyBringsTheFirstToTheFront)
     stale.close();
     SingleInstance first(dir.path());
     ASSERT_TRUE(first.acquire());
-    int requests = 0;
-    QObject::connect(&first, &SingleInstance::activationRequested, [&requests] { ++requests; });
+    int shows = 0;
+    int settings = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&shows] { ++shows; });
+    QObject::connect(&first, &SingleInstance::settingsRequested, [&settings] { ++settings; });
     SingleInstance second(dir.path());
     ASSERT_FALSE(second.acquire());
     EXPECT_TRUE(second.activateRunning());
-    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(second.activateRunning(SingleInstance::Request::Settings));
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(settings, 1);
 }
 
 TEST(SingleInstance, CopyThatDoesNotAnswerIsReported)

@@ -334,6 +334,11 @@ QString usesInstead(int fallback)
     return usesInstead(QString::number(fallback));
 }
 
+SettingForm numberForm(const char* label, Range range, const char* unit)
+{
+    return {SettingForm::Kind::Number, label, range.low, range.high, unit};
+}
+
 } // namespace
 
 std::vector<SettingMeaning> settingMeanings()
@@ -346,7 +351,9 @@ std::vector<SettingMeaning> settingMeanings()
     return {
         {QStringLiteral("TM2"), QStringLiteral("reload period"),
          QStringLiteral("%1 to %2 seconds").arg(kPeriods.low).arg(kPeriods.high),
-         QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods)},
+         QString::number(kDefaultPeriod), usesInstead(kDefaultPeriod), numberWithin(kPeriods),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "再読み込みの周期"), kPeriods,
+                    QT_TRANSLATE_NOOP("Settings", "秒"))},
         {QStringLiteral("ESTop"), QStringLiteral("top of the compact window"), twips,
          QStringLiteral("0"), usesInstead(0), numberWithin(kAnyNumber)},
         {QStringLiteral("ESLeft"), QStringLiteral("left edge of the compact window"), twips,
@@ -361,35 +368,65 @@ std::vector<SettingMeaning> settingMeanings()
          QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
         {QStringLiteral("ESWL"), QStringLiteral("left edge of the window with the browser pane"),
          twips, QStringLiteral("0"), noPane, numberWithin(kAnyNumber)},
-        {QStringLiteral("ESNotify"), QStringLiteral("Es notifications"),
-         QStringLiteral("a number (0 for off)"), QString::number(notify), usesInstead(notify),
-         numberWithin(kAnyNumber)},
+        {QStringLiteral("ESNotify"),
+         QStringLiteral("Es notifications"),
+         QStringLiteral("a number (0 for off)"),
+         QString::number(notify),
+         usesInstead(notify),
+         numberWithin(kAnyNumber),
+         {SettingForm::Kind::Switch, QT_TRANSLATE_NOOP("Settings", "Es の通知")}},
         {QStringLiteral("ESNotifyCool"),
          QStringLiteral("least time between two notifications of one level"),
          QStringLiteral("%1 to %2 minutes").arg(kCooldownMinutes.low).arg(kCooldownMinutes.high),
          QString::number(kDefaultCooldownMinutes), usesInstead(kDefaultCooldownMinutes),
-         numberWithin(kCooldownMinutes)},
+         numberWithin(kCooldownMinutes),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "同じレベルを再び通知するまで"), kCooldownMinutes,
+                    QT_TRANSLATE_NOOP("Settings", "分"))},
         {QStringLiteral("ESKeepDays"), QStringLiteral("how long the Es history is kept"),
          QStringLiteral("a positive number of days"), QString::number(kDefaultKeepDays),
-         usesInstead(kDefaultKeepDays), numberWithin(kKeptDays)},
-        {QStringLiteral("ESPalette"), QStringLiteral("colours of the readout and the tray icon"),
+         usesInstead(kDefaultKeepDays), numberWithin(kKeptDays),
+         numberForm(QT_TRANSLATE_NOOP("Settings", "履歴を残す日数"), kKeptDays,
+                    QT_TRANSLATE_NOOP("Settings", "日"))},
+        {QStringLiteral("ESPalette"),
+         QStringLiteral("colours of the readout and the tray icon"),
          QStringLiteral("%1 or %2 (colours apart without red, green or blue vision)")
              .arg(kStandardPalette, kCvdPalette),
-         kStandardPalette, usesInstead(kStandardPalette),
-         [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; }},
-        {QStringLiteral("ESLang"), QStringLiteral("language of the window"),
-         QStringLiteral("ja or en (read at start-up)"), QStringLiteral("ja"),
+         kStandardPalette,
+         usesInstead(kStandardPalette),
+         [](const QString& text) { return text == kStandardPalette || text == kCvdPalette; },
+         {SettingForm::Kind::Choice,
+          QT_TRANSLATE_NOOP("Settings", "配色"),
+          0,
+          0,
+          nullptr,
+          {{kStandardPalette, QT_TRANSLATE_NOOP("Settings", "標準")},
+           {kCvdPalette, QT_TRANSLATE_NOOP("Settings", "色覚に配慮した配色")}}}},
+        {QStringLiteral("ESLang"),
+         QStringLiteral("language of the window"),
+         QStringLiteral("ja or en (read at start-up)"),
+         QStringLiteral("ja"),
          usesInstead(QStringLiteral("ja")),
          [](const QString& text) {
              return text.compare(u"ja", Qt::CaseInsensitive) == 0 ||
                     languageOf(text) == InterfaceLanguage::English;
-         }},
-        {QStringLiteral("ESHome"), QStringLiteral("your Maidenhead locator, for the Es map"),
+         },
+         {SettingForm::Kind::Choice,
+          QT_TRANSLATE_NOOP("Settings", "言語"),
+          0,
+          0,
+          nullptr,
+          {{QStringLiteral("ja"), QT_TRANSLATE_NOOP("Settings", "日本語")},
+           {QStringLiteral("en"), QT_TRANSLATE_NOOP("Settings", "English")}},
+          QT_TRANSLATE_NOOP("Settings", "再起動後に反映")}},
+        {QStringLiteral("ESHome"),
+         QStringLiteral("your Maidenhead locator, for the Es map"),
          QStringLiteral("a Maidenhead locator of 4 or 6 characters (PM95, PM95vq)"),
-         QStringLiteral("no home"), QStringLiteral("sets no home"),
+         QString(),
+         QStringLiteral("sets no home"),
          [](const QString& text) {
              return text.trimmed().isEmpty() || canonicalLocator(text).has_value();
-         }},
+         },
+         {SettingForm::Kind::Address, QT_TRANSLATE_NOOP("Settings", "自局ロケーター")}},
         {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
          QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
         {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,
@@ -402,9 +439,11 @@ std::vector<SettingMeaning> settingMeanings()
          QStringLiteral("its own size"), noMap, numberWithin(kMapSides)},
         {QStringLiteral("ESHost"),
          QStringLiteral("server of the pages, in place of the provider's"),
-         QStringLiteral("an http or https address or a host name"), defaultPageBase(),
+         QStringLiteral("an http or https address or a host name"),
+         defaultPageBase(),
          usesInstead(defaultPageBase()),
-         [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); }},
+         [](const QString& text) { return pageBaseFor(text).problem.isEmpty(); },
+         {SettingForm::Kind::Address, QT_TRANSLATE_NOOP("Settings", "ページのアドレス")}},
     };
 }
 

@@ -106,17 +106,39 @@ private:
     SettingsStore& m_store;
 };
 
-// What the program makes of a key it reads, for people editing the file.
+// One of the values a Choice setting takes.
+struct SettingChoice {
+    QString value;     // as stored
+    const char* label; // translated in the context "Settings"
+};
+
+// How the settings window offers a key. None for the keys a person does
+// not set there (window positions).
+struct SettingForm {
+    enum class Kind { None, Number, Switch, Choice, Address };
+    Kind kind = Kind::None;
+    const char* label = nullptr; // translated in the context "Settings"
+    int low = 0;                 // Number: the values it takes
+    int high = 0;
+    const char* unit = nullptr; // Number: translated in the context "Settings"
+    std::vector<SettingChoice> choices = {};
+    const char* note = nullptr; // when it applies, translated in the context "Settings"
+};
+
+// What the program makes of a key it reads, for people editing the file
+// and for the settings window.
 struct SettingMeaning {
     QString key;
     QString what;     // what it sets: "reload period"
     QString takes;    // the values it uses: "60 to 900 seconds"
-    QString missing;  // what it uses when the key is missing
+    QString missing;  // what it uses when the key is missing; stored form where `form` is set
     QString unusable; // what it does with a value it does not take
     std::function<bool(const QString& stored)> uses;
+    SettingForm form = {};
 };
 
-// Every key the program reads, with its meaning.
+// Every key the program reads, with its meaning, in the order the settings
+// window lists them.
 std::vector<SettingMeaning> settingMeanings();
 
 // The meaning of the key named `key`, letter case aside as in the file;
