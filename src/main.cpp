@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
-    LazyWebView browser(window.WebBrowser1);
+    LazyWebView browser(window.WebBrowser1, boxes);
     QtTimer timer1;
     QtTimer timer2;
     RefreshLoop loop(download, boxes, clock, timer1);

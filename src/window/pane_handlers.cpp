@@ -28,6 +28,7 @@ void PaneHandlers::Label3_MouseUp(int index, Qt::MouseButton button)
                 return;
             m_form.PaneUrl = m_form.PageUrl[kAlertPage];
         }
+        m_browser.ensureUsable(); // the window stays compact when it is not
         m_form.PaneOpen = 1;
         // The pane opens where it was last left.
         m_window.setWidth(m_settings.paneWidth(m_form.ScreenWidth));
