@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 // Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
 // the first readout reached the screen, for the start-up measurement.
@@ -440,19 +441,40 @@ void Form1::notifyResize()
 
 void Form1::setKeepInFront(bool on)
 {
-    if (keepsInFront() == on)
-        return;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides a shown window; a closing one stays hidden
-    // rather than flash up once more.
-    if (wasVisible && !m_unloaded)
-        show();
+    changeWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
 }
 
 bool Form1::keepsInFront() const
 {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Form1::setPaneLayout(bool open)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{Command1, Frame1, WebBrowser1, Label5})
+        control->setVisible(open);
+    if (!open && isMaximized())
+        showNormal();
+    Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    changeWindowFlags(flags.setFlag(Qt::WindowMaximizeButtonHint, open));
+}
+
+void Form1::changeWindowFlags(Qt::WindowFlags flags)
+{
+    if (flags == windowFlags())
+        return;
+    QWindow* native = windowHandle();
+    if (!native) {
+        setWindowFlags(flags);
+        return;
+    }
+    // QWidget::setWindowFlags would replace the shown window by a new one,
+    // which a window manager may frame elsewhere than Qt then believes
+    // (KWin: a title bar higher). The window changes its flags in place.
+    overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

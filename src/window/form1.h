@@ -64,6 +64,10 @@ public:
     void setKeepInFront(bool on);
     bool keepsInFront() const;
 
+    // The compact layout shows the readout alone and offers no maximise;
+    // the pane layout adds the pane, its controls and the credit.
+    void setPaneLayout(bool open);
+
     ClickableLabel* Label1 = nullptr;
     std::array<ClickableLabel*, 15> Label2{};
     std::array<ClickableLabel*, 5> Label3{};
@@ -102,6 +106,7 @@ private:
     void setOuterGeometry(const QRect& outer);
     void applyOuterOnceFramed();
     void notifyResize();
+    void changeWindowFlags(Qt::WindowFlags flags);
 
     std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;

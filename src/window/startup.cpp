@@ -51,6 +51,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
         f.window.keepOnScreen();
         f.form.PaneOpen = 0;
+        f.window.setPaneLayout(false);
         f.window.Label1->setToolTip(QCoreApplication::translate("Startup", kHeaderTip));
         f.window.Label5->setText(QCoreApplication::translate("Startup", kCredit));
         prepareReadout();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "history_ui/history_window.h"
 #include "support/gui/english_window.h"
 #include "support/named_case.h"
 
