@@ -32,8 +32,12 @@ KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 marked "$work/kwin_wayland" --virtual --w
   --xwayland --socket wayland-k --no-lockscreen "$work/tell-display" >"$work/kwin.log" 2>&1 &
 wait_for_path "$work/display" 300
 export WAYLAND_DISPLAY=wayland-k XDG_SESSION_TYPE=wayland DISPLAY=$(cat "$work/display")
+# What the bus starts on demand (kactivitymanagerd, kded) needs the display.
+dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM=wayland
 QT_QPA_PLATFORM=wayland marked plasmashell >"$work/plasmashell.log" 2>&1 &
-sleep 8
+plasma_pid=$!
+sleep 15
+kill -0 "$plasma_pid" 2>/dev/null || { echo "kde: plasmashell ended:"; tail -n 20 "$work/plasmashell.log"; }
 echo "kde: WAYLAND_DISPLAY=$WAYLAND_DISPLAY DISPLAY=$DISPLAY"
 
 # The whole screen, through KWin's screenshot interface as spectacle uses it.
@@ -43,6 +47,7 @@ screenshot() {
   [ -s "$1" ] && echo "screenshot $1" || { echo "kde: no screenshot"; cat "$work/spectacle.log"; }
 }
 
+echo "kde: plasmashell said:"; grep -v '^$' "$work/plasmashell.log" | tail -n 8 | sed 's/^/  /'
 start_ondrel
 read -r _ _ w h < <(frame_geometry "$wid")
 echo "compact window: outer ${w}x${h} px"

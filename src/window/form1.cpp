@@ -398,8 +398,12 @@ void Form1::setOuterGeometry(const QRect& outer)
 {
     const QMargins frame = frameMarginsNow();
     const QSize before = size();
-    resize(std::max(1, outer.width() - frame.left() - frame.right()),
-           std::max(1, outer.height() - frame.top() - frame.bottom()));
+    const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
+                       std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (m_compactLayout)
+        setFixedSize(client);
+    else
+        resize(client);
     if (frameGeometry().topLeft() != outer.topLeft())
         move(outer.topLeft()); // a window's position is its frame's
     if (frame.isNull())
@@ -453,8 +457,17 @@ void Form1::setPaneLayout(bool open)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{Command1, Frame1, WebBrowser1, Label5})
         control->setVisible(open);
-    if (!open && isMaximized())
-        showNormal();
+    m_compactLayout = !open;
+    if (open) {
+        setMinimumSize(0, 0); // the layout's minimum again
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        if (isMaximized())
+            showNormal();
+        // Only a window of one size is not maximised by every window
+        // manager: KWin ignores the hint below.
+        setFixedSize(size());
+    }
     Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint;

@@ -64,8 +64,9 @@ public:
     void setKeepInFront(bool on);
     bool keepsInFront() const;
 
-    // The compact layout shows the readout alone and offers no maximise;
-    // the pane layout adds the pane, its controls and the credit.
+    // The compact layout shows the readout alone and keeps the size the
+    // program gives it (no maximise, no resizing); the pane layout adds the
+    // pane, its controls and the credit, and the user may size it.
     void setPaneLayout(bool open);
 
     ClickableLabel* Label1 = nullptr;
@@ -112,6 +113,7 @@ private:
     bool m_unloaded = false;
     SignalPalette m_signalPalette = SignalPalette::Standard;
     QSize m_notifiedSize;
+    bool m_compactLayout = false; // sized by the program alone
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.
     std::optional<QRect> m_unframedOuter;
