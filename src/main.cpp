@@ -6,6 +6,7 @@
 #include "core/settings/settings_directory.h"
 #include "core/settings/settings_store.h"
 #include "core/system/session_bus.h"
+#include "core/system/stop_signals.h"
 #include "desktop/desktop_integration.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
@@ -82,6 +83,14 @@ int main(int argc, char* argv[])
 
     form.Form_Load(arguments);
     window.show();
+    // A logout, `systemctl --user stop` or Ctrl+C close the window as its
+    // close button does, geometry stored, and end the program normally.
+    StopSignals stopSignals(
+        [&window](int) {
+            window.close();
+            QCoreApplication::exit(0);
+        },
+        {SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
     return QApplication::exec();

@@ -8,7 +8,6 @@
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
-#include "cli/stop_signals.h"
 #include "core/page/page_urls.h"
 #include "core/page/readout_state.h"
 #include "core/page/station_names.h"
@@ -19,6 +18,7 @@
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
 #include "core/status/tray_status.h"
+#include "core/system/stop_signals.h"
 #include "net/http_page_download.h"
 
 #include <QCoreApplication>

@@ -101,7 +101,7 @@ void Startup::Form_Unload()
     Parts& f = m_parts;
     try {
         Form1& window = f.window;
-        if (window.Top() > 0 && !window.isMinimized()) {
+        if (positionIsWorthKeeping(window)) {
             if (f.form.PaneOpen == 1)
                 storePaneGeometry(f.settings, window);
             else

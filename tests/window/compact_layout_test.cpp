@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/gui/form_fixture.h"
+#include "support/named_case.h"
+#include "window/position_keeper.h"
 #include "window/twips.h"
 
 #include <QCheckBox>
@@ -107,5 +109,39 @@ TEST(KeepInFront, TogglingKeepsTheWindowAndTheStoredPositionIsItsFrames)
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESTop=%1").arg(frame.y() * 15)));
     EXPECT_TRUE(f.settingsText().contains(QStringLiteral("ESLeft=%1").arg(frame.x() * 15)));
 }
+
+struct KeeperCase {
+    const char* name;
+    bool paneOpen;
+    int top; // twips
+    bool stored;
+};
+ONDREL_NAMED_CASE(KeeperCase)
+
+class PositionKeeperTest : public testing::TestWithParam<KeeperCase> {};
+
+// Only the compact window's position below the very top is kept when it
+// settles; closing stores the rest.
+TEST_P(PositionKeeperTest, StoresTheCompactPositionOnceTheWindowSettles)
+{
+    const KeeperCase& c = GetParam();
+    FormFixture f;
+    f.load();
+    f.window->show();
+    ProgramSettings settings(f.settings);
+    PositionKeeper keeper(*f.window, f.controller->state(), settings, 20);
+    f.controller->state().PaneOpen = c.paneOpen ? 1 : 0;
+    f.window->setLeft(1500);
+    f.window->setTop(c.top);
+    QTest::qWait(200);
+    EXPECT_EQ(f.settingsText().contains(QStringLiteral("ESTop=%1").arg(c.top)), c.stored)
+        << f.settingsText().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, PositionKeeperTest,
+                         testing::Values(KeeperCase{"Compact", false, 1800, true},
+                                         KeeperCase{"CompactAtTheTop", false, 0, false},
+                                         KeeperCase{"PaneOpen", true, 1800, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
