@@ -53,9 +53,10 @@ wait_for_path() {
 
 # Starts the copied program on the desktop's Xwayland ($DISPLAY) and sets
 # $ondrel_pid and $wid (its X window). Arguments go to the program.
+# (env itself, not the `marked` function, so that $! is the program.)
 start_ondrel() {
   HOME="$work/home" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_DATA_HOME="$work/data" \
-    XDG_CONFIG_HOME="$work/config" marked "$work/app/ondrel" "$@" 2>>"$work/ondrel.log" &
+    XDG_CONFIG_HOME="$work/config" env "$desktop_mark" "$work/app/ondrel" "$@" 2>>"$work/ondrel.log" &
   ondrel_pid=$!
   wid=$(timeout 30 xdotool search --sync --onlyvisible --classname "^ondrel$" | head -n 1) || true
   if [ -z "$wid" ]; then
@@ -126,4 +127,19 @@ check_root_box() {
   sleep 1
   kill "$ondrel_pid" 2>/dev/null || true
   wait "$ondrel_pid" || true
+}
+
+# A logout's SIGTERM right after a move: the program must store where the
+# frame is and end with status 0.
+check_stop_signal() {
+  local left top status=0
+  start_ondrel
+  xdotool windowmove "$wid" 300 250
+  sleep 1
+  read -r left top _ _ < <(frame_geometry "$wid")
+  kill -TERM "$ondrel_pid"
+  wait "$ondrel_pid" || status=$?
+  echo "moved, then SIGTERM: exit status $status; frame at $left,$top px;" \
+    "stored ESLeft=$(stored ESLeft) ESTop=$(stored ESTop) twips"
+  [ "$status" = 0 ] && [ "$(stored ESLeft)" = $((left * 15)) ] && [ "$(stored ESTop)" = $((top * 15)) ]
 }
