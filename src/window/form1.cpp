@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 
 // Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
@@ -40,6 +41,7 @@ const QColor kHeaderText(255, 0, 255);
 const QColor kRefBack(192, 255, 192);
 
 constexpr int kCellHeight = 255;
+constexpr int kReframeMs = 500;
 constexpr int kColumnLefts[] = {120, 600, 1080};
 constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};
 
@@ -400,9 +402,10 @@ void Form1::setOuterGeometry(const QRect& outer)
     const QSize before = size();
     const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
                        std::max(1, outer.height() - frame.top() - frame.bottom()));
-    if (m_compactLayout)
+    if (m_compactLayout) {
         setFixedSize(client);
-    else
+        m_compactOuter = outer.size();
+    } else
         resize(client);
     if (frameGeometry().topLeft() != outer.topLeft())
         move(outer.topLeft()); // a window's position is its frame's
@@ -467,11 +470,21 @@ void Form1::setPaneLayout(bool open)
         // Only a window of one size is not maximised by every window
         // manager: KWin ignores the hint below.
         setFixedSize(size());
+        // A window manager may frame a window of one size anew (openbox
+        // drops the resize handle), after the outer size was set.
+        QTimer::singleShot(kReframeMs, this, &Form1::keepCompactOuterSize);
     }
     Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint;
     changeWindowFlags(flags.setFlag(Qt::WindowMaximizeButtonHint, open));
+}
+
+void Form1::keepCompactOuterSize()
+{
+    const QRect outer = frameGeometry();
+    if (m_compactLayout && isVisible() && outer.size() != m_compactOuter)
+        setOuterGeometry(QRect(outer.topLeft(), m_compactOuter));
 }
 
 void Form1::changeWindowFlags(Qt::WindowFlags flags)
