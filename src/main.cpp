@@ -6,6 +6,7 @@
 #include "core/settings/settings_directory.h"
 #include "core/settings/settings_store.h"
 #include "core/system/session_bus.h"
+#include "core/system/stop_signals.h"
 #include "desktop/desktop_integration.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
@@ -76,7 +77,7 @@ int main(int argc, char* argv[])
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
-    LazyWebView browser(window.WebBrowser1);
+    LazyWebView browser(window.WebBrowser1, boxes);
     QtTimer timer1;
     QtTimer timer2;
     RefreshLoop loop(download, boxes, clock, timer1);
@@ -95,6 +96,14 @@ int main(int argc, char* argv[])
     window.show();
     if (settingsAsked)
         settingsWindow.openSettings();
+    // A logout, `systemctl --user stop` or Ctrl+C close the window as its
+    // close button does, geometry stored, and end the program normally.
+    StopSignals stopSignals(
+        [&window](int) {
+            window.close();
+            QCoreApplication::exit(0);
+        },
+        {SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
     // The settings window stands by the main window: a minimised one comes back first.

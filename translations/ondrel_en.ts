@@ -398,6 +398,17 @@ Retrying automatically in 30 seconds </translation>
     </message>
 </context>
 <context>
+    <name>LazyWebView</name>
+    <message>
+        <source>管理者 (root) として実行しているため、イオノグラムの表示欄を開けません。
+
+Ondrel は通常のユーザーで起動してください: root のシェルを終えて (exit)、自分のユーザーで scripts/run か ondrel を実行します。root が要るのは scripts/setup でのインストールだけです。</source>
+        <translation>Ondrel is running as the administrator (root), so the ionogram pane cannot open.
+
+Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run or ondrel as your own user. Only the installation with scripts/setup needs root.</translation>
+    </message>
+</context>
+<context>
     <name>Reach</name>
     <message>
         <source>closed</source>

@@ -8,6 +8,9 @@
 class BrowserView {
 public:
     virtual ~BrowserView() = default;
+    // Fails, after telling the user why, when the view cannot show pages
+    // in this process; asked before the pane opens.
+    virtual void ensureUsable() = 0;
     // Starts loading and returns at once; an empty URL fails.
     virtual void navigate(const QString& url) = 0;
     virtual void stop() = 0;

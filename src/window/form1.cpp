@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
 
 // Off unless asked for (QT_LOGGING_RULES="ondrel.readout.debug=true"): when
 // the first readout reached the screen, for the start-up measurement.
@@ -39,6 +41,7 @@ const QColor kHeaderText(255, 0, 255);
 const QColor kRefBack(192, 255, 192);
 
 constexpr int kCellHeight = 255;
+constexpr int kReframeMs = 500;
 constexpr int kColumnLefts[] = {120, 600, 1080};
 constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};
 
@@ -445,8 +448,13 @@ void Form1::setOuterGeometry(const QRect& outer)
 {
     const QMargins frame = frameMarginsNow();
     const QSize before = size();
-    resize(std::max(1, outer.width() - frame.left() - frame.right()),
-           std::max(1, outer.height() - frame.top() - frame.bottom()));
+    const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
+                       std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (m_compactLayout) {
+        setFixedSize(client);
+        m_compactOuter = outer.size();
+    } else
+        resize(client);
     if (frameGeometry().topLeft() != outer.topLeft())
         move(outer.topLeft()); // a window's position is its frame's
     if (frame.isNull())
@@ -488,19 +496,59 @@ void Form1::notifyResize()
 
 void Form1::setKeepInFront(bool on)
 {
-    if (keepsInFront() == on)
-        return;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides a shown window; a closing one stays hidden
-    // rather than flash up once more.
-    if (wasVisible && !m_unloaded)
-        show();
+    changeWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
 }
 
 bool Form1::keepsInFront() const
 {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Form1::setPaneLayout(bool open)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{Command1, Frame1, WebBrowser1, Label5})
+        control->setVisible(open);
+    m_compactLayout = !open;
+    if (open) {
+        setMinimumSize(0, 0); // the layout's minimum again
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        if (isMaximized())
+            showNormal();
+        // Only a window of one size is not maximised by every window
+        // manager: KWin ignores the hint below.
+        setFixedSize(size());
+        // A window manager may frame a window of one size anew (openbox
+        // drops the resize handle), after the outer size was set.
+        QTimer::singleShot(kReframeMs, this, &Form1::keepCompactOuterSize);
+    }
+    Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    changeWindowFlags(flags.setFlag(Qt::WindowMaximizeButtonHint, open));
+}
+
+void Form1::keepCompactOuterSize()
+{
+    const QRect outer = frameGeometry();
+    if (m_compactLayout && isVisible() && outer.size() != m_compactOuter)
+        setOuterGeometry(QRect(outer.topLeft(), m_compactOuter));
+}
+
+void Form1::changeWindowFlags(Qt::WindowFlags flags)
+{
+    if (flags == windowFlags())
+        return;
+    QWindow* native = windowHandle();
+    if (!native) {
+        setWindowFlags(flags);
+        return;
+    }
+    // QWidget::setWindowFlags would replace the shown window by a new one,
+    // which a window manager may frame elsewhere than Qt then believes
+    // (KWin: a title bar higher). The window changes its flags in place.
+    overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

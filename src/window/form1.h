@@ -72,6 +72,11 @@ public:
     void setKeepInFront(bool on);
     bool keepsInFront() const;
 
+    // The compact layout shows the readout alone and keeps the size the
+    // program gives it (no maximise, no resizing); the pane layout adds the
+    // pane, its controls and the credit, and the user may size it.
+    void setPaneLayout(bool open);
+
     ClickableLabel* Label1 = nullptr;
     std::array<ClickableLabel*, 15> Label2{};
     std::array<ClickableLabel*, 5> Label3{};
@@ -109,13 +114,17 @@ private:
     QMargins frameMarginsNow() const;
     void setOuterGeometry(const QRect& outer);
     void applyOuterOnceFramed();
+    void keepCompactOuterSize();
     void notifyResize();
+    void changeWindowFlags(Qt::WindowFlags flags);
 
     std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;
     SignalPalette m_signalPalette = SignalPalette::Standard;
     std::optional<DataAge> m_dataAge;
     QSize m_notifiedSize;
+    bool m_compactLayout = false; // sized by the program alone
+    QSize m_compactOuter;         // pixels
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.
     std::optional<QRect> m_unframedOuter;

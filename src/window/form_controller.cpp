@@ -19,7 +19,8 @@ FormController::FormController(Form1& window, RefreshLoop& loop, FormSeams seams
       m_controls(window, seams.browser, loop, m_editor, m_explainer),
       m_pane(window, m_state, m_settings, seams.browser), m_keys(window, m_state),
       m_startup({window, m_state, loop, m_settings, seams.browser, seams.timer1, seams.timer2,
-                 std::move(seams.settingsDirectory)})
+                 std::move(seams.settingsDirectory)}),
+      m_keeper(window, m_state, m_settings)
 {
     connectControls();
     connectLoop();

@@ -7,6 +7,7 @@
 #include "window/keyboard_controls.h"
 #include "window/pane_handlers.h"
 #include "window/period_editor.h"
+#include "window/position_keeper.h"
 #include "window/readout_explainer.h"
 #include "window/startup.h"
 #include "window/window_controls.h"
@@ -96,4 +97,5 @@ private:
     PaneHandlers m_pane;
     KeyboardControls m_keys;
     Startup m_startup;
+    PositionKeeper m_keeper;
 };

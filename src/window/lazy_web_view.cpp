@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/lazy_web_view.h"
 
+#include "core/refresh/message_boxes.h"
 #include "core/system/procedure_failure.h"
 #include "window/browser_engine.h"
+#include "window/engine_sandbox.h"
 #include "window/twips.h"
 
 #include <QCoreApplication>
@@ -10,8 +12,20 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-LazyWebView::LazyWebView(QWidget* host, QStringList modulePaths)
-    : m_host(host), m_modulePaths(std::move(modulePaths))
+#include <unistd.h>
+
+namespace {
+
+const char* const kRootRefused = QT_TRANSLATE_NOOP(
+    "LazyWebView", "管理者 (root) として実行しているため、イオノグラムの表示欄を開けません。\n\n"
+                   "Ondrel は通常のユーザーで起動してください: root のシェルを終えて (exit)、"
+                   "自分のユーザーで scripts/run か ondrel を実行します。root が要るのは "
+                   "scripts/setup でのインストールだけです。");
+
+} // namespace
+
+LazyWebView::LazyWebView(QWidget* host, MessageBoxes& boxes, QStringList modulePaths)
+    : m_host(host), m_boxes(boxes), m_modulePaths(std::move(modulePaths))
 {
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -30,12 +44,28 @@ QStringList LazyWebView::defaultModulePaths()
             QStringLiteral(ONDREL_MODULE_DIR "/libondrel_webengine.so")};
 }
 
+void LazyWebView::ensureUsable()
+{
+    if (!m_engine)
+        refuseAsRoot();
+}
+
+void LazyWebView::refuseAsRoot()
+{
+    if (!engineWouldEndTheProgram(::geteuid(), QProcessEnvironment::systemEnvironment()))
+        return;
+    m_boxes.show(QCoreApplication::translate("LazyWebView", kRootRefused), QStringLiteral("Ondrel"),
+                 MessageBoxes::Icon::Information);
+    throw ProcedureFailure("the browser engine refuses to run as root");
+}
+
 BrowserEngine& LazyWebView::engine()
 {
     if (m_engine)
         return *m_engine;
     if (!m_host)
         throw ProcedureFailure("the browser's window is gone");
+    refuseAsRoot();
     QStringList reasons;
     for (const QString& path : m_modulePaths) {
         QLibrary module(path);

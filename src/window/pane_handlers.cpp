@@ -28,7 +28,9 @@ void PaneHandlers::Label3_MouseUp(int index, Qt::MouseButton button)
                 return;
             m_form.PaneUrl = m_form.PageUrl[kAlertPage];
         }
+        m_browser.ensureUsable(); // the window stays compact when it is not
         m_form.PaneOpen = 1;
+        m_window.setPaneLayout(true);
         // The pane opens where it was last left.
         m_window.setWidth(m_settings.paneWidth(m_form.ScreenWidth));
         m_window.setHeight(m_settings.paneHeight(m_form.ScreenHeight));
@@ -55,6 +57,7 @@ void PaneHandlers::Command1_Click()
     try {
         Form1& window = m_window;
         storePaneGeometry(m_settings, window);
+        window.setPaneLayout(false);
         window.setOuterSize(kCompactWidth, kCompactHeight);
         window.setTop(m_settings.compactTop());
         window.setLeft(m_settings.compactLeft());

@@ -51,6 +51,7 @@ void Startup::Form_Load(const QString& arguments)
         f.window.setOuterSize(kCompactWidth, kCompactHeight);
         f.window.keepOnScreen();
         f.form.PaneOpen = 0;
+        f.window.setPaneLayout(false);
         f.window.Label1->setToolTip(QCoreApplication::translate("Startup", kHeaderTip));
         f.window.setCredit(QCoreApplication::translate("Startup", kCredit));
         prepareReadout();
@@ -100,7 +101,7 @@ void Startup::Form_Unload()
     Parts& f = m_parts;
     try {
         Form1& window = f.window;
-        if (window.Top() > 0 && !window.isMinimized()) {
+        if (positionIsWorthKeeping(window)) {
             if (f.form.PaneOpen == 1)
                 storePaneGeometry(f.settings, window);
             else

@@ -19,6 +19,11 @@ bool positionsAreMeaningful()
 
 } // namespace
 
+bool positionIsWorthKeeping(const Form1& window)
+{
+    return window.Top() > 0 && !window.isMinimized();
+}
+
 void storePaneGeometry(ProgramSettings& settings, const Form1& window)
 {
     settings.setPaneSize(window.Width(), window.Height());

@@ -301,7 +301,11 @@ TEST(Soak, RefreshCycleSurvivesAFaultyServer)
 #ifndef ONDREL_SOAK_UNDER_ASAN
     // Under AddressSanitizer freed memory is held back in quarantine.
     ASSERT_GT(earlyKiB, 0);
-    EXPECT_LE(endKiB, earlyKiB * 105 / 100);
+    // Resident memory wanders by a few MiB between two readings whatever
+    // happens (allocator arenas, the other core's load): the suite's short
+    // run allows that much, the long run (scripts/soak) the 5 % alone.
+    const long wander = refreshes < 5000 ? 4096 : 0;
+    EXPECT_LE(endKiB, earlyKiB * 105 / 100 + wander);
 #endif
 }
 

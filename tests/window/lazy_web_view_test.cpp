@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/gui/form_fixture.h"
 #include "support/http_test_server.h"
+#include "support/named_case.h"
+#include "window/engine_sandbox.h"
 #include "window/lazy_web_view.h"
 
 #include <QCheckBox>
@@ -11,6 +13,8 @@
 #include "support/wait_for.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -36,7 +40,8 @@ QWidget* engineView(const QWidget& window)
 TEST(LazyWebView, EngineStartsOnlyWithTheFirstPage)
 {
     Form1 window;
-    LazyWebView browser(window.WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)});
+    FakeMessageBoxes boxes;
+    LazyWebView browser(window.WebBrowser1, boxes, {QStringLiteral(ONDREL_ENGINE_MODULE)});
     EXPECT_NO_THROW(browser.stop());
     EXPECT_NO_THROW(browser.reload());
     EXPECT_THROW(browser.back(), ProcedureFailure);
@@ -53,11 +58,74 @@ TEST(LazyWebView, EngineStartsOnlyWithTheFirstPage)
 TEST(LazyWebView, MissingEngineEndsTheNavigationQuietly)
 {
     Form1 window;
-    LazyWebView browser(window.WebBrowser1,
+    FakeMessageBoxes boxes;
+    LazyWebView browser(window.WebBrowser1, boxes,
                         {QStringLiteral("/nonexistent/libondrel_webengine.so")});
     EXPECT_THROW(browser.navigate(QStringLiteral("http://127.0.0.1/")), ProcedureFailure);
     EXPECT_FALSE(browser.started());
 }
+
+// As root with the sandbox on, the engine would end the program: a heading
+// says why in a box and the window goes on, compact.
+TEST(LazyWebView, AsRootTheHeadingExplainsAndTheWindowGoesOn)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const QByteArray disabled = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    FormFixture f;
+    LazyWebView browser{f.window->WebBrowser1, f.boxes, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
+    f.controller.reset();
+    FormController controller{*f.window, f.loop, f.seams(browser)};
+    controller.Form_Load(QString());
+    f.window->show();
+    QTest::mouseClick(f.window->Label3[0], Qt::LeftButton);
+    EXPECT_THROW(browser.navigate(QStringLiteral("http://127.0.0.1/")), ProcedureFailure);
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", disabled);
+
+    ASSERT_EQ(f.boxes.shown.size(), 2u);
+    EXPECT_TRUE(f.boxes.shown[0].text.startsWith(QStringLiteral("管理者 (root) として")));
+    EXPECT_FALSE(browser.started());
+    EXPECT_EQ(controller.state().PaneOpen, 0);
+    EXPECT_EQ(f.window->Width(), 2340);
+    EXPECT_TRUE(f.window->isVisible());
+    f.deliverPage();
+    EXPECT_EQ(f.window->Label2[0]->text(), QStringLiteral("5.3"));
+    QTest::mouseClick(f.window->Label6, Qt::LeftButton); // "Ref" still reloads
+    EXPECT_EQ(f.download.urls.size(), 2u);
+}
+
+struct SandboxCase {
+    const char* name;
+    uid_t user;
+    QStringList environment;
+    bool endsTheProgram;
+};
+ONDREL_NAMED_CASE(SandboxCase)
+
+class EngineSandboxTest : public testing::TestWithParam<SandboxCase> {};
+
+TEST_P(EngineSandboxTest, OnlyRootWithTheSandboxOnIsRefused)
+{
+    QProcessEnvironment environment;
+    for (const QString& entry : GetParam().environment)
+        environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    EXPECT_EQ(engineWouldEndTheProgram(GetParam().user, environment), GetParam().endsTheProgram);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Users, EngineSandboxTest,
+    testing::Values(SandboxCase{"NormalUser", 1000, {}, false},
+                    SandboxCase{"Root", 0, {"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"}, true},
+                    SandboxCase{"RootSandboxOff", 0, {"QTWEBENGINE_DISABLE_SANDBOX=1"}, false},
+                    SandboxCase{"RootSandboxOffEmpty", 0, {"QTWEBENGINE_DISABLE_SANDBOX="}, false},
+                    SandboxCase{"RootNoSandboxFlag",
+                                0,
+                                {"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox"},
+                                false},
+                    SandboxCase{
+                        "RootOtherFlag", 0, {"QTWEBENGINE_CHROMIUM_FLAGS=--no-sandboxes"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The shown window with the engine's browser in its pane and the station
 // pages on a local server, each titled after its station code.
@@ -94,7 +162,7 @@ struct EngineWindow {
 
     HttpTestServer server;
     FormFixture f;
-    LazyWebView browser{f.window->WebBrowser1, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
+    LazyWebView browser{f.window->WebBrowser1, f.boxes, {QStringLiteral(ONDREL_ENGINE_MODULE)}};
     FormController controller{*f.window, f.loop, f.seams(browser)};
 };
 

@@ -51,6 +51,17 @@ TEST(PaneHandlers, FirstClickOpensMostOfTheScreenOnTheStationsPage)
     EXPECT_EQ(f.browser.count(QStringLiteral("height 10490")), 1);
 }
 
+TEST(PaneHandlers, UnusableBrowserLeavesTheWindowCompact)
+{
+    PaneFixture f;
+    f.browser.failUsable = true;
+    f.clickHeading(0);
+    f.clickHeading(4, Qt::RightButton);
+    EXPECT_EQ(f.geometry(), QStringLiteral("2340x2925+0+0"));
+    EXPECT_EQ(f.controller->state().PaneOpen, 0);
+    EXPECT_TRUE(f.browser.calls.empty());
+}
+
 struct HeadingCase {
     const char* name;
     int heading;

@@ -12,9 +12,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include "support/wait_for.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -130,6 +134,82 @@ INSTANTIATE_TEST_SUITE_P(
         SecondCopyCase{"SettingsAction", desktopActionArguments(QStringLiteral("settings")),
                        "ondrel: already running; its settings window was opened\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The built program with its own settings file, shown after its first
+// request to the local server; `ESTop=301` is stored as 300, the position
+// the window takes (20 pixels), once the program stores it.
+struct PlacedProgram {
+    PlacedProgram()
+    {
+        server.route(QStringLiteral("/ISDJ/ionospheric-alert.html"),
+                     HttpTestServer::Route{200, testpage::realisticBytes()});
+        QFile::copy(QStringLiteral(ONDREL_GUI), install.filePath(QStringLiteral("ondrel")));
+        QFile settings(install.filePath(QStringLiteral("Ondrel.ini")));
+        if (settings.open(QIODevice::WriteOnly))
+            settings.write("[ESConf]\nESHost=" + server.url(QString()).toUtf8() +
+                           "\nESTop=301\nESLeft=451\n");
+        QFile stale(install.filePath(QStringLiteral("GetHtml_OVRW.txt")));
+        if (stale.open(QIODevice::WriteOnly))
+            stale.write("x");
+        program.emplace(home, install.path());
+    }
+
+    QByteArray settings() const
+    {
+        QFile file(install.filePath(QStringLiteral("Ondrel.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    bool stores(const QByteArray& line) const
+    {
+        return waitFor([this, line] { return settings().contains(line); }, 15000);
+    }
+    bool staleFileGone() const
+    {
+        return !QFile::exists(install.filePath(QStringLiteral("GetHtml_OVRW.txt")));
+    }
+
+    HttpTestServer server;
+    QTemporaryDir home;
+    QTemporaryDir install;
+    std::optional<RunningProgram> program;
+};
+
+class StopSignalTest : public testing::TestWithParam<int> {};
+
+// A logout or `systemctl --user stop` closes the window as its close
+// button does: geometry stored, stale files deleted, status 0.
+TEST_P(StopSignalTest, ClosesTheWindowAndEndsNormally)
+{
+    PlacedProgram p;
+    ASSERT_TRUE(waitFor([&p] { return !p.server.requests.isEmpty(); }, 20000));
+    QProcess& process = p.program->process();
+    ::kill(static_cast<pid_t>(process.processId()), GetParam());
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(p.staleFileGone());
+    EXPECT_TRUE(p.settings().contains("ESTop=300\nESLeft=450\n")) << p.settings().constData();
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, StopSignalTest, testing::Values(SIGTERM, SIGHUP, SIGINT),
+                         [](const auto& info) {
+                             return std::string(info.param == SIGTERM  ? "Term"
+                                                : info.param == SIGHUP ? "Hangup"
+                                                                       : "Interrupt");
+                         });
+
+// A few seconds after the window stopped moving its position is stored,
+// so a crash keeps it.
+TEST(Program, CompactPositionOutlivesACrash)
+{
+    PlacedProgram p;
+    EXPECT_TRUE(p.stores("ESTop=300\nESLeft=450\n")) << p.settings().constData();
+    QProcess& process = p.program->process();
+    process.kill();
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_FALSE(p.staleFileGone()); // no close ran
+    EXPECT_TRUE(p.settings().contains("ESTop=300\nESLeft=450\n"));
+}
 
 struct OptionCase {
     const char* name;

@@ -17,7 +17,13 @@ public:
     bool failBack = true;
     bool failForward = true;
     bool failFocus = false;
+    bool failUsable = false;
 
+    void ensureUsable() override
+    {
+        if (failUsable)
+            throw ProcedureFailure("unusable");
+    }
     void navigate(const QString& url) override
     {
         if (url.isEmpty())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/stop_signals.h"
+#include "core/system/stop_signals.h"
 
 #include <QSocketNotifier>
 
@@ -28,20 +28,21 @@ void handle(int signal, void (*handler)(int))
 
 } // namespace
 
-StopSignals::StopSignals(std::function<void(int)> stopped) : m_stopped(std::move(stopped))
+StopSignals::StopSignals(std::function<void(int)> stopped, std::initializer_list<int> handled)
+    : m_stopped(std::move(stopped)), m_signals(handled)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, s_pipe) != 0)
         qFatal("no socket pair for signals");
     m_notifier = new QSocketNotifier(s_pipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &StopSignals::onReadable);
-    handle(SIGINT, onSignal);
-    handle(SIGTERM, onSignal);
+    for (const int signal : m_signals)
+        handle(signal, onSignal);
 }
 
 StopSignals::~StopSignals()
 {
-    handle(SIGINT, SIG_DFL);
-    handle(SIGTERM, SIG_DFL);
+    for (const int signal : m_signals)
+        handle(signal, SIG_DFL);
     delete m_notifier;
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);
