@@ -41,7 +41,6 @@ const QColor kHeaderText(255, 0, 255);
 const QColor kRefBack(192, 255, 192);
 
 constexpr int kCellHeight = 255;
-constexpr int kReframeMs = 500;
 constexpr int kColumnLefts[] = {120, 600, 1080};
 constexpr int kRowTops[] = {0, 360, 720, 1080, 1680};
 
@@ -450,11 +449,7 @@ void Form1::setOuterGeometry(const QRect& outer)
     const QSize before = size();
     const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
                        std::max(1, outer.height() - frame.top() - frame.bottom()));
-    if (m_compactLayout) {
-        setFixedSize(client);
-        m_compactOuter = outer.size();
-    } else
-        resize(client);
+    resize(client);
     if (frameGeometry().topLeft() != outer.topLeft())
         move(outer.topLeft()); // a window's position is its frame's
     if (frame.isNull())
@@ -508,31 +503,14 @@ void Form1::setPaneLayout(bool open)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{Command1, Frame1, WebBrowser1, Label5})
         control->setVisible(open);
-    m_compactLayout = !open;
-    if (open) {
-        setMinimumSize(0, 0); // the layout's minimum again
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        if (isMaximized())
-            showNormal();
-        // Only a window of one size is not maximised by every window
-        // manager: KWin ignores the hint below.
-        setFixedSize(size());
-        // A window manager may frame a window of one size anew (openbox
-        // drops the resize handle), after the outer size was set.
-        QTimer::singleShot(kReframeMs, this, &Form1::keepCompactOuterSize);
-    }
+    // The compact window may still be enlarged by hand (and 元のサイズに戻す
+    // then stores that size for the pane); it is only not maximised.
+    if (!open && isMaximized())
+        showNormal();
     Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint;
     changeWindowFlags(flags.setFlag(Qt::WindowMaximizeButtonHint, open));
-}
-
-void Form1::keepCompactOuterSize()
-{
-    const QRect outer = frameGeometry();
-    if (m_compactLayout && isVisible() && outer.size() != m_compactOuter)
-        setOuterGeometry(QRect(outer.topLeft(), m_compactOuter));
 }
 
 void Form1::changeWindowFlags(Qt::WindowFlags flags)

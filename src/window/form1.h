@@ -114,7 +114,6 @@ private:
     QMargins frameMarginsNow() const;
     void setOuterGeometry(const QRect& outer);
     void applyOuterOnceFramed();
-    void keepCompactOuterSize();
     void notifyResize();
     void changeWindowFlags(Qt::WindowFlags flags);
 
@@ -123,8 +122,6 @@ private:
     SignalPalette m_signalPalette = SignalPalette::Standard;
     std::optional<DataAge> m_dataAge;
     QSize m_notifiedSize;
-    bool m_compactLayout = false; // sized by the program alone
-    QSize m_compactOuter;         // pixels
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.
     std::optional<QRect> m_unframedOuter;
