@@ -78,14 +78,24 @@ SourceArg takeSourceArg(const QString& command, const CommandArg& arg, ReachSour
     return SourceArg::Taken;
 }
 
+namespace {
+
+// --home, else ESHome, told once on standard error when it is no locator.
+QString homeFor(const QString& command, const ReachSource& source, ProgramSettings& settings)
+{
+    if (source.home)
+        return *source.home;
+    const auto tell = [&command](const QString& problem) {
+        printError(command + QStringLiteral(": ") + problem);
+    };
+    return settings.homeLocator(tell).value_or(QString());
+}
+
+} // namespace
+
 ReachResult loadReach(const QString& command, const ReachSource& source, ProgramSettings& settings)
 {
-    const QString home = source.home ? *source.home
-                                     : settings
-                                           .homeLocator([&command](const QString& problem) {
-                                               printError(command + QStringLiteral(": ") + problem);
-                                           })
-                                           .value_or(QString());
+    const QString home = homeFor(command, source, settings);
     ReadoutState readout;
     RefreshOutcome outcome = RefreshOutcome::Failed;
     QString problem;
