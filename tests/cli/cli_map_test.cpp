@@ -147,10 +147,6 @@ INSTANTIATE_TEST_SUITE_P(
                      kSizeRange + "400x4097"},
         MapErrorCase{
             "OneSide", {kMapPage, "--output", "OUT", "--size", "800"}, 2, kSizeRange + "800"},
-        MapErrorCase{"Signed",
-                     {kMapPage, "--output", "OUT", "--size", "+800x800"},
-                     2,
-                     kSizeRange + "+800x800"},
         MapErrorCase{"NotALocator",
                      {kMapPage, "--output", "OUT", "--home", "PM95v"},
                      2,
