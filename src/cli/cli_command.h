@@ -28,4 +28,7 @@ struct CliCommand {
     DoubleDash doubleDash = DoubleDash::IsArgument;
     QString exitStatus;
     int (*run)(const QStringList& args) = nullptr;
+    // It draws images (the map), which takes a GUI application; the others
+    // run on QtCore alone.
+    bool draws = false;
 };

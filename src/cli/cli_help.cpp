@@ -103,8 +103,9 @@ QByteArray overviewHelp()
                        .arg(kTool);
     text += paragraphs(QStringLiteral(
         "Reads NICT's ionospheric alert page as the Ondrel window does, watches it without a "
-        "window, and shows the window's settings and Es history. Each command tells its "
-        "arguments and options for -h or --help, and so does help COMMAND."));
+        "window, turns its Es into band reach and draws the Es map, and shows the window's "
+        "settings and Es history. Each command tells its arguments and options for -h or "
+        "--help, and so does help COMMAND."));
     text += QStringLiteral("\nCommands:\n");
     qsizetype widest = 0;
     for (const CliCommand* command : cliCommands())
@@ -116,9 +117,10 @@ QByteArray overviewHelp()
     for (const QCommandLineOption& option : {helpOption(), version})
         text += listEntry(optionName(option), option.description(), 14);
     text += paragraphs(QStringLiteral(
-        "Exit status: 0 done (for parse, fetch and watch: a page parsed), 1 settings get or "
-        "unset of a key that is not stored, 2 usage error or unreadable input, 3 any other "
-        "outcome (no page, or a settings file that could not be read or written)."));
+        "Exit status: 0 done (for parse, fetch, watch, reach and map: a page parsed), 1 "
+        "settings get or unset of a key that is not stored, 2 usage error or unreadable input, "
+        "3 any other outcome (no page, or a settings file that could not be read or "
+        "written)."));
     return text.toUtf8();
 }
 

@@ -33,3 +33,8 @@ std::optional<QByteArray> readInput(const QString& path)
     }
     return bytes;
 }
+
+QString inputName(const QString& path)
+{
+    return path == u"-" ? QStringLiteral("standard input") : path;
+}

@@ -19,3 +19,6 @@ void printOut(const QByteArray& bytes);
 // The whole of FILE, or of standard input for "-"; empty optional (and a
 // line on standard error) when it cannot be read.
 std::optional<QByteArray> readInput(const QString& path);
+
+// How messages name the input `path`: "standard input" for "-".
+QString inputName(const QString& path);

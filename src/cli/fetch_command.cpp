@@ -3,18 +3,15 @@
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
+#include "cli/one_refresh.h"
 #include "cli/readout_json.h"
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "core/page/page_urls.h"
-#include "core/refresh/clock.h"
-#include "core/refresh/refresh_loop.h"
-#include "core/refresh/timer.h"
 #include "core/settings/program_settings.h"
 #include "net/http_page_download.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cmath>
@@ -132,27 +129,16 @@ int runFetch(const QStringList& args)
     SavingDownload saving(http, options->savePath);
     PageDownload& download =
         options->savePath.isEmpty() ? static_cast<PageDownload&>(http) : saving;
-    // One refresh: its retry never runs.
-    SystemClock clock;
-    QtTimer retryTimer;
-    RefreshLoop loop(download, boxes, clock, retryTimer);
-    loop.setAlertUrl(url);
-    RefreshOutcome outcome = RefreshOutcome::Failed;
-    QObject::connect(&loop, &RefreshLoop::refreshed, &loop, [&outcome](RefreshOutcome result) {
-        outcome = result;
-        QCoreApplication::exit(0);
-    });
-    loop.RefreshAlert();
-    QCoreApplication::exec();
-    const ReadoutState& state = loop.readout();
+    const DownloadedRefresh refresh = refreshOnce(download, url);
 
     if (saving.saveFailed)
         return ExitUsage;
-    outcome = responseOutcome(outcome, http.lastHttpStatus());
+    const RefreshOutcome outcome = responseOutcome(refresh.outcome, http.lastHttpStatus());
     if (outcome != RefreshOutcome::Parsed)
         printError(QStringLiteral("fetch: ") +
                    refreshProblem(outcome, http.lastHttpStatus(), http.lastError()));
-    printOut(fetchJson(outcomeName(outcome), state, http.lastHttpStatus(), http.lastError()));
+    printOut(
+        fetchJson(outcomeName(outcome), refresh.readout, http.lastHttpStatus(), http.lastError()));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
 }
 

@@ -3,30 +3,11 @@
 
 #include "cli/cli_io.h"
 #include "cli/readout_json.h"
+#include "cli/refresh_problem.h"
 #include "core/page/page_refresh.h"
 #include "core/text/code_conv.h"
 
 namespace {
-
-// What the input was, when it was not read through: "page.html has no
-// NICT Ionospheric Alert title".
-QString outcomeCause(RefreshOutcome outcome, const QString& input)
-{
-    switch (outcome) {
-    case RefreshOutcome::Stopped:
-        return QStringLiteral("%1 is an alert page the parser could not read through").arg(input);
-    case RefreshOutcome::NotAlertPage:
-        return QStringLiteral("%1 has no NICT Ionospheric Alert title").arg(input);
-    case RefreshOutcome::Forbidden:
-        return QStringLiteral("%1 is a 403 Forbidden page").arg(input);
-    case RefreshOutcome::Failed:
-        return QStringLiteral("%1 holds no text to read").arg(input);
-    case RefreshOutcome::Parsed:
-    case RefreshOutcome::NetworkError:
-        break;
-    }
-    return input;
-}
 
 int runParse(const QStringList& args)
 {
@@ -52,10 +33,7 @@ int runParse(const QStringList& args)
     CodeConv conv;
     const RefreshOutcome outcome = refreshFromStart(*body, state, conv);
     if (outcome != RefreshOutcome::Parsed)
-        printError(QStringLiteral("parse: %1: %2")
-                       .arg(QLatin1String(outcomeName(outcome)),
-                            outcomeCause(outcome,
-                                         path == u"-" ? QStringLiteral("standard input") : path)));
+        printError(QStringLiteral("parse: ") + inputProblem(outcome, inputName(path)));
     printOut(readoutJson(outcomeName(outcome), state));
     return outcome == RefreshOutcome::Parsed ? ExitOk : ExitOutcome;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/readout_json.h"
 
+#include "cli/json_text.h"
 #include "core/page/readout_state.h"
 
 #include <QJsonArray>
@@ -54,12 +55,6 @@ QByteArray fetchJson(const char* outcome, const ReadoutState& state, std::option
     json += ",\"http_status\":";
     json += httpStatus ? QByteArray::number(*httpStatus) : QByteArrayLiteral("null");
     json += ",\"error\":";
-    if (transferError.isEmpty()) {
-        json += "null";
-    } else {
-        const QByteArray quoted =
-            QJsonDocument(QJsonArray{transferError}).toJson(QJsonDocument::Compact);
-        json += quoted.mid(1, quoted.size() - 2); // without the array's brackets
-    }
+    json += transferError.isEmpty() ? QByteArrayLiteral("null") : jsonValue(transferError);
     return json + "}\n";
 }

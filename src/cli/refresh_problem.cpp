@@ -23,3 +23,26 @@ QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
         line += QStringLiteral(": ") + causes.join(QStringLiteral(", "));
     return line;
 }
+
+QString inputProblem(RefreshOutcome outcome, const QString& input)
+{
+    QString cause = input;
+    switch (outcome) {
+    case RefreshOutcome::Stopped:
+        cause = QStringLiteral("%1 is an alert page the parser could not read through").arg(input);
+        break;
+    case RefreshOutcome::NotAlertPage:
+        cause = QStringLiteral("%1 has no NICT Ionospheric Alert title").arg(input);
+        break;
+    case RefreshOutcome::Forbidden:
+        cause = QStringLiteral("%1 is a 403 Forbidden page").arg(input);
+        break;
+    case RefreshOutcome::Failed:
+        cause = QStringLiteral("%1 holds no text to read").arg(input);
+        break;
+    case RefreshOutcome::Parsed:
+    case RefreshOutcome::NetworkError:
+        break;
+    }
+    return QLatin1String(outcomeName(outcome)) + QStringLiteral(": ") + cause;
+}

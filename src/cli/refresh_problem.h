@@ -18,3 +18,8 @@ RefreshOutcome responseOutcome(RefreshOutcome outcome, std::optional<int> httpSt
 // "not-alert-page: HTTP 404").
 QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
                        const QString& transferError);
+
+// Why a page read from `input` (a file's name, or "standard input") was
+// not read through, for one line on standard error: "not-alert-page:
+// page.html has no NICT Ionospheric Alert title".
+QString inputProblem(RefreshOutcome outcome, const QString& input);
