@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/home_locator.h"
 #include "core/settings/settings_store.h"
 #include "history/history_log.h"
 #include "history_sample.h"
@@ -64,7 +65,8 @@ QImage windowImage(QSize size, const QString& home, SignalPalette palette, bool 
     QTimer::singleShot(500, &shown, &QEventLoop::quit);
     shown.exec();
     const long pssBefore = pssKiB();
-    EsMapWindow window([&log] { return &log; }, settings);
+    HomeLocator homeLocator(settings);
+    EsMapWindow window([&log] { return &log; }, homeLocator, settings);
     window.nowUtc = [end] { return end; };
     window.setSignalPalette(palette);
     window.resize(size);

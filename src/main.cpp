@@ -2,6 +2,7 @@
 #include "core/refresh/clock.h"
 #include "core/refresh/refresh_loop.h"
 #include "core/refresh/timer.h"
+#include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_directory.h"
 #include "core/settings/settings_store.h"
@@ -19,6 +20,7 @@
 #include "window/history_feature.h"
 #include "window/interface_language.h"
 #include "window/lazy_web_view.h"
+#include "window/map_feature.h"
 #include "window/qt_message_boxes.h"
 #include "window/settings_feature.h"
 #include "window/single_instance.h"
@@ -86,11 +88,16 @@ int main(int argc, char* argv[])
     QObject::connect(&timer1.ticks(), &QTimer::timeout, &form, &FormController::Timer1_Timer);
     QObject::connect(&timer2.ticks(), &QTimer::timeout, &form, &FormController::Timer2_Timer);
     HistoryFeature history(window, loop, settings, defaultHistoryPath);
+    HomeLocator home(settings);
+    MapFeature map(window, loop, form, home, settings,
+                   [&history] { return history.recorder().log(); });
+    history.offerMap([&map] { map.openMap(); });
     SettingsFeature settingsWindow(window, form, settings);
     // Start at login repeats the keep-in-front switch.
     DesktopIntegration desktop(
-        window, form, loop, settings, [&history] { history.openHistory(); }, settingsWindow,
-        {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
+        window, form, loop, settings,
+        {[&history] { history.openHistory(); }, [&map] { map.openMap(); }, {}}, settingsWindow,
+        home, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
 
     form.Form_Load(arguments);
     window.show();

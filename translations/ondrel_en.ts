@@ -158,6 +158,10 @@
         <source>設定を開く</source>
         <translation>Open the settings</translation>
     </message>
+    <message>
+        <source>Es マップを開く</source>
+        <translation>Open the Es map</translation>
+    </message>
 </context>
 <context>
     <name>DataAge</name>
@@ -396,6 +400,10 @@ Retrying automatically in 30 seconds </translation>
         <source>%1 に書き込めませんでした</source>
         <translation>Could not write %1</translation>
     </message>
+    <message>
+        <source>Es マップ…</source>
+        <translation>Es map…</translation>
+    </message>
 </context>
 <context>
     <name>LazyWebView</name>
@@ -421,6 +429,15 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     <message>
         <source>%1 から届くパスはありません</source>
         <translation>No path from %1</translation>
+    </message>
+    <message>
+        <source>%1 MHz が開きました</source>
+        <extracomment>The bands a cloud like the one measured would now carry, e.g. &quot;50 MHz&quot;.</extracomment>
+        <translation>%1 MHz open</translation>
+    </message>
+    <message>
+        <source>・</source>
+        <translation>/</translation>
     </message>
 </context>
 <context>
@@ -703,6 +720,10 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <source>自局ロケーター</source>
         <translation>Your locator</translation>
     </message>
+    <message>
+        <source>開いたら知らせるバンド (MHz)</source>
+        <translation>Bands to tell of when they open (MHz)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -811,6 +832,10 @@ right-click here to change the reload timer</translation>
     <message>
         <source>設定…</source>
         <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>Es マップ…</source>
+        <translation>Es map…</translation>
     </message>
 </context>
 </TS>

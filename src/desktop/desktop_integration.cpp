@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/desktop_integration.h"
 
+#include "core/page/shown_readout.h"
 #include "core/refresh/refresh_loop.h"
+#include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/status/data_age.h"
 #include "core/status/notice_memory.h"
 #include "core/system/session_bus.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
+#include "reach/band_lines.h"
+#include "reach/es_reading.h"
 #include "window/form_controller.h"
 #include "window/settings_feature.h"
 
@@ -37,9 +41,10 @@ QDBusConnection sessionBusIfAny()
 } // namespace
 
 DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
-                                       SettingsStore& settings, std::function<void()> openHistory,
-                                       SettingsFeature& settingsWindow, DesktopSeams seams)
-    : m_settings(settings), m_settingsWindow(settingsWindow),
+                                       SettingsStore& settings, TrayOpeners open,
+                                       SettingsFeature& settingsWindow, HomeLocator& home,
+                                       DesktopSeams seams)
+    : m_settings(settings), m_settingsWindow(settingsWindow), m_home(home),
       m_now(seams.now ? std::move(seams.now) : systemClock), m_sink(seams.sink),
       m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront),
       m_memoryPath(seams.noticeMemory.isEmpty() ? stateFilePath(QStringLiteral("notified"))
@@ -49,18 +54,18 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
     m_policy.enabled = stored.notifyOn();
     m_policy.cooldown = stored.notifyCooldown();
     m_policy.restore(loadNoticeMemory(m_memoryPath));
+    m_notifyBands = stored.notifyBands();
 
     settingsWindow.addRow(autostartRow());
     QObject::connect(&settingsWindow, &SettingsFeature::changed, &m_context,
                      [this] { followStoredSettings(); });
     if (seams.tray) {
-        m_tray = std::make_unique<TrayIcon>(
-            window, form, std::move(openHistory),
-            [&settingsWindow] { settingsWindow.openSettings(); }, m_policy.enabled,
-            [this](bool on) {
-                setNotificationsOn(on);
-                m_settingsWindow.showStored();
-            });
+        open.settings = [&settingsWindow] { settingsWindow.openSettings(); };
+        m_tray = std::make_unique<TrayIcon>(window, form, std::move(open), m_policy.enabled,
+                                            [this](bool on) {
+                                                setNotificationsOn(on);
+                                                m_settingsWindow.showStored();
+                                            });
         QAction* autostart = m_tray->autostartAction;
         autostart->setChecked(startsAtLogin());
         QObject::connect(autostart, &QAction::triggered, m_tray.get(), [this, autostart](bool on) {
@@ -132,6 +137,8 @@ void DesktopIntegration::followStoredSettings()
     ProgramSettings stored(m_settings);
     m_policy.enabled = stored.notifyOn();
     m_policy.cooldown = stored.notifyCooldown();
+    m_notifyBands = stored.notifyBands();
+    m_home.reread();
     if (m_tray) {
         const QSignalBlocker quiet(m_tray->notificationsAction);
         m_tray->notificationsAction->setChecked(m_policy.enabled);
@@ -139,17 +146,52 @@ void DesktopIntegration::followStoredSettings()
     }
 }
 
+QStringList DesktopIntegration::reachLines(const ReadoutState& readout) const
+{
+    if (!readout.pageArrivedUtc)
+        return {};
+    const ReachReport report = reachOf(esReadingOf(readout), m_home.locator());
+    return bandLines(report) + homePathLines(report);
+}
+
 void DesktopIntegration::showInTray(const ReadoutState& readout)
 {
     if (m_tray)
         m_tray->showReadout(
-            readout, dataAge(readout, QDateTime::fromSecsSinceEpoch(m_now().count(), Qt::UTC)));
+            readout, dataAge(readout, QDateTime::fromSecsSinceEpoch(m_now().count(), Qt::UTC)),
+            reachLines(readout));
+}
+
+std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readout)
+{
+    const auto now = m_now();
+    const bool news = m_policy.isNews(readout, now);
+    std::optional<EsNotice> notice = m_policy.afterRefresh(readout, now);
+    const QStringList lines = reachLines(readout);
+    std::vector<int> bands;
+    if (readout.pageArrivedUtc) {
+        const std::vector<int> opened =
+            m_bandOpenings.opened(reachOf(esReadingOf(readout), m_home.locator()), m_notifyBands);
+        if (news)
+            bands = m_policy.bandsToTell(opened, readout.AlertTime, now);
+    }
+    if (!notice && bands.empty())
+        return notice;
+    if (!notice) {
+        // Never two notifications for one refresh: a band alone has its own.
+        notice = EsNotice{bandOpeningText(bands), shownStatusItem(readout)};
+    } else if (!bands.empty()) {
+        notice->body += u'\n' + bandOpeningText(bands);
+    }
+    if (notice->level != 0 || !bands.empty())
+        notice->body += u'\n' + lines.join(u'\n');
+    return notice;
 }
 
 void DesktopIntegration::refreshed(const ReadoutState& readout)
 {
     showInTray(readout);
-    const auto notice = m_policy.afterRefresh(readout, m_now());
+    const auto notice = noticeFor(readout);
     if (!notice)
         return;
     m_sink->show(*notice);

@@ -4,6 +4,8 @@
 #include "core/page/page_refresh.h"
 #include "core/status/es_notice_policy.h"
 #include "desktop/autostart.h"
+#include "desktop/tray_icon.h"
+#include "reach/band_openings.h"
 #include "window/setting_row.h"
 
 #include <QObject>
@@ -13,6 +15,7 @@
 #include <memory>
 
 class FormController;
+class HomeLocator;
 class NoticeSink;
 class QWidget;
 class RefreshLoop;
@@ -45,11 +48,12 @@ struct DesktopSeams {
 // what the other changed.
 class DesktopIntegration {
 public:
-    // `form` for the tray menu's actions, `openHistory` shows the history
-    // window.
+    // `form` for the tray menu's actions, `open` the history and map
+    // windows (the settings window's own is filled in); `home` the user's
+    // locator for where Es reaches.
     DesktopIntegration(QWidget& window, FormController& form, RefreshLoop& loop,
-                       SettingsStore& settings, std::function<void()> openHistory,
-                       SettingsFeature& settingsWindow, DesktopSeams seams);
+                       SettingsStore& settings, TrayOpeners open, SettingsFeature& settingsWindow,
+                       HomeLocator& home, DesktopSeams seams);
     ~DesktopIntegration();
 
     // Null without a system tray.
@@ -67,6 +71,11 @@ public:
 private:
     void refreshed(const ReadoutState& readout);
     void showInTray(const ReadoutState& readout);
+    // Where each band reaches with the readout, in words: the Es map's lines.
+    QStringList reachLines(const ReadoutState& readout) const;
+    // The notice this refresh calls for: a rise, a band's opening, or both
+    // in one.
+    std::optional<EsNotice> noticeFor(const ReadoutState& readout);
     // Takes up the notification settings the settings window stored.
     void followStoredSettings();
     // Why the entry could not be written or removed; empty when it was.
@@ -75,7 +84,10 @@ private:
 
     SettingsStore& m_settings;
     SettingsFeature& m_settingsWindow;
+    HomeLocator& m_home;
     EsNoticePolicy m_policy;
+    BandOpenings m_bandOpenings;
+    std::vector<int> m_notifyBands;
     std::function<std::chrono::seconds()> m_now;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<NoticeSink> m_ownSink;

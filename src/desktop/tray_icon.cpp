@@ -31,13 +31,11 @@ QIcon roundIcon(ColourValue colour)
     return icon;
 }
 
-TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
-                   std::function<void()> openSettings, bool notificationsOn,
+TrayIcon::TrayIcon(QWidget& window, FormController& form, TrayOpeners open, bool notificationsOn,
                    std::function<void(bool)> notificationsToggled)
     : m_window(window), m_form(form), m_menu(std::make_unique<QMenu>())
 {
-    buildMenu(std::move(openHistory), std::move(openSettings), notificationsOn,
-              std::move(notificationsToggled));
+    buildMenu(std::move(open), notificationsOn, std::move(notificationsToggled));
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
@@ -49,13 +47,14 @@ TrayIcon::TrayIcon(QWidget& window, FormController& form, std::function<void()> 
 
 TrayIcon::~TrayIcon() = default;
 
-void TrayIcon::buildMenu(std::function<void()> openHistory, std::function<void()> openSettings,
-                         bool notificationsOn, std::function<void(bool)> notificationsToggled)
+void TrayIcon::buildMenu(TrayOpeners open, bool notificationsOn,
+                         std::function<void(bool)> notificationsToggled)
 {
     showWindowAction = m_menu->addAction(tr("ウィンドウを表示"), this, [this] { raiseWindow(); });
     reloadAction =
         m_menu->addAction(tr("今すぐ再読み込み (Ref)"), this, [this] { m_form.reloadNow(); });
-    historyAction = m_menu->addAction(tr("履歴…"), this, std::move(openHistory));
+    historyAction = m_menu->addAction(tr("履歴…"), this, std::move(open.history));
+    mapAction = m_menu->addAction(tr("Es マップ…"), this, std::move(open.map));
     m_menu->addSeparator();
 
     keepInFrontAction = m_menu->addAction(tr("最前面に表示"));
@@ -81,20 +80,23 @@ void TrayIcon::buildMenu(std::function<void()> openHistory, std::function<void()
     connect(notificationsAction, &QAction::toggled, this, std::move(notificationsToggled));
     autostartAction = m_menu->addAction(tr("ログイン時に起動"));
     autostartAction->setCheckable(true);
-    settingsAction = m_menu->addAction(tr("設定…"), this, std::move(openSettings));
+    settingsAction = m_menu->addAction(tr("設定…"), this, std::move(open.settings));
     m_menu->addSeparator();
 
     // Closing the window runs the usual shut-down, which ends the program.
     quitAction = m_menu->addAction(tr("終了"), this, [this] { m_window.close(); });
 }
 
-void TrayIcon::showReadout(const ReadoutState& readout, const std::optional<DataAge>& age)
+void TrayIcon::showReadout(const ReadoutState& readout, const std::optional<DataAge>& age,
+                           const QStringList& reachLines)
 {
     m_tone = trayTone(readout);
     m_stale = age && age->stale;
     showTone();
     // Every tick comes here: the panel hears of a change only.
-    const QString tip = trayToolTip(readout, age);
+    QString tip = trayToolTip(readout, age);
+    for (const QString& line : reachLines)
+        tip += QStringLiteral("<br>") + line.toHtmlEscaped();
     if (tip != m_toolTip) {
         m_toolTip = tip;
         m_icon.setToolTip(tip);

@@ -20,20 +20,27 @@ class QWidget;
 // A round icon filled with `colour`.
 QIcon roundIcon(ColourValue colour);
 
+// The windows the tray menu opens.
+struct TrayOpeners {
+    std::function<void()> history;
+    std::function<void()> map;
+    std::function<void()> settings;
+};
+
 // The tray icon: the Es summary as its colour, the readings as its tooltip,
 // and a menu for the window's main actions. Left click brings the window up.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    // `openHistory` shows the history window, `openSettings` the settings window.
-    TrayIcon(QWidget& window, FormController& form, std::function<void()> openHistory,
-             std::function<void()> openSettings, bool notificationsOn,
+    TrayIcon(QWidget& window, FormController& form, TrayOpeners open, bool notificationsOn,
              std::function<void(bool)> notificationsToggled);
     ~TrayIcon() override;
 
     // Icon and tooltip for the readout as the window shows it, dimmed
-    // when `age` says it is stale.
-    void showReadout(const ReadoutState& readout, const std::optional<DataAge>& age);
+    // when `age` says it is stale; `reachLines` (where Es reaches, as the
+    // map says it) end the tooltip.
+    void showReadout(const ReadoutState& readout, const std::optional<DataAge>& age,
+                     const QStringList& reachLines = {});
     void showMessage(const EsNotice& notice);
     // Shows, restores and raises the window.
     void raiseWindow();
@@ -44,6 +51,7 @@ public:
     QAction* showWindowAction = nullptr;
     QAction* reloadAction = nullptr;
     QAction* historyAction = nullptr;     // the chart window
+    QAction* mapAction = nullptr;         // the Es map
     QAction* keepInFrontAction = nullptr; // mirrors the window's keep-in-front
     QAction* paletteAction = nullptr;     // checked: the colour-blind-safe colours
     QAction* notificationsAction = nullptr;
@@ -52,8 +60,8 @@ public:
     QAction* quitAction = nullptr;
 
 private:
-    void buildMenu(std::function<void()> openHistory, std::function<void()> openSettings,
-                   bool notificationsOn, std::function<void(bool)> notificationsToggled);
+    void buildMenu(TrayOpeners open, bool notificationsOn,
+                   std::function<void(bool)> notificationsToggled);
     void showTone();
 
     QWidget& m_window;

@@ -55,6 +55,8 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     viewBox->addItem(QStringLiteral("Es"));
     viewBox->addItem(QStringLiteral("Fmax / Fmin"));
     saveButton = new QPushButton(tr("CSV保存…"), this);
+    mapButton = new QPushButton(tr("Es マップ…"), this);
+    mapButton->hide();
     chart = new HistoryChart(this);
 
     auto* bar = new QHBoxLayout;
@@ -64,6 +66,7 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     bar->addWidget(new QLabel(tr("表示"), this));
     bar->addWidget(viewBox);
     bar->addStretch(1);
+    bar->addWidget(mapButton);
     bar->addWidget(saveButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -73,6 +76,16 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     connect(spanBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(viewBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { onSave(); });
+    connect(mapButton, &QPushButton::clicked, this, [this] {
+        if (m_openMap)
+            m_openMap();
+    });
+}
+
+void HistoryWindow::offerMap(std::function<void()> open)
+{
+    m_openMap = std::move(open);
+    mapButton->setVisible(static_cast<bool>(m_openMap));
 }
 
 void HistoryWindow::setSpan(ChartSpan span)

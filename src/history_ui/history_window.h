@@ -41,11 +41,14 @@ public:
     QString proposedCsvPath() const;
     // Writes shownCsv() to `path`; whether it worked.
     bool saveCsv(const QString& path);
+    // Offers a button that opens the Es map with `open`.
+    void offerMap(std::function<void()> open);
 
     HistoryChart* chart = nullptr;
     QComboBox* spanBox = nullptr;
     QComboBox* viewBox = nullptr;
     QPushButton* saveButton = nullptr;
+    QPushButton* mapButton = nullptr; // hidden until offerMap()
 
 private:
     HistoryFilter shownFilter() const;
@@ -55,4 +58,5 @@ private:
 
     std::function<HistoryLog*()> m_log;
     std::optional<HistoryFilter> m_shown; // what the chart shows
+    std::function<void()> m_openMap;
 };

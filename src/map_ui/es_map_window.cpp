@@ -2,6 +2,7 @@
 #include "map_ui/es_map_window.h"
 
 #include "core/page/readout_state.h"
+#include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/text/locator_text.h"
 #include "map_ui/es_map_view.h"
@@ -34,8 +35,9 @@ EsReading noReading()
 
 } // namespace
 
-EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_log(std::move(log)), m_settings(settings)
+EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, HomeLocator& home,
+                         SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_log(std::move(log)), m_home(home), m_settings(settings)
 {
     setWindowTitle(tr("Es マップ"));
     QFont face = font();
@@ -43,7 +45,6 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
                       QStringLiteral("VL PGothic"), face.family()});
     setFont(face);
     nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
-    m_home = ProgramSettings(m_settings).homeLocator().value_or(QString());
 
     map = new EsMapView(this);
     map->setAccessibleName(tr("Es マップ"));
@@ -64,7 +65,7 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
     QFont bold = timeLabel->font();
     bold.setBold(true);
     timeLabel->setFont(bold);
-    homeEdit = new QLineEdit(m_home, this);
+    homeEdit = new QLineEdit(m_home.locator(), this);
     homeEdit->setPlaceholderText(QStringLiteral("PM95vq"));
     homeEdit->setMaxLength(8);
     homeEdit->setFixedWidth(homeEdit->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM")));
@@ -78,16 +79,16 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
     steps->addWidget(olderButton);
     steps->addWidget(slider, 1);
     steps->addWidget(newerButton);
-    auto* home = new QHBoxLayout;
-    home->addWidget(homeLabel);
-    home->addWidget(homeEdit);
-    home->addWidget(homeProblem, 1);
+    auto* homeRow = new QHBoxLayout;
+    homeRow->addWidget(homeLabel);
+    homeRow->addWidget(homeEdit);
+    homeRow->addWidget(homeProblem, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(map, 1);
     layout->addWidget(linesLabel);
     layout->addLayout(steps);
-    layout->addLayout(home);
+    layout->addLayout(homeRow);
     setTabOrder(map, olderButton);
     setTabOrder(olderButton, slider);
     setTabOrder(slider, newerButton);
@@ -98,7 +99,7 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
     connect(slider, &QSlider::valueChanged, this, [this](int value) { showIndex(value); });
     connect(homeEdit, &QLineEdit::returnPressed, this, [this] { setHome(homeEdit->text()); });
     connect(homeEdit, &QLineEdit::editingFinished, this, [this] {
-        if (homeEdit->text().trimmed() != m_home)
+        if (homeEdit->text().trimmed() != m_home.locator())
             setHome(homeEdit->text());
     });
     // A text field keeps its own arrows; anywhere else they step.
@@ -110,6 +111,8 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settin
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
+    // The settings window may change the home too.
+    connect(&m_home, &HomeLocator::changed, this, &EsMapWindow::followHome);
     restorePlace();
     gather();
 }
@@ -222,12 +225,15 @@ bool EsMapWindow::setHome(const QString& text)
         return false;
     }
     homeProblem->clear();
-    m_home = locator.value_or(QString());
-    homeEdit->setText(m_home);
-    ProgramSettings(m_settings).setHomeLocator(m_home);
-    render();
-    emit homeChanged(m_home);
+    m_home.set(locator.value_or(QString()));
+    followHome(m_home.locator());
     return true;
+}
+
+void EsMapWindow::followHome(const QString& locator)
+{
+    homeEdit->setText(locator);
+    render();
 }
 
 const ReachReport& EsMapWindow::shownReport() const
@@ -243,7 +249,7 @@ QStringList EsMapWindow::shownLines() const
 void EsMapWindow::render()
 {
     const EsReading reading = m_index >= 0 ? m_readings[m_index] : noReading();
-    map->setReach(reachOf(reading, m_home), m_palette);
+    map->setReach(reachOf(reading, m_home.locator()), m_palette);
     const QString lines = shownLines().join(u'\n');
     linesLabel->setText(lines);
     if (map->accessibleDescription() != lines) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class EsMapView;
+class HomeLocator;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,9 +26,10 @@ class EsMapWindow : public QWidget {
     Q_OBJECT
 public:
     // `log` gives the history log to step through, or null (logging off);
-    // `settings` keeps the home locator (ESHome, read here once) and the
-    // window's size and place (ESMapX, ESMapY, ESMapW, ESMapH).
-    EsMapWindow(std::function<HistoryLog*()> log, SettingsStore& settings,
+    // `home` is the user's locator, which the window's field changes;
+    // `settings` keeps the window's size and place (ESMapX, ESMapY, ESMapW,
+    // ESMapH).
+    EsMapWindow(std::function<HistoryLog*()> log, HomeLocator& home, SettingsStore& settings,
                 QWidget* parent = nullptr);
     ~EsMapWindow() override;
 
@@ -60,10 +62,6 @@ public:
     QPushButton* newerButton = nullptr;
     QSlider* slider = nullptr;
 
-signals:
-    // A home typed into the window was stored (empty: removed).
-    void homeChanged(const QString& locator);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -77,10 +75,12 @@ private:
     void showIndex(int index);
     void render();
 
+    void followHome(const QString& locator);
+
     std::function<HistoryLog*()> m_log;
+    HomeLocator& m_home;
     SettingsStore& m_settings;
     SignalPalette m_palette = SignalPalette::Standard;
-    QString m_home;
     std::vector<EsReading> m_logged;
     std::optional<EsReading> m_latest;
     std::vector<EsReading> m_readings; // m_logged and m_latest, as stepped through

@@ -40,10 +40,19 @@ HistoryWindow* HistoryFeature::window() const
     return m_window;
 }
 
+void HistoryFeature::offerMap(std::function<void()> openMap)
+{
+    m_openMap = std::move(openMap);
+    if (m_window)
+        m_window->offerMap(m_openMap);
+}
+
 void HistoryFeature::openHistory()
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = new HistoryWindow([this] { return m_recorder.log(); }, &m_mainWindow);
+        m_window->offerMap(m_openMap);
+    }
     m_window->reload();
     m_window->show();
     m_window->raise();

@@ -28,6 +28,8 @@ public:
 
     // Shows the chart window, raised, made on first use.
     void openHistory();
+    // The chart window's way to the Es map.
+    void offerMap(std::function<void()> openMap);
     HistoryWindow* window() const;
     HistoryRecorder& recorder() { return m_recorder; }
 
@@ -38,6 +40,7 @@ private:
     QWidget& m_mainWindow;
     QPointer<QShortcut> m_shortcut;
     QPointer<HistoryWindow> m_window;
+    std::function<void()> m_openMap;
     // Ends the connection to the window's refreshes first.
     QObject m_context;
 };

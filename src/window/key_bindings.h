@@ -18,6 +18,7 @@ enum class KeyAction {
     PeriodSet,
     PeriodCancel,
     OpenHistory,
+    OpenMap,
     OpenSettings,
     OpenPage,
     Restore,

@@ -33,6 +33,8 @@ void KeyboardControls::bind(const KeyBinding& binding)
         return; // the focused label's own
     case KeyAction::OpenHistory:
         return; // the history feature's
+    case KeyAction::OpenMap:
+        return; // the map feature's
     case KeyAction::OpenSettings:
         return; // the settings feature's
     default:
@@ -85,6 +87,7 @@ void KeyboardControls::act(KeyAction action, int heading)
         w.Label1->activate(Qt::LeftButton);
         break;
     case KeyAction::OpenHistory:
+    case KeyAction::OpenMap:
     case KeyAction::OpenSettings:
     case KeyAction::Click:
     case KeyAction::RightClick:

@@ -124,6 +124,7 @@ TEST(EsNotice, MemoryOutlivesARestart)
     page.AlertTime = QStringLiteral("2026/12/07\n10:15 JST");
     EsNoticePolicy before;
     ASSERT_TRUE(before.afterRefresh(page, minutes(0)));
+    EXPECT_EQ(before.bandsToTell({50}, page.AlertTime, minutes(1)), std::vector{50});
     EXPECT_EQ(saveNoticeMemory(path, before.memory()), QString());
 
     EsNoticePolicy after;

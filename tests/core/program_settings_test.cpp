@@ -210,6 +210,21 @@ INSTANTIATE_TEST_SUITE_P(
                     HomeCase{"Callsign", "ESHome=JA1XYZ", nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(NotifyBands, ListedBandsOnly)
+{
+    const std::pair<const char*, std::vector<int>> rows[] = {
+        {nullptr, {50}},
+        {"ESNotifyBand=", {}},
+        {"ESNotifyBand=28, 144", {28, 144}},
+        {"ESNotifyBand=50 6 50", {50}},
+        {"ESNotifyBand=70cm", {}},
+    };
+    for (const auto& [line, bands] : rows) {
+        SettingsFile file(line);
+        EXPECT_EQ(ProgramSettings(file.store).notifyBands(), bands) << (line ? line : "none");
+    }
+}
+
 TEST(MapGeometry, ReadBackOnlyWhenWhole)
 {
     SettingsFile file;
@@ -244,7 +259,7 @@ TEST(SettingMeanings, FormsAgreeWithWhatTheProgramTakes)
         for (const SettingChoice& choice : form.choices)
             EXPECT_TRUE(meaning.uses(choice.value)) << choice.value.toStdString();
     }
-    EXPECT_EQ(offered, 8);
+    EXPECT_EQ(offered, 9);
 }
 
 } // namespace

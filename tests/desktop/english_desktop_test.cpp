@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/home_locator.h"
 #include "desktop/desktop_integration.h"
 #include "desktop/tray_icon.h"
 #include "recording_sink.h"
@@ -18,8 +19,8 @@ struct EnglishDesktop : EnglishWindow {
     EnglishDesktop()
     {
         desktop = std::make_unique<DesktopIntegration>(
-            *window, *controller, loop, settings, [this] { history.openHistory(); },
-            settingsFeature,
+            *window, *controller, loop, settings,
+            TrayOpeners{[this] { history.openHistory(); }, {}, {}}, settingsFeature, home,
             DesktopSeams{&sink, [] { return std::chrono::seconds(0); }, true, false,
                          directory.filePath(QStringLiteral("autostart")),
                          directory.filePath(QStringLiteral("notified"))});
@@ -28,6 +29,7 @@ struct EnglishDesktop : EnglishWindow {
     ~EnglishDesktop() { desktop.reset(); }
 
     SettingsFeature settingsFeature{*window, *controller, settings};
+    HomeLocator home{settings};
     RecordingSink sink;
     std::unique_ptr<DesktopIntegration> desktop;
 };
@@ -69,7 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
                                               ? QString()
                                               : f.sink.shown[0].title + u'|' + f.sink.shown[0].body;
                                },
-                               "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST"},
+                               "Es caution|Kokubunji Es 8.6 MHz\nat 2026/12/07 10:15 JST\n"
+                               "28 MHz: K 713–2,298 km, Y 1,755–2,298 km\n50 MHz: closed\n"
+                               "144 MHz: closed"},
                     SampleCase{"SettingsWindow",
                                [](EnglishDesktop& f) {
                                    f.desktop->tray()->settingsAction->trigger();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/signal_indicator.h"
+#include "core/settings/home_locator.h"
 #include "desktop/desktop_integration.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
@@ -34,9 +35,10 @@ struct DesktopFixture : FormFixture {
     void start(bool tray = true, bool startedInFront = false)
     {
         desktop.reset();
+        home.reread();
         desktop = std::make_unique<DesktopIntegration>(
-            *window, *controller, loop, this->settings, [this] { history.openHistory(); },
-            settingsFeature,
+            *window, *controller, loop, this->settings,
+            TrayOpeners{[this] { history.openHistory(); }, {}, {}}, settingsFeature, home,
             DesktopSeams{&sink, [this] { return std::chrono::seconds(seconds); }, tray,
                          startedInFront, autostartDirectory(),
                          directory.filePath(QStringLiteral("notified"))});
@@ -46,6 +48,7 @@ struct DesktopFixture : FormFixture {
 
     HistoryFeature history{*window, loop, FormFixture::settings, [] { return QString(); }};
     SettingsFeature settingsFeature{*window, *controller, FormFixture::settings};
+    HomeLocator home{FormFixture::settings};
     RecordingSink sink;
     qint64 seconds = clock.nowUtc().toSecsSinceEpoch();
     std::unique_ptr<DesktopIntegration> desktop;
@@ -293,6 +296,94 @@ TEST(EsNotices, NoneForAStalePage)
     f.load();
     f.deliverPage();
     EXPECT_TRUE(f.sink.shown.empty());
+}
+
+// A page with Wakkanai's Es at `es` (its signal as given), the rest quiet.
+QByteArray wakkanaiEs(const char* time, const char* es, const char* signal)
+{
+    QString sections;
+    for (int k = 0; k < kStationCount; ++k) {
+        testpage::Readings readings = testpage::quiet(k);
+        if (k == 0)
+            readings[2] = testpage::Reading{QLatin1String(es), QLatin1String(signal)};
+        sections += testpage::station(k, readings);
+    }
+    return testpage::page(QLatin1String(time), sections).toUtf8();
+}
+
+struct BandCase {
+    const char* name;
+    const char* setting; // ESNotifyBand=..., or null for the default (50)
+    std::vector<QByteArray> pages;
+    // Per page: '-' nothing, 'R' a rise with the opening in it, 'B' the opening alone.
+    const char* notices;
+};
+ONDREL_NAMED_CASE(BandCase)
+
+class BandNoticeTest : public testing::TestWithParam<BandCase> {};
+
+// A band's opening is told once per cool-down, folded into a rise of the
+// same refresh, never as a second notification.
+TEST_P(BandNoticeTest, OpeningIsToldOncePerCooldown)
+{
+    const BandCase& row = GetParam();
+    DesktopFixture f(false, row.setting ? QStringList{QLatin1String(row.setting)} : QStringList{});
+    f.load();
+    std::string told;
+    size_t seen = 0;
+    for (const QByteArray& page : row.pages) {
+        f.controller->reloadNow();
+        f.deliverPage(page);
+        f.seconds += 60;
+        if (f.sink.shown.size() == seen) {
+            told += '-';
+            continue;
+        }
+        ASSERT_EQ(f.sink.shown.size(), seen + 1) << "two notifications for one refresh";
+        const EsNotice& notice = f.sink.shown[seen++];
+        const bool opening = notice.body.contains(QStringLiteral("MHz が開きました")) ||
+                             notice.title.contains(QStringLiteral("MHz が開きました"));
+        EXPECT_TRUE(opening) << notice.body.toStdString();
+        EXPECT_TRUE(notice.body.contains(QStringLiteral("50 MHz: ")) ||
+                    notice.body.contains(QStringLiteral("28 MHz: ")))
+            << "the band lines";
+        told += notice.title.startsWith(u"Es ") ? 'R' : 'B';
+    }
+    EXPECT_EQ(told, row.notices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bands, BandNoticeTest,
+    testing::Values(
+        BandCase{"SixMetresAlone",
+                 nullptr,
+                 {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN"),
+                  wakkanaiEs("2026/12/07 10:03 JST", "9.6", "GREEN")},
+                 "B-"},
+        BandCase{"ClosedAndOpenAgainWithinTheCooldown",
+                 nullptr,
+                 {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN"),
+                  wakkanaiEs("2026/12/07 10:03 JST", "5.0", "GREEN"),
+                  wakkanaiEs("2026/12/07 10:06 JST", "9.5", "GREEN")},
+                 "B--"},
+        BandCase{
+            "TenMetresFoldedIntoTheRise", "ESNotifyBand=28", {testpage::realisticBytes()}, "R"},
+        BandCase{"Off", "ESNotifyBand=", {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN")}, "-"},
+        BandCase{"UnwatchedBand",
+                 "ESNotifyBand=144",
+                 {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN")},
+                 "-"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
+{
+    DesktopFixture f;
+    f.load();
+    f.deliverPage();
+    EXPECT_TRUE(f.tray().icon().toolTip().endsWith(
+        QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: closed<br>144 "
+                       "MHz: closed")))
+        << f.tray().icon().toolTip().toStdString();
 }
 
 } // namespace

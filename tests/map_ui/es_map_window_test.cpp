@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+#include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
 #include "map_ui/es_map_view.h"
@@ -53,7 +54,7 @@ protected:
 
     std::unique_ptr<EsMapWindow> makeWindow()
     {
-        auto window = std::make_unique<EsMapWindow>([this] { return &log; }, store);
+        auto window = std::make_unique<EsMapWindow>([this] { return &log; }, home, store);
         window->nowUtc = [] { return QDateTime(QDate(2026, 12, 7), QTime(2, 0), Qt::UTC); };
         return window;
     }
@@ -63,6 +64,7 @@ protected:
     HistoryLog log{dir.filePath(QStringLiteral("history.sqlite"))};
     FakeMessageBoxes boxes;
     SettingsStore store{[this] { return dir.path(); }, boxes};
+    HomeLocator home{store};
 };
 
 TEST_F(EsMapWindowTest, FollowsTheReadoutWithItsLinesForScreenReaders)
@@ -104,7 +106,7 @@ TEST_F(EsMapWindowTest, StepsBackThroughTheLogAndStaysThereWhileReadoutsCome)
 TEST_F(EsMapWindowTest, TypedLocatorBecomesTheHome)
 {
     auto window = makeWindow();
-    QSignalSpy changed(window.get(), &EsMapWindow::homeChanged);
+    QSignalSpy changed(&home, &HomeLocator::changed);
     window->show();
     window->showReadout(readout(quarter(45), {"4.1", "10.4", "?", "4.8"}));
 
@@ -140,6 +142,7 @@ TEST_F(EsMapWindowTest, ArrowsInTheLocatorFieldStayThere)
 TEST_F(EsMapWindowTest, ReadsTheStoredHomeAndKeepsItsPlace)
 {
     settings().setHomeLocator(QStringLiteral("qn02"));
+    home.reread(); // as at start-up
     settings().setMapGeometry(QRect(40, 50, 700, 820));
     {
         auto window = makeWindow();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reach/band_lines.h"
+#include "reach/band_openings.h"
 #include "reach/ionosondes.h"
 #include "reach/map_projection.h"
 #include "reach/reach_map.h"
@@ -64,6 +65,25 @@ INSTANTIATE_TEST_SUITE_P(
                     HomeCase{"TokyoInsideEverySkip", "PM95vq", 55, {false, false, false}},
                     HomeCase{"OkinawaBeyondTheLongestHop", "PL36", 3134, {false, false, false}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A band opens once: open now and not at the refresh before; with a home
+// it is the path from home that counts (Tokyo lies inside every skip).
+TEST(BandOpenings, OpenNowAndNotBefore)
+{
+    const struct {
+        const char* es;
+        const char* home;
+        std::vector<int> opened;
+    } steps[] = {
+        {"10.4", "", {28, 50}}, {"10.4", "", {}},       {"6.0", "", {}},
+        {"10.4", "", {50}},     {"10.4", "PM95vq", {}}, {"10.4", "PM53fo", {28, 50}},
+    };
+    BandOpenings openings;
+    for (const auto& step : steps) {
+        const ReachReport report = reachOf(kokubunji(step.es), QString::fromLatin1(step.home));
+        EXPECT_EQ(openings.opened(report, {28, 50}), step.opened) << step.es << " " << step.home;
+    }
+}
 
 TEST(Reach, NoHomeForAnythingButALocator)
 {

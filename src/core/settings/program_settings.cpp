@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -34,6 +35,9 @@ constexpr Range kCooldownMinutes{0, 24 * 60};
 constexpr Range kKeptDays{1, std::numeric_limits<int>::max()};
 constexpr Range kMapSides{1, 16384};
 constexpr int kDefaultKeepDays = 400;
+// The bands the Es map tells of; 6 m is the one Es makes news on.
+constexpr std::array<int, 3> kNotifiableBands = {28, 50, 144};
+constexpr int kDefaultNotifyBand = 50;
 const int kDefaultCooldownMinutes = static_cast<int>(
     std::chrono::duration_cast<std::chrono::minutes>(EsNoticePolicy::kDefaultCooldown).count());
 const bool kDefaultNotifyOn = EsNoticePolicy{}.enabled;
@@ -88,6 +92,29 @@ InterfaceLanguage languageOf(const QString& stored)
 }
 
 // Problems with a stored value go to `report`, or else to standard error.
+// The band numbers in a list such as "28, 50" (commas or blanks apart);
+// what is no band among them stays out.
+std::vector<int> bandsIn(const QString& text)
+{
+    std::vector<int> bands;
+    static const QRegularExpression apart(QStringLiteral("[,\\s]+"));
+    for (const QString& word : text.split(apart, Qt::SkipEmptyParts)) {
+        const int band = word.toInt();
+        if (std::find(kNotifiableBands.begin(), kNotifiableBands.end(), band) !=
+            kNotifiableBands.end())
+            bands.push_back(band);
+    }
+    return bands;
+}
+
+// Whether every word of the list is a band.
+bool onlyBands(const QString& text)
+{
+    static const QRegularExpression apart(QStringLiteral("[,\\s]+"));
+    return static_cast<qsizetype>(bandsIn(text).size()) ==
+           text.split(apart, Qt::SkipEmptyParts).size();
+}
+
 void tell(const std::function<void(const QString&)>& report, const QString& problem)
 {
     if (report)
@@ -209,6 +236,19 @@ std::chrono::seconds ProgramSettings::notifyCooldown()
     const int minutes = number(QStringLiteral("ESNotifyCool"), kDefaultCooldownMinutes);
     return std::chrono::minutes(kCooldownMinutes.holds(minutes) ? minutes
                                                                 : kDefaultCooldownMinutes);
+}
+
+std::vector<int> ProgramSettings::notifyBands()
+{
+    const std::optional<QString> stored = storedText(m_store, QStringLiteral("ESNotifyBand"));
+    if (!stored)
+        return {kDefaultNotifyBand};
+    std::vector<int> bands;
+    for (const int band : bandsIn(*stored)) {
+        if (std::find(bands.begin(), bands.end(), band) == bands.end())
+            bands.push_back(band);
+    }
+    return bands;
 }
 
 SignalPalette ProgramSettings::palette()
@@ -382,6 +422,14 @@ std::vector<SettingMeaning> settingMeanings()
          numberWithin(kCooldownMinutes),
          numberForm(QT_TRANSLATE_NOOP("Settings", "同じレベルを再び通知するまで"), kCooldownMinutes,
                     QT_TRANSLATE_NOOP("Settings", "分"))},
+        {QStringLiteral("ESNotifyBand"),
+         QStringLiteral("bands whose opening is notified (the Es map's reach)"),
+         QStringLiteral("a list of bands among 28, 50 and 144 MHz (empty for none)"),
+         QString::number(kDefaultNotifyBand),
+         QStringLiteral("leaves out what is no band"),
+         onlyBands,
+         {SettingForm::Kind::Address,
+          QT_TRANSLATE_NOOP("Settings", "開いたら知らせるバンド (MHz)")}},
         {QStringLiteral("ESKeepDays"), QStringLiteral("how long the Es history is kept"),
          QStringLiteral("a positive number of days"), QString::number(kDefaultKeepDays),
          usesInstead(kDefaultKeepDays), numberWithin(kKeptDays),

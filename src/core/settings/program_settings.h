@@ -57,6 +57,10 @@ public:
     bool notifyOn();
     void setNotifyOn(bool on);
     std::chrono::seconds notifyCooldown();
+    // The bands (MHz, among 28, 50 and 144) whose opening is notified; none
+    // when the key is empty. Numbers among them that are no band are left
+    // out.
+    std::vector<int> notifyBands();
 
     // ESPalette: "standard" or "cvd", the colours the readout and the tray
     // are drawn in.

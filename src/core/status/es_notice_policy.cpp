@@ -61,12 +61,7 @@ std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state,
     m_lastPageTime = shownStatusItem(state);
     m_unreadableSince.reset();
     m_staleReported = false;
-    if (!enabled || level <= previous || level < kCaution)
-        return std::nullopt;
-    if (!state.AlertTime.isEmpty() && state.AlertTime == m_memory.pageTime)
-        return std::nullopt;
-    const auto age = dataAge(state, QDateTime::fromSecsSinceEpoch(now.count(), Qt::UTC));
-    if (age && age->stale)
+    if (!enabled || level <= previous || level < kCaution || !isNews(state, now))
         return std::nullopt;
     const auto last = m_memory.lastNotice.find(level);
     if (last != m_memory.lastNotice.end() && now - last->second < cooldown)
@@ -74,6 +69,35 @@ std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state,
     m_memory.lastNotice[level] = now;
     m_memory.pageTime = state.AlertTime;
     return riseNotice(state, level);
+}
+
+bool EsNoticePolicy::isNews(const ReadoutState& state, Seconds now) const
+{
+    const int level = state.SummaryLevel[kEsColumn];
+    if (state.headerOpaque || level < kQuiet || level > kAlert)
+        return false;
+    if (!state.AlertTime.isEmpty() && state.AlertTime == m_memory.pageTime)
+        return false;
+    const auto age = dataAge(state, QDateTime::fromSecsSinceEpoch(now.count(), Qt::UTC));
+    return !(age && age->stale);
+}
+
+std::vector<int> EsNoticePolicy::bandsToTell(const std::vector<int>& opened,
+                                             const QString& pageTime, Seconds now)
+{
+    std::vector<int> told;
+    if (!enabled)
+        return told;
+    for (const int band : opened) {
+        const auto last = m_memory.lastBandNotice.find(band);
+        if (last != m_memory.lastBandNotice.end() && now - last->second < cooldown)
+            continue;
+        m_memory.lastBandNotice[band] = now;
+        told.push_back(band);
+    }
+    if (!told.empty())
+        m_memory.pageTime = pageTime;
+    return told;
 }
 
 std::optional<EsNotice> EsNoticePolicy::afterUnreadable(Seconds now)

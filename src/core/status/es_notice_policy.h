@@ -8,6 +8,7 @@
 #include <chrono>
 #include <map>
 #include <optional>
+#include <vector>
 
 // One desktop notification.
 struct EsNotice {
@@ -33,7 +34,8 @@ public:
     // page last told of and when each level was last told.
     struct Memory {
         QString pageTime;
-        std::map<int, Seconds> lastNotice; // by level
+        std::map<int, Seconds> lastNotice;     // by level
+        std::map<int, Seconds> lastBandNotice; // by band (MHz)
 
         bool operator==(const Memory&) const = default;
     };
@@ -48,6 +50,14 @@ public:
     // The notice the readout a refresh left at `now` calls for, if any. A
     // page already told of, or one whose time stamp is stale, calls for none.
     std::optional<EsNotice> afterRefresh(const ReadoutState& state, Seconds now);
+
+    // Whether a page may still be told of: readable, not told of yet, and
+    // its own time not stale.
+    bool isNews(const ReadoutState& state, Seconds now) const;
+    // Bands among `opened` not told of within the cool-down; they count as
+    // told of now, with the page.
+    std::vector<int> bandsToTell(const std::vector<int>& opened, const QString& pageTime,
+                                 Seconds now);
 
     const Memory& memory() const { return m_memory; }
     void restore(Memory memory) { m_memory = std::move(memory); }

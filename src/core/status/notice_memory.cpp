@@ -9,9 +9,11 @@
 namespace {
 
 // Lines "page=TEXT" (percent-encoded, as a page's text may hold any
-// character) and "levelN=SECONDS" (seconds since the epoch).
+// character), "levelN=SECONDS" and "bandMHZ=SECONDS" (seconds since the
+// epoch).
 const QString kPage = QStringLiteral("page=");
 const QString kLevel = QStringLiteral("level");
+const QString kBand = QStringLiteral("band");
 
 } // namespace
 
@@ -36,14 +38,17 @@ EsNoticePolicy::Memory loadNoticeMemory(const QString& path)
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        bool levelOk = false;
+        const bool band = line.startsWith(kBand);
+        const QString& prefix = band ? kBand : kLevel;
+        bool numberOk = false;
         bool secondsOk = false;
-        if (!line.startsWith(kLevel) || equals < 0)
+        if (!line.startsWith(prefix) || equals < 0)
             continue;
-        const int level = line.sliced(kLevel.size(), equals - kLevel.size()).toInt(&levelOk);
+        const int number = line.sliced(prefix.size(), equals - prefix.size()).toInt(&numberOk);
         const qint64 seconds = line.sliced(equals + 1).toLongLong(&secondsOk);
-        if (levelOk && secondsOk)
-            memory.lastNotice[level] = EsNoticePolicy::Seconds(seconds);
+        if (numberOk && secondsOk)
+            (band ? memory.lastBandNotice : memory.lastNotice)[number] =
+                EsNoticePolicy::Seconds(seconds);
     }
     return memory;
 }
@@ -55,6 +60,8 @@ QString saveNoticeMemory(const QString& path, const EsNoticePolicy::Memory& memo
         kPage + QString::fromLatin1(memory.pageTime.toUtf8().toPercentEncoding()) + u'\n';
     for (const auto& [level, seconds] : memory.lastNotice)
         text += QStringLiteral("%1%2=%3\n").arg(kLevel).arg(level).arg(seconds.count());
+    for (const auto& [band, seconds] : memory.lastBandNotice)
+        text += QStringLiteral("%1%2=%3\n").arg(kBand).arg(band).arg(seconds.count());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit())
         return {};
