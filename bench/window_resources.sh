@@ -5,12 +5,16 @@
 # after the first refresh; with --pane (needs xdotool) also the proportional
 # set size of the program with all its child processes (the browser
 # engine's) and their number, for the compact window, the open pane and a
-# few seconds after the pane was closed again.
-# Usage: bench/window_resources.sh [--pane] [RUNS]
+# few seconds after the pane was closed again; with --map (needs openbox and
+# xdotool) the proportional set size of the compact window, then with the
+# Es map opened by Ctrl+M. BUILD_DIR=DIR measures another build's program.
+# Usage: bench/window_resources.sh [--pane|--map] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pane=no
+map=no
 if [ "${1:-}" = --pane ]; then pane=yes; shift; fi
+if [ "${1:-}" = --map ]; then map=yes; shift; fi
 runs=${1:-5}
 
 source scripts/lib.sh
@@ -54,6 +58,13 @@ measure() {
   sleep 1
   local compact; compact=$(rss_mib "$pid")
   echo "first-readout=$((painted - start)) ms compact-rss=${compact} MiB"
+  if [ "$map" = yes ]; then
+    sleep 2
+    echo "  compact:     $(tree_usage "$pid")"
+    local wid; wid=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
+    xdotool windowactivate --sync "$wid" key ctrl+m; sleep 4
+    echo "  map open:    $(tree_usage "$pid")"
+  fi
   if [ "$pane" = yes ]; then
     echo "  compact:     $(tree_usage "$pid")"
     xdotool mousemove 123 30 click 1; sleep 5   # the Wakkanai heading opens the pane
@@ -66,5 +77,5 @@ measure() {
 
 for _ in $(seq "$runs"); do
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f measure rss_mib process_tree tree_usage); \
-    work=$work pane=$pane measure"
+    { [ $map = no ] || { openbox >/dev/null 2>&1 & sleep 1; }; }; work=$work pane=$pane map=$map measure"
 done

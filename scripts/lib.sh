@@ -70,7 +70,8 @@ local_copy() {
   trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
   mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
   chmod 700 "$work/run"
-  cp build/src/ondrel build/src/libondrel_webengine.so "$work/app/"
+  # BUILD_DIR: another build's program, to compare with.
+  cp "${BUILD_DIR:-build}"/src/ondrel "${BUILD_DIR:-build}"/src/libondrel_webengine.so "$work/app/"
   page="$work/www/ISDJ/ionospheric-alert.html"
   cp examples/alert-sample.html "$page"
   cat > "$work/www/ionog/ionogram/nowpng/wk546.html" <<'HTML'
