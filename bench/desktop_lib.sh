@@ -143,3 +143,29 @@ check_stop_signal() {
     "stored ESLeft=$(stored ESLeft) ESTop=$(stored ESTop) twips"
   [ "$status" = 0 ] && [ "$(stored ESLeft)" = $((left * 15)) ] && [ "$(stored ESTop)" = $((top * 15)) ]
 }
+
+# The settings window, asked for as the desktop entry's action asks (a
+# second start with --settings), and a stale readout (a start on a page
+# years old): a screenshot of each into $1/settings.png and
+# $1/stale.png, with the desktop's `screenshot` function.
+check_settings_and_stale() {
+  start_ondrel
+  HOME="$work/home" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$work/config" \
+    env "$desktop_mark" "$work/app/ondrel" --settings >>"$work/ondrel.log" 2>&1 || true
+  sleep 2
+  screenshot "$1/settings.png"
+  local settings_wid
+  settings_wid=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
+  [ -n "$settings_wid" ] && wmctrl -i -c "$settings_wid"
+  wmctrl -i -c "$wid"
+  wait "$ondrel_pid" || true
+  sed -i -E 's|[0-9]{4}/([0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}) JST|2020/\1 JST|' "$page"
+  start_ondrel
+  screenshot "$1/stale.png"
+  local crop
+  crop=$(frame_geometry "$wid" | awk '{printf "%dx%d+%d+%d", $3 + 40, $4 + 40, $1 - 20, $2 - 20}')
+  convert "$1/stale.png" -crop "$crop" +repage "$1/stale-compact.png" &&
+    echo "screenshot $1/stale-compact.png"
+  wmctrl -i -c "$wid"
+  wait "$ondrel_pid" || true
+}

@@ -81,5 +81,6 @@ status=0
 check_position_after_keep_in_front && echo "gnome: stored position is where the window was" ||
   { echo "gnome: STORED POSITION DIFFERS"; status=1; }
 check_stop_signal || status=1
+check_settings_and_stale "$out" || status=1
 check_root_box "$out/root-box.png" || status=1
 exit $status

@@ -58,6 +58,12 @@ ctest_guarded() {
   return $status
 }
 
+# The sample page as if it had just come: its time stamp is now, in JST
+# (an older one is shown as stale, dimmed).
+stamped_now() {
+  sed "s|2026/12/07 10:15 JST|$(TZ=Asia/Tokyo date '+%Y/%m/%d %H:%M') JST|"
+}
+
 # For the scripts that run the real window: a copy of the built
 # program in a temporary folder (so its settings file stays out of the build
 # tree), a local HTTP server for the alert page and a stand-in ionogram page,
@@ -73,7 +79,7 @@ local_copy() {
   # BUILD_DIR: another build's program, to compare with.
   cp "${BUILD_DIR:-build}"/src/ondrel "${BUILD_DIR:-build}"/src/libondrel_webengine.so "$work/app/"
   page="$work/www/ISDJ/ionospheric-alert.html"
-  cp examples/alert-sample.html "$page"
+  stamped_now < examples/alert-sample.html > "$page"
   cat > "$work/www/ionog/ionogram/nowpng/wk546.html" <<'HTML'
 <html><head><meta charset="utf-8"><title>稚内 イオノグラム</title></head>
 <body style="font-family: sans-serif"><h2>稚内 (WK546) 最新のイオノグラム</h2>

@@ -76,6 +76,15 @@ int main(int argc, char* argv[])
         installInterfaceLanguage(ProgramSettings(settings).interfaceLanguage());
     installFontSubstitutions();
     Form1 window;
+    // A logout, `systemctl --user stop` or Ctrl+C close the window as its
+    // close button does, geometry stored, and end the program normally. Taken
+    // before the first download starts: a signal then waits for the loop.
+    StopSignals stopSignals(
+        [&window](int) {
+            window.close();
+            QCoreApplication::exit(0);
+        },
+        {SIGTERM, SIGHUP, SIGINT});
     boxes.MsgOwnerWnd = &window;
     HttpPageDownload download;
     SystemClock clock;
@@ -103,14 +112,6 @@ int main(int argc, char* argv[])
     window.show();
     if (settingsAsked)
         settingsWindow.openSettings();
-    // A logout, `systemctl --user stop` or Ctrl+C close the window as its
-    // close button does, geometry stored, and end the program normally.
-    StopSignals stopSignals(
-        [&window](int) {
-            window.close();
-            QCoreApplication::exit(0);
-        },
-        {SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
     // The settings window stands by the main window: a minimised one comes back first.

@@ -724,6 +724,10 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <source>開いたら知らせるバンド (MHz)</source>
         <translation>Bands to tell of when they open (MHz)</translation>
     </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

@@ -48,7 +48,7 @@ QString defaultText(const SettingRow& row)
         }
         return missing;
     default:
-        return missing;
+        return missing.isEmpty() ? QCoreApplication::translate("Settings", "なし") : missing;
     }
 }
 
