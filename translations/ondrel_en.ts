@@ -728,6 +728,18 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <source>なし</source>
         <translation>none</translation>
     </message>
+    <message>
+        <source>4 文字か 6 文字、例 PM95vq</source>
+        <translation>4 or 6 characters, e.g. PM95vq</translation>
+    </message>
+    <message>
+        <source>「%1」は使えません</source>
+        <translation>“%1” cannot be used here</translation>
+    </message>
+    <message>
+        <source>28, 50, 144 から。空欄で知らせない</source>
+        <translation>among 28, 50, 144; empty for none</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

@@ -117,6 +117,10 @@ SettingInput readInput(const SettingRow& row, const QString& typed)
                         "Settings", "「%1」は http または https のアドレスではありません")
                         .arg(text)};
         return {text, {}};
+    case SettingForm::Kind::Text:
+        if (!row.meaning.uses(text))
+            return {{}, QCoreApplication::translate("Settings", "「%1」は使えません").arg(text)};
+        return {text, {}};
     default:
         return {text, {}};
     }

@@ -128,19 +128,21 @@ TEST_P(SettingsRefusalTest, StoresNothingAndSaysWhy)
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, SettingsRefusalTest,
-    testing::Values(RefusalCase{"PeriodBelow60", "TM2", "59",
-                                "「59」は使えません。60～900 秒の整数を入れてください"},
-                    RefusalCase{"PeriodAbove900", "TM2", "901",
-                                "「901」は使えません。60～900 秒の整数を入れてください"},
-                    RefusalCase{"PeriodNotANumber", "TM2", "3m",
-                                "「3m」は使えません。60～900 秒の整数を入れてください"},
-                    RefusalCase{"CoolDownAboveADay", "ESNotifyCool", "1441",
-                                "「1441」は使えません。0～1440 分の整数を入れてください"},
-                    RefusalCase{"NoHistoryDays", "ESKeepDays", "0",
-                                "「0」は使えません。1 日以上の整数を入れてください"},
-                    RefusalCase{
-                        "AddressNotHttp", "ESHost", "ftp://example.org",
-                        "「ftp://example.org」は http または https のアドレスではありません"}),
+    testing::Values(
+        RefusalCase{"PeriodBelow60", "TM2", "59",
+                    "「59」は使えません。60～900 秒の整数を入れてください"},
+        RefusalCase{"PeriodAbove900", "TM2", "901",
+                    "「901」は使えません。60～900 秒の整数を入れてください"},
+        RefusalCase{"PeriodNotANumber", "TM2", "3m",
+                    "「3m」は使えません。60～900 秒の整数を入れてください"},
+        RefusalCase{"CoolDownAboveADay", "ESNotifyCool", "1441",
+                    "「1441」は使えません。0～1440 分の整数を入れてください"},
+        RefusalCase{"NoHistoryDays", "ESKeepDays", "0",
+                    "「0」は使えません。1 日以上の整数を入れてください"},
+        RefusalCase{"AddressNotHttp", "ESHost", "ftp://example.org",
+                    "「ftp://example.org」は http または https のアドレスではありません"},
+        RefusalCase{"BandNotABand", "ESNotifyBand", "50, 70cm", "「50, 70cm」は使えません"},
+        RefusalCase{"HomeNotALocator", "ESHome", "JA1XYZ", "「JA1XYZ」は使えません"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsWindow, CtrlCommaOpensItCentredOnTheWindowWithNamedFieldsAndDefaults)

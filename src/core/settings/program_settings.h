@@ -119,7 +119,9 @@ struct SettingChoice {
 // How the settings window offers a key. None for the keys a person does
 // not set there (window positions).
 struct SettingForm {
-    enum class Kind { None, Number, Switch, Choice, Address };
+    // Address: an http(s) address, empty for the default; Text: any text
+    // the key's `uses` takes.
+    enum class Kind { None, Number, Switch, Choice, Address, Text };
     Kind kind = Kind::None;
     const char* label = nullptr; // translated in the context "Settings"
     int low = 0;                 // Number: the values it takes
