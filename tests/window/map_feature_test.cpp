@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/home_locator.h"
 #include "history_ui/history_window.h"
+#include "map_ui/es_map_view.h"
 #include "map_ui/es_map_window.h"
 #include "support/gui/form_fixture.h"
 #include "window/history_feature.h"
@@ -14,7 +15,8 @@
 namespace {
 
 // The map is made only when asked for (Ctrl+M, the history window), then
-// follows each refresh and the home the settings window stores.
+// follows each refresh, the palette and the home the settings window
+// stores.
 TEST(MapFeature, OpensOnAskingAndFollowsTheRefreshes)
 {
     FormFixture f;
@@ -28,10 +30,14 @@ TEST(MapFeature, OpensOnAskingAndFollowsTheRefreshes)
     f.load();
     f.deliverPage();
     EXPECT_EQ(map.window(), nullptr) << "made before it was asked for";
+    f.controller->setSignalPalette(SignalPalette::Cvd);
 
     QTest::keyClick(f.window.get(), Qt::Key_M, Qt::ControlModifier);
     ASSERT_NE(map.window(), nullptr);
     EXPECT_TRUE(map.window()->isVisible());
+    EXPECT_EQ(map.window()->map->signalPalette(), SignalPalette::Cvd);
+    f.controller->setSignalPalette(SignalPalette::Standard);
+    EXPECT_EQ(map.window()->map->signalPalette(), SignalPalette::Standard);
     EXPECT_EQ(map.window()->shownReport().reading.pageTime, QStringLiteral("2026/12/07 10:15 JST"));
 
     f.controller->reloadNow();
