@@ -24,25 +24,31 @@ QString refreshProblem(RefreshOutcome outcome, std::optional<int> httpStatus,
     return line;
 }
 
-QString inputProblem(RefreshOutcome outcome, const QString& input)
+namespace {
+
+// What the input was, when it was not read through: "page.html has no
+// NICT Ionospheric Alert title".
+QString inputCause(RefreshOutcome outcome, const QString& input)
 {
-    QString cause = input;
     switch (outcome) {
     case RefreshOutcome::Stopped:
-        cause = QStringLiteral("%1 is an alert page the parser could not read through").arg(input);
-        break;
+        return QStringLiteral("%1 is an alert page the parser could not read through").arg(input);
     case RefreshOutcome::NotAlertPage:
-        cause = QStringLiteral("%1 has no NICT Ionospheric Alert title").arg(input);
-        break;
+        return QStringLiteral("%1 has no NICT Ionospheric Alert title").arg(input);
     case RefreshOutcome::Forbidden:
-        cause = QStringLiteral("%1 is a 403 Forbidden page").arg(input);
-        break;
+        return QStringLiteral("%1 is a 403 Forbidden page").arg(input);
     case RefreshOutcome::Failed:
-        cause = QStringLiteral("%1 holds no text to read").arg(input);
-        break;
+        return QStringLiteral("%1 holds no text to read").arg(input);
     case RefreshOutcome::Parsed:
     case RefreshOutcome::NetworkError:
         break;
     }
-    return QLatin1String(outcomeName(outcome)) + QStringLiteral(": ") + cause;
+    return input;
+}
+
+} // namespace
+
+QString inputProblem(RefreshOutcome outcome, const QString& input)
+{
+    return QLatin1String(outcomeName(outcome)) + QStringLiteral(": ") + inputCause(outcome, input);
 }

@@ -91,14 +91,18 @@ InterfaceLanguage languageOf(const QString& stored)
                                                            : InterfaceLanguage::Japanese;
 }
 
-// Problems with a stored value go to `report`, or else to standard error.
-// The band numbers in a list such as "28, 50" (commas or blanks apart);
-// what is no band among them stays out.
+// The words of a band list such as "28, 50" (commas or blanks apart).
+QStringList bandWords(const QString& text)
+{
+    static const QRegularExpression apart(QStringLiteral("[,\\s]+"));
+    return text.split(apart, Qt::SkipEmptyParts);
+}
+
+// The band numbers in a band list; what is no band among them stays out.
 std::vector<int> bandsIn(const QString& text)
 {
     std::vector<int> bands;
-    static const QRegularExpression apart(QStringLiteral("[,\\s]+"));
-    for (const QString& word : text.split(apart, Qt::SkipEmptyParts)) {
+    for (const QString& word : bandWords(text)) {
         const int band = word.toInt();
         if (std::find(kNotifiableBands.begin(), kNotifiableBands.end(), band) !=
             kNotifiableBands.end())
@@ -110,11 +114,10 @@ std::vector<int> bandsIn(const QString& text)
 // Whether every word of the list is a band.
 bool onlyBands(const QString& text)
 {
-    static const QRegularExpression apart(QStringLiteral("[,\\s]+"));
-    return static_cast<qsizetype>(bandsIn(text).size()) ==
-           text.split(apart, Qt::SkipEmptyParts).size();
+    return static_cast<qsizetype>(bandsIn(text).size()) == bandWords(text).size();
 }
 
+// Problems with a stored value go to `report`, or else to standard error.
 void tell(const std::function<void(const QString&)>& report, const QString& problem)
 {
     if (report)
