@@ -89,6 +89,11 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
     }
     QObject::connect(&loop, &RefreshLoop::refreshed, &m_context,
                      [this](RefreshOutcome, const ReadoutState& readout) { refreshed(readout); });
+    // A new home shows with the next tick.
+    QObject::connect(&m_home, &HomeLocator::changed, &m_context, [this](const QString& home) {
+        if (m_reach)
+            takeReach(reachOf(m_reach->reading, home));
+    });
     // The tray follows the caption's ticks too: old data dims with time.
     QObject::connect(&loop, &RefreshLoop::readoutChanged, &m_context,
                      [this](const ReadoutState& readout) { showInTray(readout); });
@@ -146,12 +151,10 @@ void DesktopIntegration::followStoredSettings()
     }
 }
 
-QStringList DesktopIntegration::reachLines(const ReadoutState& readout) const
+void DesktopIntegration::takeReach(std::optional<ReachReport> reach)
 {
-    if (!readout.pageArrivedUtc)
-        return {};
-    const ReachReport report = reachOf(esReadingOf(readout), m_home.locator());
-    return bandLines(report) + homePathLines(report);
+    m_reach = std::move(reach);
+    m_reachLines = m_reach ? bandLines(*m_reach) + homePathLines(*m_reach) : QStringList();
 }
 
 void DesktopIntegration::showInTray(const ReadoutState& readout)
@@ -159,7 +162,7 @@ void DesktopIntegration::showInTray(const ReadoutState& readout)
     if (m_tray)
         m_tray->showReadout(
             readout, dataAge(readout, QDateTime::fromSecsSinceEpoch(m_now().count(), Qt::UTC)),
-            reachLines(readout));
+            m_reachLines);
 }
 
 std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readout)
@@ -167,11 +170,9 @@ std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readou
     const auto now = m_now();
     const bool news = m_policy.isNews(readout, now);
     std::optional<EsNotice> notice = m_policy.afterRefresh(readout, now);
-    const QStringList lines = reachLines(readout);
     std::vector<int> bands;
-    if (readout.pageArrivedUtc) {
-        const std::vector<int> opened =
-            m_bandOpenings.opened(reachOf(esReadingOf(readout), m_home.locator()), m_notifyBands);
+    if (m_reach) {
+        const std::vector<int> opened = m_bandOpenings.opened(*m_reach, m_notifyBands);
         if (news)
             bands = m_policy.bandsToTell(opened, readout.AlertTime, now);
     }
@@ -184,12 +185,16 @@ std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readou
         notice->body += u'\n' + bandOpeningText(bands);
     }
     if (notice->level != 0 || !bands.empty())
-        notice->body += u'\n' + lines.join(u'\n');
+        notice->body += u'\n' + m_reachLines.join(u'\n');
     return notice;
 }
 
 void DesktopIntegration::refreshed(const ReadoutState& readout)
 {
+    // Once a refresh: the ticks between only show it.
+    takeReach(readout.pageArrivedUtc
+                  ? std::optional(reachOf(esReadingOf(readout), m_home.locator()))
+                  : std::nullopt);
     showInTray(readout);
     const auto notice = noticeFor(readout);
     if (!notice)

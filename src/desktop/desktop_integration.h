@@ -9,10 +9,12 @@
 #include "window/setting_row.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FormController;
 class HomeLocator;
@@ -71,8 +73,9 @@ public:
 private:
     void refreshed(const ReadoutState& readout);
     void showInTray(const ReadoutState& readout);
-    // Where each band reaches with the readout, in words: the Es map's lines.
-    QStringList reachLines(const ReadoutState& readout) const;
+    // Where Es reaches with the last page (none before the first) and, in
+    // the Es map's words, m_reachLines.
+    void takeReach(std::optional<ReachReport> reach);
     // The notice this refresh calls for: a rise, a band's opening, or both
     // in one.
     std::optional<EsNotice> noticeFor(const ReadoutState& readout);
@@ -86,6 +89,8 @@ private:
     SettingsFeature& m_settingsWindow;
     HomeLocator& m_home;
     EsNoticePolicy m_policy;
+    std::optional<ReachReport> m_reach;
+    QStringList m_reachLines;
     BandOpenings m_bandOpenings;
     std::vector<int> m_notifyBands;
     std::function<std::chrono::seconds()> m_now;

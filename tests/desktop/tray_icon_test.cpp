@@ -384,6 +384,11 @@ TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
         QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: closed<br>144 "
                        "MHz: closed")))
         << f.tray().icon().toolTip().toStdString();
+    // A home set in the map window shows with the next tick.
+    f.home.set(QStringLiteral("PM95vq"));
+    f.controller->Timer2_Timer();
+    EXPECT_TRUE(f.tray().icon().toolTip().endsWith(QStringLiteral("(28 MHz)")))
+        << f.tray().icon().toolTip().toStdString();
 }
 
 } // namespace
