@@ -225,8 +225,10 @@ bool EsMapWindow::setHome(const QString& text)
         return false;
     }
     homeProblem->clear();
+    // A new home comes back through followHome; the same one typed
+    // differently only shows in its own spelling.
     m_home.set(locator.value_or(QString()));
-    followHome(m_home.locator());
+    homeEdit->setText(m_home.locator());
     return true;
 }
 

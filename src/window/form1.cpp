@@ -447,9 +447,8 @@ void Form1::setOuterGeometry(const QRect& outer)
 {
     const QMargins frame = frameMarginsNow();
     const QSize before = size();
-    const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
-                       std::max(1, outer.height() - frame.top() - frame.bottom()));
-    resize(client);
+    resize(std::max(1, outer.width() - frame.left() - frame.right()),
+           std::max(1, outer.height() - frame.top() - frame.bottom()));
     if (frameGeometry().topLeft() != outer.topLeft())
         move(outer.topLeft()); // a window's position is its frame's
     if (frame.isNull())

@@ -72,9 +72,8 @@ public:
     void setKeepInFront(bool on);
     bool keepsInFront() const;
 
-    // The compact layout shows the readout alone and keeps the size the
-    // program gives it (no maximise, no resizing); the pane layout adds the
-    // pane, its controls and the credit, and the user may size it.
+    // The compact layout shows the readout alone and is not maximised; the
+    // pane layout adds the pane, its controls and the credit.
     void setPaneLayout(bool open);
 
     ClickableLabel* Label1 = nullptr;

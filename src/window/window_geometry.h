@@ -8,9 +8,10 @@ class ProgramSettings;
 inline constexpr int kCompactWidth = 2340;
 inline constexpr int kCompactHeight = 2925;
 
-// The window's geometry as remembered in the settings.
 // Whether the window stands where its position is worth keeping: shown
 // in full, below the very top of the screen.
 bool positionIsWorthKeeping(const Form1& window);
+
+// The window's geometry as remembered in the settings.
 void storePaneGeometry(ProgramSettings& settings, const Form1& window);
 void storeCompactPosition(ProgramSettings& settings, const Form1& window);
