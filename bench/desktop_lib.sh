@@ -40,6 +40,16 @@ start_buses() {
   export DBUS_SESSION_BUS_ADDRESS
 }
 
+# The program's copy with its page server (local_copy), ended and removed
+# at exit with all the session started; a home and buses of its own.
+start_desktop_session() {
+  local_copy ESTop=2250 ESLeft=3000
+  trap desktop_cleanup EXIT
+  mkdir -m 700 "$work/home"
+  export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/config
+  start_buses
+}
+
 # Waits up to $2 tenths of a second for the file or socket $1.
 wait_for_path() {
   local _
@@ -162,10 +172,32 @@ check_settings_and_stale() {
   sed -i -E 's|[0-9]{4}/([0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}) JST|2020/\1 JST|' "$page"
   start_ondrel
   screenshot "$1/stale.png"
-  local crop
-  crop=$(frame_geometry "$wid" | awk '{printf "%dx%d+%d+%d", $3 + 40, $4 + 40, $1 - 20, $2 - 20}')
-  convert "$1/stale.png" -crop "$crop" +repage "$1/stale-compact.png" &&
-    echo "screenshot $1/stale-compact.png"
+  crop_to_window "$1/stale.png" "$1/stale-compact.png"
   wmctrl -i -c "$wid"
   wait "$ondrel_pid" || true
+}
+
+# Cuts the window $wid with a 20 px margin out of the screenshot $1 into $2.
+crop_to_window() {
+  local crop
+  crop=$(frame_geometry "$wid" | awk '{printf "%dx%d+%d+%d", $3 + 40, $4 + 40, $1 - 20, $2 - 20}')
+  convert "$1" -crop "$crop" +repage "$2" && echo "screenshot $2"
+}
+
+# The checks both desktops run, once the session is up and `screenshot` is
+# defined: $1 names the desktop in the lines, pictures go to $2. Exits with
+# 1 when a check failed.
+run_desktop_checks() {
+  local name=$1 out=$2 w h status=0
+  start_ondrel
+  read -r _ _ w h < <(frame_geometry "$wid")
+  echo "compact window: outer ${w}x${h} px"
+  screenshot "$out/desktop.png"
+  crop_to_window "$out/desktop.png" "$out/compact.png"
+  check_position_after_keep_in_front && echo "$name: stored position is where the window was" ||
+    { echo "$name: STORED POSITION DIFFERS"; status=1; }
+  check_stop_signal || status=1
+  check_settings_and_stale "$out" || status=1
+  check_root_box "$out/root-box.png" || status=1
+  exit $status
 }

@@ -18,11 +18,7 @@ need_packages gnome-shell gjs gnome-shell-extension-appindicator gnome-screensho
   xdotool wmctrl x11-utils imagemagick
 build_preset dev --target ondrel ondrel_webengine >/dev/null
 
-local_copy ESTop=2250 ESLeft=3000
-trap desktop_cleanup EXIT
-mkdir -m 700 "$work/home"
-export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/config
-start_buses
+start_desktop_session
 # A new session opens on the overview, and the shell lets no outside
 # caller close it: an extension of this run's own does, once the shell is up.
 ext=$HOME/.local/share/gnome-shell/extensions/desktop-check@ondrel.invalid
@@ -71,16 +67,4 @@ screenshot() {
   [ -s "$1" ] && echo "screenshot $1" || { echo "gnome: no screenshot"; cat "$work/screenshot.log"; }
 }
 
-start_ondrel
-read -r _ _ w h < <(frame_geometry "$wid")
-echo "compact window: outer ${w}x${h} px"
-screenshot "$out/desktop.png"
-crop=$(frame_geometry "$wid" | awk '{printf "%dx%d+%d+%d", $3 + 40, $4 + 40, $1 - 20, $2 - 20}')
-convert "$out/desktop.png" -crop "$crop" +repage "$out/compact.png" && echo "screenshot $out/compact.png"
-status=0
-check_position_after_keep_in_front && echo "gnome: stored position is where the window was" ||
-  { echo "gnome: STORED POSITION DIFFERS"; status=1; }
-check_stop_signal || status=1
-check_settings_and_stale "$out" || status=1
-check_root_box "$out/root-box.png" || status=1
-exit $status
+run_desktop_checks gnome "$out"

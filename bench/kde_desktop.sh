@@ -15,11 +15,7 @@ source bench/desktop_lib.sh
 need_packages kwin-wayland plasma-desktop qtwayland5 kde-spectacle xwayland xdotool wmctrl x11-utils
 build_preset dev --target ondrel ondrel_webengine >/dev/null
 
-local_copy ESTop=2250 ESLeft=3000
-trap desktop_cleanup EXIT
-mkdir -m 700 "$work/home"
-export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/config
-start_buses
+start_desktop_session
 
 # kwin_wayland carries a file capability that a container cannot grant,
 # and exec fails on it; a plain copy has none (under the same name, which
@@ -48,16 +44,4 @@ screenshot() {
 }
 
 echo "kde: plasmashell said:"; grep -v '^$' "$work/plasmashell.log" | tail -n 8 | sed 's/^/  /'
-start_ondrel
-read -r _ _ w h < <(frame_geometry "$wid")
-echo "compact window: outer ${w}x${h} px"
-screenshot "$out/desktop.png"
-crop=$(frame_geometry "$wid" | awk '{printf "%dx%d+%d+%d", $3 + 40, $4 + 40, $1 - 20, $2 - 20}')
-convert "$out/desktop.png" -crop "$crop" +repage "$out/compact.png" && echo "screenshot $out/compact.png"
-status=0
-check_position_after_keep_in_front && echo "kde: stored position is where the window was" ||
-  { echo "kde: STORED POSITION DIFFERS"; status=1; }
-check_stop_signal || status=1
-check_settings_and_stale "$out" || status=1
-check_root_box "$out/root-box.png" || status=1
-exit $status
+run_desktop_checks kde "$out"
