@@ -23,6 +23,10 @@
 namespace {
 
 constexpr qint64 kSteppedSeconds = 24 * 3600;
+// The first size, unless the screen is smaller (a 768-pixel laptop): then
+// the screen's, less room for the frame, so the locator row stays in view.
+constexpr QSize kFirstSize(760, 900);
+constexpr QSize kFrameRoom(16, 48);
 
 // The map before any reading: every station without one.
 EsReading noReading()
@@ -130,7 +134,8 @@ void EsMapWindow::restorePlace()
 {
     const std::optional<QRect> stored = ProgramSettings(m_settings).mapGeometry();
     if (!stored) {
-        resize(760, 900);
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+        resize(screen ? kFirstSize.boundedTo(screen->availableSize() - kFrameRoom) : kFirstSize);
         return;
     }
     // A window that would lie on no screen (a monitor unplugged) keeps only its size.

@@ -11,8 +11,10 @@
 #include "support/fakes.h"
 #include "support/history_records.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -137,6 +139,16 @@ TEST_F(EsMapWindowTest, ArrowsInTheLocatorFieldStayThere)
     QTest::keyClick(window->homeEdit, Qt::Key_Left);
     EXPECT_EQ(window->homeEdit->cursorPosition(), 3);
     EXPECT_EQ(window->slider->value(), 2); // still the latest logged page
+}
+
+TEST_F(EsMapWindowTest, FirstOpenedItFitsASmallScreen)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+    ASSERT_LT(screen.height(), 900) << "the test wants a screen lower than the map";
+    auto window = makeWindow();
+    window->show();
+    EXPECT_LE(window->height(), screen.height());
+    EXPECT_LE(window->width(), screen.width());
 }
 
 TEST_F(EsMapWindowTest, ReadsTheStoredHomeAndKeepsItsPlace)
