@@ -740,6 +740,14 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <source>28, 50, 144 から。空欄で知らせない</source>
         <translation>among 28, 50, 144; empty for none</translation>
     </message>
+    <message>
+        <source>デコードを受ける UDP (WSJT-X, JTDX)</source>
+        <translation>UDP for decodes (WSJT-X, JTDX)</translation>
+    </message>
+    <message>
+        <source>2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない</source>
+        <translation>2237, 127.0.0.1:2237, multicast 224.0.0.1:2237 and the like; empty for off</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

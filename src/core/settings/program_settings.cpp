@@ -133,6 +133,14 @@ QString notALocator(const QString& text)
         .arg(text);
 }
 
+QString notAUdpAddress(const QString& text)
+{
+    return QStringLiteral("ESDecodeUdp \"%1\" is not a UDP port, ADDRESS:PORT or multicast "
+                          "GROUP:PORT (such as 2237, 127.0.0.1:2237 or 224.0.0.1:2237); "
+                          "nothing is heard")
+        .arg(text);
+}
+
 int share(int whole, double part)
 {
     return static_cast<int>(std::lround(whole * part));
@@ -287,6 +295,18 @@ ProgramSettings::homeLocator(const std::function<void(const QString&)>& report)
 void ProgramSettings::setHomeLocator(const QString& locator)
 {
     storeText(m_store, QStringLiteral("ESHome"), locator);
+}
+
+std::optional<UdpListenAddress>
+ProgramSettings::decodeUdp(const std::function<void(const QString&)>& report)
+{
+    const QString stored = storedText(m_store, QStringLiteral("ESDecodeUdp")).value_or(QString());
+    if (stored.trimmed().isEmpty())
+        return std::nullopt;
+    std::optional<UdpListenAddress> address = udpListenAddressOf(stored);
+    if (!address)
+        tell(report, notAUdpAddress(stored));
+    return address;
 }
 
 std::optional<QRect> ProgramSettings::mapGeometry()
@@ -489,6 +509,24 @@ std::vector<SettingMeaning> settingMeanings()
           nullptr,
           {},
           QT_TRANSLATE_NOOP("Settings", "4 文字か 6 文字、例 PM95vq")}},
+        {QStringLiteral("ESDecodeUdp"),
+         QStringLiteral("where the decodes of WSJT-X and JTDX are heard"),
+         QStringLiteral("a UDP port (on 127.0.0.1), ADDRESS:PORT or a multicast GROUP:PORT "
+                        "(2237, 127.0.0.1:2237, 224.0.0.1:2237); empty for off"),
+         QString(),
+         QStringLiteral("hears nothing"),
+         [](const QString& text) {
+             return text.trimmed().isEmpty() || udpListenAddressOf(text).has_value();
+         },
+         {SettingForm::Kind::Text,
+          QT_TRANSLATE_NOOP("Settings", "デコードを受ける UDP (WSJT-X, JTDX)"),
+          0,
+          0,
+          nullptr,
+          {},
+          QT_TRANSLATE_NOOP(
+              "Settings",
+              "2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない")}},
         {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
          QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
         {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,
