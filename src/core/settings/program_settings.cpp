@@ -141,6 +141,23 @@ QString notAUdpAddress(const QString& text)
         .arg(text);
 }
 
+// A key left empty means none; so does a value `read` does not take,
+// which is told through `report`.
+template <typename T>
+std::optional<T> optionalSetting(SettingsStore& store, const QString& key,
+                                 std::optional<T> (*read)(const QString&),
+                                 QString (*refusal)(const QString&),
+                                 const std::function<void(const QString&)>& report)
+{
+    const QString stored = storedText(store, key).value_or(QString());
+    if (stored.trimmed().isEmpty())
+        return std::nullopt;
+    std::optional<T> value = read(stored);
+    if (!value)
+        tell(report, refusal(stored));
+    return value;
+}
+
 int share(int whole, double part)
 {
     return static_cast<int>(std::lround(whole * part));
@@ -283,13 +300,8 @@ InterfaceLanguage ProgramSettings::interfaceLanguage()
 std::optional<QString>
 ProgramSettings::homeLocator(const std::function<void(const QString&)>& report)
 {
-    const QString stored = storedText(m_store, QStringLiteral("ESHome")).value_or(QString());
-    if (stored.trimmed().isEmpty())
-        return std::nullopt;
-    std::optional<QString> locator = canonicalLocator(stored);
-    if (!locator)
-        tell(report, notALocator(stored));
-    return locator;
+    return optionalSetting(m_store, QStringLiteral("ESHome"), canonicalLocator, notALocator,
+                           report);
 }
 
 void ProgramSettings::setHomeLocator(const QString& locator)
@@ -300,13 +312,8 @@ void ProgramSettings::setHomeLocator(const QString& locator)
 std::optional<UdpListenAddress>
 ProgramSettings::decodeUdp(const std::function<void(const QString&)>& report)
 {
-    const QString stored = storedText(m_store, QStringLiteral("ESDecodeUdp")).value_or(QString());
-    if (stored.trimmed().isEmpty())
-        return std::nullopt;
-    std::optional<UdpListenAddress> address = udpListenAddressOf(stored);
-    if (!address)
-        tell(report, notAUdpAddress(stored));
-    return address;
+    return optionalSetting(m_store, QStringLiteral("ESDecodeUdp"), udpListenAddressOf,
+                           notAUdpAddress, report);
 }
 
 std::optional<QRect> ProgramSettings::mapGeometry()
