@@ -740,6 +740,14 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <source>28, 50, 144 から。空欄で知らせない</source>
         <translation>among 28, 50, 144; empty for none</translation>
     </message>
+    <message>
+        <source>デコードを受ける UDP (WSJT-X, JTDX)</source>
+        <translation>UDP for decodes (WSJT-X, JTDX)</translation>
+    </message>
+    <message>
+        <source>2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない</source>
+        <translation>2237, 127.0.0.1:2237, multicast 224.0.0.1:2237 and the like; empty for off</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -852,6 +860,37 @@ right-click here to change the reload timer</translation>
     <message>
         <source>Es マップ…</source>
         <translation>Es map…</translation>
+    </message>
+</context>
+<context>
+    <name>UdpListener</name>
+    <message>
+        <source>WSJT-X・JTDX の UDP は受けていません</source>
+        <translation>Not listening to WSJT-X or JTDX</translation>
+    </message>
+    <message>
+        <source>マルチキャスト %1:%2 を受けています</source>
+        <translation>Listening to multicast %1:%2</translation>
+    </message>
+    <message>
+        <source>UDP %1:%2 を受けています</source>
+        <translation>Listening on UDP %1:%2</translation>
+    </message>
+    <message>
+        <source>UDP ポート %2 は他のプログラムが共有せずに使っています。そのプログラムもマルチキャスト %1:%2 で受けるようにしてください</source>
+        <translation>Another program holds UDP port %2 without sharing it. Set that program to listen to the multicast group %1:%2 too</translation>
+    </message>
+    <message>
+        <source>UDP %1:%2 は他のプログラムが使っています。マルチキャスト (224.0.0.1:%2 など) で一緒に受けるか、そのプログラムの UDP 転送を使ってください</source>
+        <translation>UDP %1:%2 is in use by another program. Listen beside it on a multicast group (such as 224.0.0.1:%2), or use that program&apos;s UDP forwarding</translation>
+    </message>
+    <message>
+        <source>UDP %1:%2 を受けられません: %3</source>
+        <translation>Cannot listen on UDP %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>マルチキャスト %1 に参加できるネットワークがありません</source>
+        <translation>No network interface can join the multicast group %1</translation>
     </message>
 </context>
 </TS>

@@ -225,6 +225,30 @@ TEST(NotifyBands, ListedBandsOnly)
     }
 }
 
+// ESDecodeUdp as read: off without a report when empty, a report when
+// the stored text is not taken.
+TEST(DecodeUdp, StoredValueOrOff)
+{
+    const struct {
+        const char* line;
+        std::optional<UdpListenAddress> address;
+        bool told;
+    } rows[] = {
+        {nullptr, std::nullopt, false},
+        {"ESDecodeUdp=", std::nullopt, false},
+        {"ESDecodeUdp=224.0.0.1:2237", UdpListenAddress{"224.0.0.1", 2237, true}, false},
+        {"ESDecodeUdp=wsjtx", std::nullopt, true},
+    };
+    for (const auto& row : rows) {
+        SettingsFile file(row.line);
+        QStringList told;
+        EXPECT_EQ(ProgramSettings(file.store).decodeUdp([&](const QString& t) { told << t; }),
+                  row.address)
+            << (row.line ? row.line : "none");
+        EXPECT_EQ(told.size(), row.told ? 1 : 0) << told.join(u'\n').toStdString();
+    }
+}
+
 TEST(MapGeometry, ReadBackOnlyWhenWhole)
 {
     SettingsFile file;
@@ -259,7 +283,7 @@ TEST(SettingMeanings, FormsAgreeWithWhatTheProgramTakes)
         for (const SettingChoice& choice : form.choices)
             EXPECT_TRUE(meaning.uses(choice.value)) << choice.value.toStdString();
     }
-    EXPECT_EQ(offered, 9);
+    EXPECT_EQ(offered, 10);
 }
 
 } // namespace

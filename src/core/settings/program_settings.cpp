@@ -133,6 +133,31 @@ QString notALocator(const QString& text)
         .arg(text);
 }
 
+QString notAUdpAddress(const QString& text)
+{
+    return QStringLiteral("ESDecodeUdp \"%1\" is not a UDP port, ADDRESS:PORT or multicast "
+                          "GROUP:PORT (such as 2237, 127.0.0.1:2237 or 224.0.0.1:2237); "
+                          "nothing is heard")
+        .arg(text);
+}
+
+// A key left empty means none; so does a value `read` does not take,
+// which is told through `report`.
+template <typename T>
+std::optional<T> optionalSetting(SettingsStore& store, const QString& key,
+                                 std::optional<T> (*read)(const QString&),
+                                 QString (*refusal)(const QString&),
+                                 const std::function<void(const QString&)>& report)
+{
+    const QString stored = storedText(store, key).value_or(QString());
+    if (stored.trimmed().isEmpty())
+        return std::nullopt;
+    std::optional<T> value = read(stored);
+    if (!value)
+        tell(report, refusal(stored));
+    return value;
+}
+
 int share(int whole, double part)
 {
     return static_cast<int>(std::lround(whole * part));
@@ -275,18 +300,20 @@ InterfaceLanguage ProgramSettings::interfaceLanguage()
 std::optional<QString>
 ProgramSettings::homeLocator(const std::function<void(const QString&)>& report)
 {
-    const QString stored = storedText(m_store, QStringLiteral("ESHome")).value_or(QString());
-    if (stored.trimmed().isEmpty())
-        return std::nullopt;
-    std::optional<QString> locator = canonicalLocator(stored);
-    if (!locator)
-        tell(report, notALocator(stored));
-    return locator;
+    return optionalSetting(m_store, QStringLiteral("ESHome"), canonicalLocator, notALocator,
+                           report);
 }
 
 void ProgramSettings::setHomeLocator(const QString& locator)
 {
     storeText(m_store, QStringLiteral("ESHome"), locator);
+}
+
+std::optional<UdpListenAddress>
+ProgramSettings::decodeUdp(const std::function<void(const QString&)>& report)
+{
+    return optionalSetting(m_store, QStringLiteral("ESDecodeUdp"), udpListenAddressOf,
+                           notAUdpAddress, report);
 }
 
 std::optional<QRect> ProgramSettings::mapGeometry()
@@ -489,6 +516,24 @@ std::vector<SettingMeaning> settingMeanings()
           nullptr,
           {},
           QT_TRANSLATE_NOOP("Settings", "4 文字か 6 文字、例 PM95vq")}},
+        {QStringLiteral("ESDecodeUdp"),
+         QStringLiteral("where the decodes of WSJT-X and JTDX are heard"),
+         QStringLiteral("a UDP port (on 127.0.0.1), ADDRESS:PORT or a multicast GROUP:PORT "
+                        "(2237, 127.0.0.1:2237, 224.0.0.1:2237); empty for off"),
+         QString(),
+         QStringLiteral("hears nothing"),
+         [](const QString& text) {
+             return text.trimmed().isEmpty() || udpListenAddressOf(text).has_value();
+         },
+         {SettingForm::Kind::Text,
+          QT_TRANSLATE_NOOP("Settings", "デコードを受ける UDP (WSJT-X, JTDX)"),
+          0,
+          0,
+          nullptr,
+          {},
+          QT_TRANSLATE_NOOP(
+              "Settings",
+              "2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない")}},
         {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
          QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
         {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/page/readout_state.h"
+#include "core/settings/udp_listen_address.h"
 
 #include <QRect>
 #include <QString>
@@ -77,6 +78,13 @@ public:
     std::optional<QString> homeLocator(const std::function<void(const QString&)>& report = {});
     // Stores `locator`; an empty text removes the home.
     void setHomeLocator(const QString& locator);
+
+    // ESDecodeUdp: where WSJT-X's and JTDX's decodes are heard, as
+    // udpListenAddressOf reads it; nothing when empty (off). A value it
+    // does not take is told through `report`, by default on standard
+    // error, and leaves the listener off.
+    std::optional<UdpListenAddress>
+    decodeUdp(const std::function<void(const QString&)>& report = {});
 
     // ESMapX, ESMapY, ESMapW, ESMapH: the Es map window's position and
     // size, pixels; nothing until all four were stored as numbers, with a
