@@ -34,6 +34,12 @@ bool isJapanesePrefix(QChar first, QChar second)
            ((first == u'7' || first == u'8') && second >= u'J' && second <= u'N');
 }
 
+// "RR73" reads as a locator but is a sign-off.
+std::optional<GeoPoint> gridCentre(const QString& grid)
+{
+    return grid == u"RR73" ? std::nullopt : locatorCentre(grid);
+}
+
 } // namespace
 
 QString locatedByName(LocatedBy by)
@@ -72,7 +78,7 @@ std::optional<CallLocation> CallLocator::locate(const QString& call, const QStri
                                                 const GridMemory& memory) const
 {
     for (const QString& known : {grid, memory.gridOf(call).value_or(QString())}) {
-        if (const std::optional<GeoPoint> centre = locatorCentre(known))
+        if (const std::optional<GeoPoint> centre = gridCentre(known))
             return CallLocation{*centre, LocatedBy::Grid, known};
     }
     if (const std::optional<GeoPoint> area = japaneseAreaCentre(call))

@@ -50,30 +50,19 @@ public:
     }
 
     // Julian day, milliseconds since midnight, time spec (0 local, 1 UTC,
-    // 2 offset seconds, 3 time zone as a UTF-16 QString).
+    // 2 offset seconds, 3 a time zone).
     void read(QDateTime& field)
     {
         const auto day = static_cast<qint64>(unsignedOf(8));
         const auto ms = static_cast<quint32>(unsignedOf(4));
         const auto spec = static_cast<quint8>(unsignedOf(1));
         QTimeZone zone = QTimeZone::utc();
-        if (spec == 0) {
+        if (spec == 0)
             zone = QTimeZone::systemTimeZone();
-        } else if (spec == 2) {
+        else if (spec == 2)
             zone = QTimeZone(static_cast<qint32>(unsignedOf(4)));
-        } else if (spec == 3) {
-            const quint32 length = static_cast<quint32>(unsignedOf(4));
-            if (length != kNullLength && take(length) && length % 2 == 0) {
-                QString id(static_cast<qsizetype>(length / 2), Qt::Uninitialized);
-                for (qsizetype i = 0; i < id.size(); ++i)
-                    id[i] = QChar(static_cast<char16_t>(
-                        static_cast<quint8>(m_bytes[m_pos - length + 2 * i]) << 8 |
-                        static_cast<quint8>(m_bytes[m_pos - length + 2 * i + 1])));
-                const QTimeZone named(id.toUtf8());
-                if (named.isValid())
-                    zone = named;
-            }
-        }
+        else if (spec == 3)
+            zone = timeZone();
         if (m_failed)
             return;
         field = QDateTime(
@@ -95,6 +84,44 @@ public:
     }
 
 private:
+    // A QString: its length in bytes and UTF-16, 0xffffffff for a null one.
+    QString utf16()
+    {
+        const quint32 length = static_cast<quint32>(unsignedOf(4));
+        if (m_failed || length == kNullLength)
+            return {};
+        if (length % 2 != 0) {
+            m_failed = true;
+            return {};
+        }
+        if (!take(length))
+            return {};
+        QString text(static_cast<qsizetype>(length / 2), Qt::Uninitialized);
+        const qsizetype start = m_pos - length;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            text[i] = QChar(static_cast<char16_t>(static_cast<quint8>(m_bytes[start + 2 * i]) << 8 |
+                                                  static_cast<quint8>(m_bytes[start + 2 * i + 1])));
+        return text;
+    }
+
+    // A zone by its IANA id, or (as Qt 6 writes UTC) "OffsetFromUtc", id,
+    // offset, name, abbreviation, territory and comment.
+    QTimeZone timeZone()
+    {
+        const QString id = utf16();
+        if (id == u"OffsetFromUtc") {
+            utf16();
+            const auto offset = static_cast<qint32>(unsignedOf(4));
+            utf16();
+            utf16();
+            unsignedOf(4);
+            utf16();
+            return QTimeZone(offset);
+        }
+        const QTimeZone named(id.toUtf8());
+        return named.isValid() ? named : QTimeZone::utc();
+    }
+
     bool take(quint64 size)
     {
         if (m_failed || size > static_cast<quint64>(m_bytes.size() - m_pos)) {
