@@ -417,6 +417,63 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     </message>
 </context>
 <context>
+    <name>OpenArea</name>
+    <message>
+        <source>・</source>
+        <comment>before the last station</comment>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>・</source>
+        <comment>between stations</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>全方位</source>
+        <translation>all directions</translation>
+    </message>
+    <message>
+        <source>%1〜%2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 MHz: %2–%3 km、%4、%5 経由</source>
+        <translation>%1 MHz: %2–%3 km, %4, via %5</translation>
+    </message>
+    <message>
+        <source>北</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>北東</source>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>東</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>南東</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>南</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>南西</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>西</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>北西</source>
+        <translation>NW</translation>
+    </message>
+</context>
+<context>
     <name>Reach</name>
     <message>
         <source>closed</source>

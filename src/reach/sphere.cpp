@@ -59,3 +59,16 @@ GeoPoint destination(GeoPoint from, double bearing, double km)
                                    std::cos(angle) - std::sin(lat1) * sinLat2);
     return {degrees(lat2), wrappedLongitude(from.lon + degrees(dLon))};
 }
+
+GeoPoint midpoint(GeoPoint a, GeoPoint b)
+{
+    const double lat1 = radians(a.lat);
+    const double lat2 = radians(b.lat);
+    const double dLon = radians(b.lon - a.lon);
+    const double bx = std::cos(lat2) * std::cos(dLon);
+    const double by = std::cos(lat2) * std::sin(dLon);
+    const double lat =
+        std::atan2(std::sin(lat1) + std::sin(lat2), std::hypot(std::cos(lat1) + bx, by));
+    const double lon = radians(a.lon) + std::atan2(by, std::cos(lat1) + bx);
+    return {degrees(lat), wrappedLongitude(degrees(lon))};
+}

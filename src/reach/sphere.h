@@ -26,3 +26,7 @@ double bearingDegrees(GeoPoint from, GeoPoint to);
 
 // The point `km` from `from` when setting out at `bearing` degrees.
 GeoPoint destination(GeoPoint from, double bearing, double km);
+
+// Halfway along the great circle from `a` to `b`: where a single hop
+// between them reflects.
+GeoPoint midpoint(GeoPoint a, GeoPoint b);
