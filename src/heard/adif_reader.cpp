@@ -23,7 +23,7 @@ constexpr std::array<QByteArrayView, 11> kFieldNames = {
 constexpr qsizetype kMaxTagBytes = 128;
 // More length digits than this cannot fit any file (a terabyte).
 constexpr qsizetype kMaxLengthDigits = 12;
-// Distinct band, mode, locator and report texts shared between records.
+// Distinct values of a field whose texts records share.
 constexpr qsizetype kMaxSharedTexts = 4096;
 
 bool isDigit(char c)
@@ -198,8 +198,9 @@ std::optional<AdifReader::Tag> AdifReader::tagAt(qsizetype end) const
     tag.length = std::numeric_limits<qint64>::max();
     if (length.size() <= kMaxLengthDigits)
         tag.length = length.toLongLong();
-    for (int f = 0; f < FieldCount; ++f)
-        if (name.compare(kFieldNames[f], Qt::CaseInsensitive) == 0)
+    for (int f = 0; f < FieldCount && tag.field < 0; ++f)
+        if (name.size() == kFieldNames[f].size() &&
+            name.compare(kFieldNames[f], Qt::CaseInsensitive) == 0)
             tag.field = f;
     return tag;
 }
@@ -231,7 +232,9 @@ bool AdifReader::fill(qint64 bytes)
 // Passes over a value of a field not used without keeping it.
 bool AdifReader::skipValue(qint64 bytes)
 {
-    if (!m_device.isSequential() && bytes > m_buffer.size() - m_pos + m_device.bytesAvailable())
+    // A file's size costs a system call: asked only beyond the buffer.
+    const qsizetype unread = m_buffer.size() - m_pos;
+    if (bytes > unread && !m_device.isSequential() && bytes > unread + m_device.bytesAvailable())
         return false;
     for (;;) {
         const qsizetype here = std::min<qint64>(bytes, m_buffer.size() - m_pos);
@@ -274,24 +277,21 @@ std::optional<AdifRecord> AdifReader::finishRecord()
     AdifRecord record;
     record.call = call;
     record.time = QDateTime(date, time, Qt::UTC);
-    record.grid = shared(locatorOf(text(Grid)));
-    record.myGrid = shared(locatorOf(text(MyGrid)));
+    record.grid = sharedText(Grid, locatorOf);
+    record.myGrid = sharedText(MyGrid, locatorOf);
     record.freqMHz = frequencyOf(m_values[Freq]);
-    record.band = text(Band).toLower();
+    record.band = sharedText(Band, [](const QString& t) { return t.toLower(); });
+    record.bandMHz = bandOfName(record.band);
     if (record.band.isEmpty() && record.freqMHz) {
         record.bandMHz = bandOfFrequency(*record.freqMHz);
         if (record.bandMHz)
             record.band = adifBandName(*record.bandMHz);
-    } else {
-        for (int bandMHz : kBandsMHz)
-            if (record.band == adifBandName(bandMHz))
-                record.bandMHz = bandMHz;
     }
-    record.band = shared(record.band);
-    record.mode = shared(text(Mode).toUpper());
-    record.submode = shared(text(Submode).toUpper());
-    record.propMode = shared(text(PropMode).toUpper());
-    record.rstReceived = shared(text(RstReceived));
+    const auto upper = [](const QString& t) { return t.toUpper(); };
+    record.mode = sharedText(Mode, upper);
+    record.submode = sharedText(Submode, upper);
+    record.propMode = sharedText(PropMode, upper);
+    record.rstReceived = sharedText(RstReceived, [](const QString& t) { return t; });
     record.snr = snrOf(record.rstReceived);
     clearRecord();
     ++m_recordsRead;
@@ -310,16 +310,18 @@ void AdifReader::skipRecord(int line, const QString& reason)
     m_skipped.push_back({line, reason});
 }
 
-// The copy of `text` already kept, so that records share it.
-QString AdifReader::shared(QString text)
+// The text `make` makes of a field's value, shared by every record with
+// the same value: most values repeat, and a kept log stays small.
+template <typename Make>
+QString AdifReader::sharedText(UsedField field, Make make)
 {
-    if (text.isEmpty())
-        return {};
-    const auto kept = m_sharedTexts.constFind(text);
-    if (kept != m_sharedTexts.cend())
-        return *kept;
-    if (m_sharedTexts.size() < kMaxSharedTexts)
-        m_sharedTexts.insert(text);
+    QHash<QByteArray, QString>& known = m_sharedTexts[field];
+    const auto found = known.constFind(m_values[field]);
+    if (found != known.cend())
+        return *found;
+    QString text = make(QString::fromUtf8(m_values[field]).trimmed());
+    if (known.size() < kMaxSharedTexts)
+        known.insert(m_values[field], text);
     return text;
 }
 

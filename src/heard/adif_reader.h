@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSet>
+#include <QHash>
 
 #include <array>
 #include <optional>
@@ -67,7 +67,8 @@ private:
     void clearRecord();
     QString text(UsedField field) const;
     void skipRecord(int line, const QString& reason);
-    QString shared(QString text);
+    template <typename Make>
+    QString sharedText(UsedField field, Make make);
 
     QIODevice& m_device;
     qsizetype m_chunkSize;
@@ -83,7 +84,7 @@ private:
 
     std::vector<AdifSkip> m_skipped;
     int m_recordsRead = 0;
-    QSet<QString> m_sharedTexts;
+    std::array<QHash<QByteArray, QString>, FieldCount> m_sharedTexts;
 };
 
 // What a log in memory holds (the Logged ADIF datagram carries one

@@ -30,10 +30,18 @@ std::optional<int> bandOfFrequency(double mhz)
     return std::nullopt;
 }
 
-QString adifBandName(int bandMHz)
+QLatin1StringView adifBandName(int bandMHz)
 {
     for (int b = 0; b < kBandCount; ++b)
         if (kBandsMHz[b] == bandMHz)
-            return QString::fromLatin1(kBandEdges[b].name);
+            return QLatin1StringView(kBandEdges[b].name);
     return {};
+}
+
+std::optional<int> bandOfName(QStringView adifBand)
+{
+    for (int b = 0; b < kBandCount; ++b)
+        if (adifBand == QLatin1StringView(kBandEdges[b].name))
+            return kBandsMHz[b];
+    return std::nullopt;
 }

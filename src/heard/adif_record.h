@@ -33,4 +33,7 @@ struct AdifRecord {
 std::optional<int> bandOfFrequency(double mhz);
 
 // The ADIF name of such a band: "10m", "6m", "2m".
-QString adifBandName(int bandMHz);
+QLatin1StringView adifBandName(int bandMHz);
+
+// The band of such an ADIF name in lower case.
+std::optional<int> bandOfName(QStringView adifBand);
