@@ -58,7 +58,8 @@ bool readSample(Keep keep)
     return reader.recordsRead() == kContacts && reader.skipped().empty();
 }
 
-// Run first, before anything else has raised the peak.
+// Run first, before anything else has raised the peak; the memory
+// counters hold for a run of their own, without repetitions.
 void BM_ReadAndKeepAdif(benchmark::State& state)
 {
     const double before = residentBytes();

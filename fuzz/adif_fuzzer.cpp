@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An ADIF log read whole and read a few bytes at a time (the first byte
-// sets how many): the same records and skips either way.
+// sets how many, and whether from a pipe): the same records and skips
+// either way.
 #include "fuzz_check.h"
 #include "heard/adif_reader.h"
+#include "support/byte_pipe.h"
 
 #include <QBuffer>
 
@@ -25,14 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const qsizetype chunk = data[0] % 16 + 1;
+    const qsizetype chunk = (data[0] & 0x0f) + 1;
     QByteArray log = QByteArray::fromRawData(reinterpret_cast<const char*>(data) + 1,
                                              static_cast<qsizetype>(size - 1));
     const AdifText whole = readAdifText(log);
 
-    QBuffer device(&log);
-    FUZZ_CHECK(device.open(QIODevice::ReadOnly));
-    AdifReader reader(device, chunk);
+    QBuffer buffer(&log);
+    FUZZ_CHECK(buffer.open(QIODevice::ReadOnly));
+    BytePipe pipe(log);
+    AdifReader reader(data[0] & 0x10 ? static_cast<QIODevice&>(pipe) : buffer, chunk);
     std::size_t count = 0;
     while (std::optional<AdifRecord> record = reader.next()) {
         FUZZ_CHECK(count < whole.records.size());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heard/adif_reader.h"
+#include "support/byte_pipe.h"
 #include "support/named_case.h"
 
 #include <QBuffer>
@@ -37,29 +38,33 @@ ONDREL_NAMED_CASE(ReadCase)
 
 class AdifReadTest : public testing::TestWithParam<ReadCase> {};
 
-// Every case also read a few bytes at a time, so that tags, values and
-// multi-byte characters fall across chunk boundaries.
+// Every case is also read a few bytes at a time, so that tags, values and
+// multi-byte characters fall across chunk boundaries, and from a pipe,
+// whose size is not known beforehand.
 TEST_P(AdifReadTest, RecordsAndSkips)
 {
     QByteArray bytes(GetParam().adif);
-    for (qsizetype chunk : {1, 3, 7, 64 * 1024}) {
-        QBuffer device(&bytes);
-        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
-        AdifReader reader(device, chunk);
-        std::vector<std::string> records;
-        while (std::optional<AdifRecord> record = reader.next())
-            records.push_back(describe(*record));
-        EXPECT_EQ(records, GetParam().records) << "chunk " << chunk;
-        EXPECT_EQ(reader.recordsRead(), static_cast<int>(records.size()));
-        ASSERT_EQ(reader.skipped().size(), GetParam().skipped.size()) << "chunk " << chunk;
-        for (std::size_t k = 0; k < reader.skipped().size(); ++k) {
-            const AdifSkip& skip = reader.skipped()[k];
-            const QString expected = QString::fromStdString(GetParam().skipped[k]);
-            EXPECT_EQ(skip.line, expected.section(u' ', 0, 0).toInt()) << skip.reason.toStdString();
-            EXPECT_TRUE(skip.reason.contains(expected.section(u' ', 1)))
-                << skip.reason.toStdString();
+    for (qsizetype chunk : {1, 3, 7, 64 * 1024})
+        for (bool pipe : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "chunk " << chunk << (pipe ? ", pipe" : ""));
+            QBuffer buffer(&bytes);
+            ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+            BytePipe bytePipe(bytes);
+            AdifReader reader(pipe ? static_cast<QIODevice&>(bytePipe) : buffer, chunk);
+            std::vector<std::string> records;
+            while (std::optional<AdifRecord> record = reader.next())
+                records.push_back(describe(*record));
+            EXPECT_EQ(records, GetParam().records);
+            EXPECT_EQ(reader.recordsRead(), static_cast<int>(records.size()));
+            ASSERT_EQ(reader.skipped().size(), GetParam().skipped.size());
+            for (std::size_t k = 0; k < reader.skipped().size(); ++k) {
+                const AdifSkip& skip = reader.skipped()[k];
+                const QString expected = QString::fromStdString(GetParam().skipped[k]);
+                EXPECT_EQ(skip.line, expected.section(u' ', 0, 0).toInt());
+                EXPECT_TRUE(skip.reason.contains(expected.section(u' ', 1)))
+                    << skip.reason.toStdString();
+            }
         }
-    }
     EXPECT_EQ(readAdifText(GetParam().adif).records.size(), GetParam().records.size());
 }
 
