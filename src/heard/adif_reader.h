@@ -13,7 +13,8 @@
 
 class QIODevice;
 
-// A record left out of a log: the line it starts on (from 1) and why.
+// A record left out of a log: the line it starts on (from 1; for a length
+// past the end, the line of that field) and why.
 struct AdifSkip {
     int line = 0;
     QString reason;
