@@ -164,6 +164,25 @@
     </message>
 </context>
 <context>
+    <name>Adif</name>
+    <message>
+        <source>長さがファイルの終わりを越えています</source>
+        <translation>a length runs past the end of the file</translation>
+    </message>
+    <message>
+        <source>CALL がありません</source>
+        <translation>no CALL</translation>
+    </message>
+    <message>
+        <source>QSO_DATE が日付ではありません</source>
+        <translation>QSO_DATE is not a date</translation>
+    </message>
+    <message>
+        <source>TIME_ON が時刻ではありません</source>
+        <translation>TIME_ON is not a time</translation>
+    </message>
+</context>
+<context>
     <name>DataAge</name>
     <message>
         <source>データは %1 分前のものです</source>
