@@ -64,7 +64,7 @@ QTime timeOf(QByteArrayView text)
 }
 
 // A locator of 4 to 8 characters: its first 6 in the usual cases.
-QString locatorOf(const QString& text)
+QString adifLocator(const QString& text)
 {
     return canonicalLocator(text.left(6)).value_or(QString());
 }
@@ -277,8 +277,8 @@ std::optional<AdifRecord> AdifReader::finishRecord()
     AdifRecord record;
     record.call = call;
     record.time = QDateTime(date, time, Qt::UTC);
-    record.grid = sharedText(Grid, locatorOf);
-    record.myGrid = sharedText(MyGrid, locatorOf);
+    record.grid = sharedText(Grid, adifLocator);
+    record.myGrid = sharedText(MyGrid, adifLocator);
     record.freqMHz = frequencyOf(m_values[Freq]);
     record.band = sharedText(Band, [](const QString& t) { return t.toLower(); });
     record.bandMHz = bandOfName(record.band);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// moc cannot parse <numbers>, and needs nothing of it.
+#ifndef Q_MOC_RUN
 #include <numbers>
+#endif
 
 // Great circles on a spherical Earth: good to a few tenths of a percent,
 // far better than the mirror model they serve.

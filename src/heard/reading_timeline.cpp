@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "heard/reading_timeline.h"
+
+#include "core/page/page_time.h"
+
+#include <algorithm>
+
+void ReadingTimeline::add(const EsReading& reading)
+{
+    const std::optional<QDateTime> utc = pageTimeToUtc(reading.pageTime);
+    if (!utc)
+        return;
+    const auto later =
+        std::upper_bound(m_pages.begin(), m_pages.end(), *utc,
+                         [](const QDateTime& t, const Page& p) { return t < p.utc; });
+    if (later != m_pages.begin() && std::prev(later)->utc == *utc)
+        std::prev(later)->reading = reading;
+    else
+        m_pages.insert(later, {*utc, reading});
+    while (m_pages.size() > kMaxPages)
+        m_pages.pop_front();
+}
+
+const EsReading* ReadingTimeline::at(const QDateTime& utc) const
+{
+    const auto later =
+        std::upper_bound(m_pages.begin(), m_pages.end(), utc,
+                         [](const QDateTime& t, const Page& p) { return t < p.utc; });
+    if (later == m_pages.begin())
+        return nullptr;
+    const Page& page = *std::prev(later);
+    if (page.utc.secsTo(utc) > kLongestAgeMinutes * 60)
+        return nullptr;
+    return &page.reading;
+}
