@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shell code the scripts share; sourced from the repository's top directory.
 
-# Ninja keeps both cores busy along the chain of libraries; a build
+# Ninja keeps both cores busy along the chain of libraries. A preset that
+# names its generator keeps it (asan: Unix Makefiles, as packagers build,
+# so a rule that counts on another's side effect fails in CI); a build
 # directory made before keeps the generator it has.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
