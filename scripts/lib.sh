@@ -7,6 +7,14 @@
 # directory made before keeps the generator it has.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
+# Adds a command to what runs when the script exits, before those added
+# earlier: each part ends what it started, and none replaces another's.
+exit_actions=()
+on_exit() {
+  exit_actions=("$1" "${exit_actions[@]}")
+  trap 'for action in "${exit_actions[@]}"; do eval "$action"; done' EXIT
+}
+
 # Configures and builds a CMake preset (CMakePresets.json); further
 # arguments go to the build, e.g. --target ondrel.
 build_preset() {
@@ -75,7 +83,7 @@ stamped_now() {
 # when set, else a random one).
 local_copy() {
   work=$(mktemp -d)
-  trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+  on_exit 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"'
   mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
   chmod 700 "$work/run"
   # BUILD_DIR: another build's program, to compare with.
