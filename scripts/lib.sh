@@ -83,7 +83,7 @@ stamped_now() {
 # when set, else a random one).
 local_copy() {
   work=$(mktemp -d)
-  on_exit 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"'
+  on_exit 'rm -rf "$work"'
   mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
   chmod 700 "$work/run"
   # BUILD_DIR: another build's program, to compare with.
@@ -97,7 +97,10 @@ local_copy() {
 </body></html>
 HTML
   port=${LOCAL_PORT:-$((20000 + RANDOM % 20000))}
-  (cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
+  # A group of its own: python3 may be a wrapper (pyenv) that leaves the
+  # server a child of its own.
+  (cd "$work/www" && exec setsid python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
+  on_exit "kill -- -$! 2>/dev/null; kill \$(jobs -p) 2>/dev/null"
   # The first start must not race the server's.
   local _
   for _ in $(seq 50); do
