@@ -17,7 +17,8 @@ marked() {
   env "$desktop_mark" "$@"
 }
 
-# Ends every marked process (gently, then not), then removes $work.
+# Ends every marked process (gently, then not); local_copy's own exit
+# action then ends the page server and removes $work.
 desktop_cleanup() {
   local left tries pid
   for tries in 1 2 3 4 5 6 7 8 9 10; do
@@ -27,7 +28,6 @@ desktop_cleanup() {
     sleep 0.5
   done
   [ -z "$left" ] || echo "$(basename "$0"): could not end: $left" >&2
-  rm -rf "$work"
 }
 
 # A system bus and a session bus of this run's own, so no desktop already
@@ -44,7 +44,7 @@ start_buses() {
 # at exit with all the session started; a home and buses of its own.
 start_desktop_session() {
   local_copy ESTop=2250 ESLeft=3000
-  trap desktop_cleanup EXIT
+  on_exit desktop_cleanup
   mkdir -m 700 "$work/home"
   export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/config
   start_buses

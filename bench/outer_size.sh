@@ -56,4 +56,5 @@ check() {
 }
 
 export work
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f check); check"
+# The window manager, and the program if a step failed, end with the display's shell.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "trap 'kill \$(jobs -p) 2>/dev/null' EXIT; $(declare -f check); check"

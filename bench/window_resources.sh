@@ -76,6 +76,8 @@ measure() {
 }
 
 for _ in $(seq "$runs"); do
-  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f measure rss_mib process_tree tree_usage); \
+  # The window manager ends with the display's shell.
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "trap 'kill \$(jobs -p) 2>/dev/null' EXIT; \
+    $(declare -f measure rss_mib process_tree tree_usage); \
     { [ $map = no ] || { openbox >/dev/null 2>&1 & sleep 1; }; }; work=$work pane=$pane map=$map measure"
 done

@@ -1,9 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shell code the scripts share; sourced from the repository's top directory.
 
-# Ninja keeps both cores busy along the chain of libraries; a build
+# Ninja keeps both cores busy along the chain of libraries. A preset that
+# names its generator keeps it (asan: Unix Makefiles, as packagers build,
+# so a rule that counts on another's side effect fails in CI); a build
 # directory made before keeps the generator it has.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+
+# Adds a command to what runs when the script exits, before those added
+# earlier: each part ends what it started, and none replaces another's.
+exit_actions=()
+on_exit() {
+  exit_actions=("$1" "${exit_actions[@]}")
+  trap 'for action in "${exit_actions[@]}"; do eval "$action"; done' EXIT
+}
 
 # Configures and builds a CMake preset (CMakePresets.json); further
 # arguments go to the build, e.g. --target ondrel.
@@ -73,7 +83,7 @@ stamped_now() {
 # when set, else a random one).
 local_copy() {
   work=$(mktemp -d)
-  trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+  on_exit 'rm -rf "$work"'
   mkdir -p "$work/www/ISDJ" "$work/www/ionog/ionogram/nowpng" "$work/app" "$work/run"
   chmod 700 "$work/run"
   # BUILD_DIR: another build's program, to compare with.
@@ -87,7 +97,10 @@ local_copy() {
 </body></html>
 HTML
   port=${LOCAL_PORT:-$((20000 + RANDOM % 20000))}
-  (cd "$work/www" && exec python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
+  # A group of its own: python3 may be a wrapper (pyenv) that leaves the
+  # server a child of its own.
+  (cd "$work/www" && exec setsid python3 -m http.server "$port" --bind 127.0.0.1 >/dev/null 2>&1) &
+  on_exit "kill -- -$! 2>/dev/null; kill \$(jobs -p) 2>/dev/null"
   # The first start must not race the server's.
   local _
   for _ in $(seq 50); do

@@ -107,7 +107,10 @@ std::optional<HistoryArgs> parseHistoryArgs(const QStringList& args)
         } else {
             const std::optional<QDateTime> when = parseWhen(value, arg.name == u"until");
             if (!when) {
-                printError(QStringLiteral("history: %1 %2 is not a date").arg(arg.arg, value));
+                printError(QStringLiteral("history: %1 %2 is not a date; give a day (2026-12-07), "
+                                          "a time in JST (2026-12-07 10:15) or an ISO 8601 time "
+                                          "with a zone (2026-12-07T01:15Z)")
+                               .arg(arg.arg, value));
                 return std::nullopt;
             }
             const bool since = arg.name == u"since";

@@ -6,7 +6,7 @@
 #include "cli/stderr_message_boxes.h"
 #include "core/settings/program_settings.h"
 #include "core/text/english_texts.h"
-#include "reach/reach_map.h"
+#include "reach/map_picture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -98,7 +98,7 @@ int runMap(const QStringList& args)
 
     QImage image(options->size, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintReachMap(painter, image.rect(), reach.report, palette);
+    paintReachPicture(painter, image.rect(), reach.report, palette);
     painter.end();
     QSaveFile file(options->output);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
@@ -121,7 +121,9 @@ const CliCommand& mapCommand()
             "Takes the page as reach does and draws the map of the Es map window into a PNG: "
             "Japan's coast, the four stations in the colour of their Es, around each the rings "
             "where the paths its cloud carries on 28, 50 and 144 MHz end, with a home the paths "
-            "from it over the stations and their far ends, the page time and a legend. Colours "
+            "from it over the stations and their far ends, the page time and a legend; under "
+            "the map, as in the window, each band's reach and the paths from home in words. "
+            "Colours "
             "follow the stored ESPalette and texts ESLang, as in the window. The file is "
             "replaced whole or not at all.\n"
             "A page that is not read through writes nothing and is told in one line on standard "

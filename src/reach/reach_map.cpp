@@ -260,7 +260,7 @@ QColor bandColour(int band)
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
                    SignalPalette palette)
 {
-    const double unit = std::clamp(std::min(area.width(), area.height()) / 52, 9.0, 22.0);
+    const double unit = mapUnit(area);
     const Canvas c{painter, area, MapProjection(area), unit};
     painter.save();
     painter.setClipRect(area);

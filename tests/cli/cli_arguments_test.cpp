@@ -103,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"HistoryNegativeValue",
                      {"history", "--since", "-15"},
                      2,
-                     "ondrel-cli: history: --since -15 is not a date\n"},
+                     "ondrel-cli: history: --since -15 is not a date; give a day (2026-12-07), "
+                     "a time in JST (2026-12-07 10:15) or an ISO 8601 time with a zone "
+                     "(2026-12-07T01:15Z)\n"},
         ArgumentCase{"HistorySinceAfterUntil",
                      {"history", "--until", "2026-12-07", "--since", "2026-12-07T15:00Z"},
                      2,

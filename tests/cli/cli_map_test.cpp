@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "reach/map_style.h"
 #include "support/cli_runner.h"
 #include "support/file_contents.h"
 #include "support/named_case.h"
@@ -8,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 const QString kMapPage = QStringLiteral(ONDREL_TEST_DATA "/alert-realistic.html");
@@ -16,14 +20,20 @@ const QString kMapPage = QStringLiteral(ONDREL_TEST_DATA "/alert-realistic.html"
 const QRgb kCautionStandard = qRgb(0xff, 0xff, 0x00);
 const QRgb kCautionCvd = qRgb(0xf0, 0xe4, 0x42);
 
-qsizetype pixelsOf(const QImage& image, QRgb colour)
+qsizetype pixelsWhere(const QImage& image, const std::function<bool(QRgb)>& wanted)
 {
     qsizetype count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & RGB_MASK) == (colour & RGB_MASK);
+            count += wanted(image.pixel(x, y));
     }
     return count;
+}
+
+qsizetype pixelsOf(const QImage& image, QRgb colour)
+{
+    return pixelsWhere(image,
+                       [colour](QRgb pixel) { return (pixel & RGB_MASK) == (colour & RGB_MASK); });
 }
 
 // ondrel-cli draws with no display, whatever the environment asks for.
@@ -83,6 +93,17 @@ TEST_P(CliMapPaletteTest, WritesThePngInTheStoredPalette)
     // The disc, five pixels across or more.
     EXPECT_GT(pixelsOf(image, GetParam().present), 30);
     EXPECT_EQ(pixelsOf(image, GetParam().absent), 0);
+    // The lines the window shows under the map, along its bottom left
+    // where the map has no text: their dark ground, and text nearly as
+    // light as the map's.
+    const QImage bottomLeft = image.copy(0, image.height() - 40, image.width() / 2, 40);
+    EXPECT_GT(pixelsOf(bottomLeft, kMapHalo.rgb()), bottomLeft.width() * 20);
+    EXPECT_GT(pixelsWhere(bottomLeft,
+                          [](QRgb pixel) {
+                              return std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >=
+                                     kMapText.lightness() - 0x20;
+                          }),
+              5);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -184,13 +184,45 @@ TEST(CliWatch, ExecRunsOnARiseOnce)
     EXPECT_TRUE(errors.contains("watch: exec (caution): exit status 4")) << errors.toStdString();
 }
 
-// A command that does not end is ended, with what it started, and the
+// ESNotifyCool spaces the runs of --exec as it spaces the window's notices:
+// two rises minutes apart run it once, or twice without a cool-down.
+TEST(CliWatch, ExecKeepsTheStoredCooldown)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc().toOffsetFromUtc(9 * 3600);
+    for (const auto& [settings, runs] :
+         {std::pair{QStringList{}, 1}, std::pair{QStringList{"ESNotifyCool=0"}, 2}}) {
+        // What --exec was run for, kept apart from the other tests'.
+        QTemporaryDir state;
+        const QByteArray otherState = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+        QByteArray errors;
+        for (const int minutesAgo : {3, 0}) {
+            const QByteArray time =
+                now.addSecs(-60 * minutesAgo).toString(QStringLiteral("yyyy/MM/dd HH:mm")).toUtf8();
+            WatchRun watch({"SERVER" + kPath, "--no-history", "--exec", "true"}, settings,
+                           testpage::realisticBytes().replace("2026/12/07 10:15", time));
+            watch.firstLine();
+            errors += watch.stop(SIGTERM);
+        }
+        qputenv("XDG_STATE_HOME", otherState);
+        EXPECT_EQ(errors.count("watch: exec (caution): true"), runs) << errors.toStdString();
+    }
+}
+
+// Whether process `pid` runs (a zombie has ended).
+bool running(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+}
+
+// A command that does not end is ended with everything it started, and the
 // schedule never waited for it.
-TEST(NoticeCommand, CommandStillRunningIsEnded)
+TEST(NoticeCommand, CommandStillRunningIsEndedWithItsChildren)
 {
     QTemporaryDir dir;
-    const QString late = dir.filePath(QStringLiteral("late"));
-    NoticeCommand command(QStringLiteral("sleep 3; touch %1").arg(late),
+    const QString child = dir.filePath(QStringLiteral("child"));
+    NoticeCommand command(QStringLiteral("sleep 30 & echo $! > %1; wait").arg(child),
                           std::chrono::milliseconds(300));
     QElapsedTimer clock;
     clock.start();
@@ -198,8 +230,13 @@ TEST(NoticeCommand, CommandStillRunningIsEnded)
     EXPECT_LT(clock.elapsed(), 1000) << "run() waited for the command";
     EXPECT_EQ(command.running(), 1);
     EXPECT_TRUE(waitFor([&] { return command.running() == 0; }, 2000));
-    waitFor([] { return false; }, 3500);
-    EXPECT_FALSE(QFile::exists(late));
+    QFile file(child);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const qint64 pid = file.readAll().trimmed().toLongLong();
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(waitFor([pid] { return !running(pid); }, 2000)) << "the command's child is left";
+    if (running(pid))
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
 // Which of a run of accepted pages watch prints ("+" printed, "-" not).

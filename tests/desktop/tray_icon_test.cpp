@@ -311,9 +311,17 @@ QByteArray wakkanaiEs(const char* time, const char* es, const char* signal)
     return testpage::page(QLatin1String(time), sections).toUtf8();
 }
 
+// Wakkanai opens 50 MHz, closes it and opens it again, three minutes apart.
+std::vector<QByteArray> closedAndOpenAgain()
+{
+    return {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN"),
+            wakkanaiEs("2026/12/07 10:03 JST", "5.0", "GREEN"),
+            wakkanaiEs("2026/12/07 10:06 JST", "9.5", "GREEN")};
+}
+
 struct BandCase {
     const char* name;
-    const char* setting; // ESNotifyBand=..., or null for the default (50)
+    const char* setting; // ESNotifyBand=... or ESNotifyCool=..., or null for neither
     std::vector<QByteArray> pages;
     // Per page: '-' nothing, 'R' a rise with the opening in it, 'B' the opening alone.
     const char* notices;
@@ -360,12 +368,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN"),
                   wakkanaiEs("2026/12/07 10:03 JST", "9.6", "GREEN")},
                  "B-"},
-        BandCase{"ClosedAndOpenAgainWithinTheCooldown",
-                 nullptr,
-                 {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN"),
-                  wakkanaiEs("2026/12/07 10:03 JST", "5.0", "GREEN"),
-                  wakkanaiEs("2026/12/07 10:06 JST", "9.5", "GREEN")},
-                 "B--"},
+        BandCase{"ClosedAndOpenAgainWithinTheCooldown", nullptr, closedAndOpenAgain(), "B--"},
+        BandCase{"ClosedAndOpenAgainWithoutCooldown", "ESNotifyCool=0", closedAndOpenAgain(),
+                 "B-B"},
         BandCase{
             "TenMetresFoldedIntoTheRise", "ESNotifyBand=28", {testpage::realisticBytes()}, "R"},
         BandCase{"Off", "ESNotifyBand=", {wakkanaiEs("2026/12/07 10:00 JST", "9.5", "GREEN")}, "-"},

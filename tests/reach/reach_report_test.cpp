@@ -136,4 +136,33 @@ TEST(ReachMap, StationDiscInTheLevelColourOfThePalette)
     }
 }
 
+// Each open band's skip circle lies at half the skip from the station, the
+// hop's midpoint: drawn there in the band's colour, and not at twice that.
+TEST(ReachMap, SkipCircleAtHalfTheSkip)
+{
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const ReachReport report = reachOf(kokubunji("10.4"));
+    paintReachMap(painter, image.rect(), report, SignalPalette::Standard);
+    painter.end();
+    const MapProjection projection(image.rect());
+    // Southward, over the sea, clear of labels and panels.
+    const auto pixelAt = [&](double km) {
+        return QColor(image.pixel(projection.map(destination(kIonosondes[1], 180, km)).toPoint()));
+    };
+    const auto near = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <
+               48;
+    };
+    for (int b = 0; b < 2; ++b) {
+        const BandReach& band = report.stations[1].bands[b];
+        ASSERT_TRUE(band.open && band.minKm > 0) << b;
+        EXPECT_TRUE(near(pixelAt(band.minKm / 2.0), bandColour(b)))
+            << b << ": " << pixelAt(band.minKm / 2.0).name().toStdString();
+        EXPECT_FALSE(near(pixelAt(band.minKm), bandColour(b)))
+            << b << ": " << pixelAt(band.minKm).name().toStdString();
+    }
+}
+
 } // namespace

@@ -249,7 +249,7 @@ TEST_P(ProgramOptionsTest, AnswersWithoutOpeningTheWindow)
     EXPECT_TRUE(program.readAllStandardError().startsWith(c.err));
 }
 
-const QByteArray kUsageStart = "Usage: ondrel [-T]\n";
+const QByteArray kUsageStart = "Usage: ondrel [-T] [--settings]\n";
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, ProgramOptionsTest,
