@@ -381,8 +381,8 @@ TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
     f.load();
     f.deliverPage();
     EXPECT_TRUE(f.tray().icon().toolTip().endsWith(
-        QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: closed<br>144 "
-                       "MHz: closed")))
+        QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: 不通<br>144 "
+                       "MHz: 不通")))
         << f.tray().icon().toolTip().toStdString();
     // A home set in the map window shows with the next tick.
     f.home.set(QStringLiteral("PM95vq"));
