@@ -287,6 +287,30 @@ TEST(EsNotices, RememberedAcrossARestart)
     EXPECT_EQ(f.sink.shown[1].title, QStringLiteral("Es 警報"));
 }
 
+// A notice that reached nobody (no notification service, no tray) is
+// not remembered: the next refresh and the next start tell it again;
+// once it reached the user, neither does.
+TEST(EsNotices, UndeliveredIsToldAgainUntilItReachesTheUser)
+{
+    DesktopFixture f(false);
+    f.sink.reaches = false;
+    f.load();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 1u);
+    f.controller->reloadNow();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 2u) << "the next refresh";
+    f.sink.reaches = true;
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 3u) << "the next start";
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage();
+    EXPECT_EQ(f.sink.shown.size(), 3u) << "delivered: never again";
+}
+
 // A page whose own time is already stale is not news.
 TEST(EsNotices, NoneForAStalePage)
 {
