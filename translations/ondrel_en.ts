@@ -188,6 +188,14 @@
         <source>データは %1 分前のものです</source>
         <translation>The data is %1 minutes old</translation>
     </message>
+    <message>
+        <source>データは %1 日前のものです</source>
+        <translation>The data is %1 days old</translation>
+    </message>
+    <message>
+        <source>データは %1 時間前のものです</source>
+        <translation>The data is %1 hours old</translation>
+    </message>
 </context>
 <context>
     <name>EsMapWindow</name>
@@ -235,10 +243,6 @@
         <source>%1 (%2 / %3)</source>
         <translation>%1 (%2 of %3)</translation>
     </message>
-    <message>
-        <source>ロケーターは 4 文字か 6 文字です (例 PM95, PM95vq)</source>
-        <translation>A locator has 4 or 6 characters (e.g. PM95, PM95vq)</translation>
-    </message>
 </context>
 <context>
     <name>EsNotice</name>
@@ -277,6 +281,43 @@ Last page: %2</translation>
 30秒後に自動リトライします </source>
         <translation>Communication error with the host<byte value="xd"/>
 Retrying automatically in 30 seconds </translation>
+    </message>
+</context>
+<context>
+    <name>FetchFailure</name>
+    <message>
+        <source>接続を拒否されました</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>ホスト %1 が見つかりません</source>
+        <translation>host %1 not found</translation>
+    </message>
+    <message>
+        <source>時間切れです（%1 秒応答なし）</source>
+        <translation>timed out (no answer within %1 s)</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 が返りました</source>
+        <translation>HTTP status %1</translation>
+    </message>
+    <message>
+        <source>http または https のアドレスではありません</source>
+        <translation>not an http or https address</translation>
+    </message>
+    <message>
+        <source>ページが %1 バイトを超えています</source>
+        <translation>the page is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>TLS のエラーです: %1</source>
+        <translation>TLS error: %1</translation>
+    </message>
+    <message>
+        <source>%1 を読めませんでした: %2。
+ページのアドレスは設定の「ページのアドレス」(ESHost) で変えられます</source>
+        <translation>%1 could not be read: %2.
+The page address (ESHost) can be changed in the settings</translation>
     </message>
 </context>
 <context>
@@ -493,11 +534,14 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     </message>
 </context>
 <context>
-    <name>Reach</name>
+    <name>Locator</name>
     <message>
-        <source>closed</source>
-        <translation>closed</translation>
+        <source>「%1」はロケーターではありません。英字 A～R 2 つ、数字 2 つ、続けてよければ英字 A～X 2 つです（例 PM95、PM95vq）</source>
+        <translation>“%1” is not a locator: two letters A–R, two digits, optionally two letters A–X (e.g. PM95, PM95vq)</translation>
     </message>
+</context>
+<context>
+    <name>Reach</name>
     <message>
         <source>%1 経由 %2 まで %3 km (%4 MHz)</source>
         <translation>Via %1 to %2, %3 km (%4 MHz)</translation>
@@ -514,6 +558,10 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     <message>
         <source>・</source>
         <translation>/</translation>
+    </message>
+    <message>
+        <source>不通</source>
+        <translation>closed</translation>
     </message>
 </context>
 <context>
@@ -668,6 +716,30 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     <message>
         <source>Es 警報</source>
         <translation>Es alert</translation>
+    </message>
+    <message>
+        <source>色: 空色 静穏、黄と点線 注意、朱色と実線 警報、灰色 データなし</source>
+        <translation>Colours: sky blue quiet, yellow with a dotted line caution, vermillion with a solid line alert, grey no data</translation>
+    </message>
+    <message>
+        <source>色: 緑 静穏、黄 注意、赤 警報、水色 データなし</source>
+        <translation>Colours: green quiet, yellow caution, red alert, pale cyan no data</translation>
+    </message>
+    <message>
+        <source>色と印の意味</source>
+        <translation>Colours and marks</translation>
+    </message>
+    <message>
+        <source>全の行の印: %1・%2 静穏、%3 注意、%4 Fmax・Fmin の警報、%5 Es の警報</source>
+        <translation>Marks of the Σ row: %1 quiet (%2 for Es), %3 caution, %4 Fmax or Fmin alert, %5 Es alert</translation>
+    </message>
+    <message>
+        <source>見出しが黄色: 前回の読み込みで警報ページを読めませんでした</source>
+        <translation>Yellow header: the last reload brought no readable alert page</translation>
+    </message>
+    <message>
+        <source>色が暗い: データが古くなっています</source>
+        <translation>Dimmed colours: the data is old</translation>
     </message>
 </context>
 <context>

@@ -77,13 +77,13 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
     if (!m_sink) {
         m_ownSink = std::make_unique<DbusNoticeSink>(
             sessionBusIfAny, [this, told = false](const EsNotice& notice) mutable {
-                if (m_tray) {
-                    m_tray->showMessage(notice);
-                } else if (!std::exchange(told, true)) {
+                if (m_tray && m_tray->showMessage(notice))
+                    return true;
+                if (!std::exchange(told, true))
                     std::fputs("ondrel: Es notifications cannot be shown: no notification "
                                "service and no system tray\n",
                                stderr);
-                }
+                return false;
             });
         m_sink = m_ownSink.get();
     }
@@ -165,12 +165,12 @@ void DesktopIntegration::showInTray(const ReadoutState& readout)
             m_reachLines);
 }
 
-std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readout)
+std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readout,
+                                                      std::vector<int>& bands)
 {
     const auto now = m_now();
     const bool news = m_policy.isNews(readout, now);
     std::optional<EsNotice> notice = m_policy.afterRefresh(readout, now);
-    std::vector<int> bands;
     if (m_reach) {
         const std::vector<int> opened = m_bandOpenings.opened(*m_reach, m_notifyBands);
         if (news)
@@ -196,11 +196,20 @@ void DesktopIntegration::refreshed(const ReadoutState& readout)
                   ? std::optional(reachOf(esReadingOf(readout), m_home.locator()))
                   : std::nullopt);
     showInTray(readout);
-    const auto notice = noticeFor(readout);
+    std::vector<int> bands;
+    const auto notice = noticeFor(readout, bands);
     if (!notice)
         return;
-    m_sink->show(*notice);
-    if (const QString failure = saveNoticeMemory(m_memoryPath, m_policy.memory());
-        !failure.isEmpty())
-        std::fprintf(stderr, "ondrel: notifications: %s\n", failure.toLocal8Bit().constData());
+    m_sink->show(*notice, [this, bands, alive = std::weak_ptr(m_alive)](bool reached) {
+        if (alive.expired())
+            return;
+        if (!reached) {
+            m_policy.undelivered();
+            m_bandOpenings.forget(bands);
+            return;
+        }
+        if (const QString failure = saveNoticeMemory(m_memoryPath, m_policy.memory());
+            !failure.isEmpty())
+            std::fprintf(stderr, "ondrel: notifications: %s\n", failure.toLocal8Bit().constData());
+    });
 }

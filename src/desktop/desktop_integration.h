@@ -77,8 +77,8 @@ private:
     // the Es map's words, m_reachLines.
     void takeReach(std::optional<ReachReport> reach);
     // The notice this refresh calls for: a rise, a band's opening, or both
-    // in one.
-    std::optional<EsNotice> noticeFor(const ReadoutState& readout);
+    // in one; `bands` gets the bands (MHz) it tells of.
+    std::optional<EsNotice> noticeFor(const ReadoutState& readout, std::vector<int>& bands);
     // Takes up the notification settings the settings window stored.
     void followStoredSettings();
     // Why the entry could not be written or removed; empty when it was.
@@ -100,6 +100,8 @@ private:
     LoginAutostart m_autostart;
     bool m_startedInFront;
     QString m_memoryPath;
+    // Gone with this object: a notice's delivery told later finds no one.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     // Ends the connection to the window's refreshes first.
     QObject m_context;
 };

@@ -60,12 +60,11 @@ QVariantMap DbusNoticeSink::hints(const EsNotice& notice) const
     return hints;
 }
 
-void DbusNoticeSink::show(const EsNotice& notice)
+void DbusNoticeSink::show(const EsNotice& notice, Delivered delivered)
 {
     const QDBusConnection bus = m_bus();
     if (!serviceThere(bus)) {
-        if (m_fallback)
-            m_fallback(notice);
+        delivered(m_fallback && m_fallback(notice));
         return;
     }
     QDBusMessage call =
@@ -73,14 +72,16 @@ void DbusNoticeSink::show(const EsNotice& notice)
     call << QStringLiteral("Ondrel") << *m_lastId << QStringLiteral("ondrel") << notice.title
          << notice.body << QStringList() << hints(notice) << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(
-        watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [fallback = m_fallback, notice, lastId = m_lastId](QDBusPendingCallWatcher* done) {
-            done->deleteLater();
-            const QDBusPendingReply<uint> reply = *done;
-            if (!reply.isError())
-                *lastId = reply.value();
-            else if (fallback)
-                fallback(notice);
-        });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [fallback = m_fallback, notice, lastId = m_lastId,
+                      delivered = std::move(delivered)](QDBusPendingCallWatcher* done) {
+                         done->deleteLater();
+                         const QDBusPendingReply<uint> reply = *done;
+                         if (!reply.isError()) {
+                             *lastId = reply.value();
+                             delivered(true);
+                         } else {
+                             delivered(fallback && fallback(notice));
+                         }
+                     });
 }

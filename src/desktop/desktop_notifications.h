@@ -11,24 +11,30 @@
 // Where notices go; tests record them.
 class NoticeSink {
 public:
+    // Told once, maybe later, whether the notice reached the user.
+    using Delivered = std::function<void(bool reached)>;
+
     virtual ~NoticeSink() = default;
-    virtual void show(const EsNotice& notice) = 0;
+    virtual void show(const EsNotice& notice, Delivered delivered) = 0;
 };
 
 // The freedesktop notification service (org.freedesktop.Notifications) on a
 // session bus. Notices go to `fallback` when no such service is on the bus
-// or the call fails. Each notice replaces Ondrel's previous one instead of
-// piling up beside it; alerts ask for the warning sound; the icon goes
-// along as image data where no installed icon is found (a build tree).
+// or the call fails; a notice the service took (its Notify answered with
+// an id) has reached the user. Each notice replaces Ondrel's previous one
+// instead of piling up beside it; alerts ask for the warning sound; the
+// icon goes along as image data where no installed icon is found (a build
+// tree).
 class DbusNoticeSink : public NoticeSink {
 public:
-    using Fallback = std::function<void(const EsNotice&)>;
+    // Shows the notice elsewhere and says whether it reached the user.
+    using Fallback = std::function<bool(const EsNotice&)>;
 
     // `bus` is asked for on the first notice, so start-up never waits for
     // the bus.
     DbusNoticeSink(std::function<QDBusConnection()> bus, Fallback fallback);
 
-    void show(const EsNotice& notice) override;
+    void show(const EsNotice& notice, Delivered delivered) override;
 
 private:
     bool serviceThere(const QDBusConnection& bus) const;

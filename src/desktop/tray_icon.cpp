@@ -113,10 +113,13 @@ void TrayIcon::showTone()
     }
 }
 
-void TrayIcon::showMessage(const EsNotice& notice)
+bool TrayIcon::showMessage(const EsNotice& notice)
 {
+    if (!m_icon.isVisible() || !QSystemTrayIcon::supportsMessages())
+        return false;
     m_icon.showMessage(notice.title, notice.body,
                        notice.urgent ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
+    return true;
 }
 
 void TrayIcon::raiseWindow()

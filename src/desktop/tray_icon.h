@@ -41,7 +41,9 @@ public:
     // map says it) end the tooltip.
     void showReadout(const ReadoutState& readout, const std::optional<DataAge>& age,
                      const QStringList& reachLines = {});
-    void showMessage(const EsNotice& notice);
+    // The notice in the tray's balloon; whether it could be shown (an icon
+    // in a tray that shows balloons).
+    bool showMessage(const EsNotice& notice);
     // Shows, restores and raises the window.
     void raiseWindow();
 

@@ -3,6 +3,7 @@
 
 #include "core/page/station_names.h"
 #include "reach/band_lines.h"
+#include "reach/map_strokes.h"
 #include "reach/mirror_model.h"
 
 #include <QHelpEvent>
@@ -223,8 +224,7 @@ void HistoryChart::paintGuides(QPainter& p, const ChartScale& s) const
     for (int b = 0; b < kGuideBandCount; ++b) {
         const double es = openingEs(kBandsMHz[b]);
         const double y = s.map(s.from, es).y();
-        const QColor colour = b == 0 ? QColor(0xff, 0xa0, 0x40) : QColor(0xff, 0x60, 0x60);
-        p.setPen(QPen(colour, 1.2, Qt::DashLine));
+        p.setPen(QPen(bandColour(b), 1.2, Qt::DashLine));
         p.drawLine(QPointF(s.plot.left(), y), QPointF(s.plot.right(), y));
         p.drawText(QRectF(s.plot.right() + 4, y - 16, kRightMargin - 6, 32),
                    Qt::AlignLeft | Qt::AlignVCenter,

@@ -226,7 +226,7 @@ bool EsMapWindow::setHome(const QString& text)
 {
     const std::optional<QString> locator = canonicalLocator(text);
     if (!locator && !text.trimmed().isEmpty()) {
-        homeProblem->setText(tr("ロケーターは 4 文字か 6 文字です (例 PM95, PM95vq)"));
+        homeProblem->setText(locatorRefusal(text));
         return false;
     }
     homeProblem->clear();

@@ -20,25 +20,37 @@ bool hasServerResponse(const QNetworkReply& reply)
            (error >= 400 && error < 500);
 }
 
-// Why a transfer brought no body, in a few words.
-QString failureCause(const QNetworkReply& reply, int timeoutMs)
+// Why a transfer of `url` brought no body.
+FetchFailure failureCause(const QNetworkReply& reply, const QString& url, int timeoutMs)
 {
+    using enum FetchFailure::Cause;
+    FetchFailure failure{Other, url};
     const QString scheme = reply.url().scheme();
-    if (scheme != u"http" && scheme != u"https")
-        return QStringLiteral("not an http or https address");
+    if (scheme != u"http" && scheme != u"https") {
+        failure.cause = NotHttp;
+        return failure;
+    }
     switch (reply.error()) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        failure.cause = ConnectionRefused;
+        break;
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
+        failure.cause = HostNotFound;
+        break;
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError: // the transfer time-out aborts it
-        return QStringLiteral("no answer within %1 s").arg(timeoutMs / 1000.0);
+        failure.cause = TimedOut;
+        failure.timeoutSeconds = timeoutMs / 1000.0;
+        break;
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("TLS error: ") + reply.errorString();
+        failure.cause = Tls;
+        failure.detail = reply.errorString();
+        break;
     default:
-        return reply.errorString();
+        failure.detail = reply.errorString();
+        break;
     }
+    return failure;
 }
 
 } // namespace
@@ -113,13 +125,16 @@ void HttpPageDownload::onFinished()
     m_lastHttpStatus = status.isValid() ? std::optional<int>(status.toInt()) : std::nullopt;
     m_lastError.clear();
     if (m_tooLarge) {
-        m_lastError = QStringLiteral("the page is larger than %1 bytes").arg(m_maxBodyBytes);
-        finished({});
+        FetchFailure failure{FetchFailure::Cause::TooLarge, m_requestedUrl};
+        failure.maxBytes = m_maxBodyBytes;
+        m_lastError = fetchFailureText(failure);
+        finished({std::nullopt, false, failure});
         return;
     }
     if (!hasServerResponse(*reply)) {
-        m_lastError = failureCause(*reply, m_timeoutMs);
-        finished({std::nullopt, true});
+        const FetchFailure failure = failureCause(*reply, m_requestedUrl, m_timeoutMs);
+        m_lastError = fetchFailureText(failure);
+        finished({std::nullopt, true, failure});
         return;
     }
     if (*m_lastHttpStatus == 304 && !m_accepted.body.isEmpty() &&
@@ -129,5 +144,10 @@ void HttpPageDownload::onFinished()
         m_delivered = {m_requestedUrl, reply->readAll(), reply->rawHeader("ETag"),
                        reply->rawHeader("Last-Modified")};
     }
-    finished({m_delivered.body});
+    std::optional<FetchFailure> failure;
+    if (*m_lastHttpStatus >= 400) {
+        failure = FetchFailure{FetchFailure::Cause::HttpStatus, m_requestedUrl};
+        failure->httpStatus = *m_lastHttpStatus;
+    }
+    finished({m_delivered.body, false, failure});
 }

@@ -27,7 +27,7 @@ QStringList bandLines(const ReachReport& report)
         }
         lines << QStringLiteral("%1 MHz: %2")
                      .arg(kBandsMHz[b])
-                     .arg(open.isEmpty() ? QCoreApplication::translate("Reach", "closed")
+                     .arg(open.isEmpty() ? QCoreApplication::translate("Reach", "不通")
                                          : open.join(QStringLiteral(", ")));
     }
     return lines;
@@ -65,4 +65,13 @@ QString kmText(int km)
 {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     return english.toString(km);
+}
+
+int highestOpenBand(const HomePath& path)
+{
+    for (int b = kBandCount - 1; b > 0; --b) {
+        if (path.open[b])
+            return b;
+    }
+    return 0;
 }

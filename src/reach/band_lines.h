@@ -11,7 +11,7 @@
 
 // One line per band, "50 MHz: 国 1,418–2,298 km": each station whose cloud
 // carries the band, in the grid's order, with its own range ("28 MHz:
-// 国 584–2,298 km, 鹿 207–2,298 km"); "closed" when none does.
+// 国 584–2,298 km, 鹿 207–2,298 km"); 不通 ("closed") when none does.
 QStringList bandLines(const ReachReport& report);
 
 // With a home, one line per station a band reaches from it, "国 経由 PN04ab
@@ -21,6 +21,10 @@ QStringList homePathLines(const ReachReport& report);
 
 // The open bands of a path from home, "28/50".
 QString openBandsText(const HomePath& path);
+
+// The highest band open on a path from home (0 for 28 MHz); the path is
+// drawn in its colour.
+int highestOpenBand(const HomePath& path);
 
 // Whole kilometres with thousands separated by commas, "1,418".
 QString kmText(int km);

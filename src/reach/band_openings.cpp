@@ -33,6 +33,14 @@ std::vector<int> BandOpenings::opened(const ReachReport& report, const std::vect
     return opened;
 }
 
+void BandOpenings::forget(const std::vector<int>& bands)
+{
+    for (int b = 0; b < kBandCount; ++b) {
+        if (std::find(bands.begin(), bands.end(), kBandsMHz[b]) != bands.end())
+            m_open[b] = false;
+    }
+}
+
 QString bandOpeningText(const std::vector<int>& bands)
 {
     QStringList numbers;

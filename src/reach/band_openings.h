@@ -18,6 +18,9 @@ class BandOpenings {
 public:
     // The bands among `watched` (MHz) that opened with `report`.
     std::vector<int> opened(const ReachReport& report, const std::vector<int>& watched);
+    // `bands` (MHz) count as closed again: their opening did not reach the
+    // user, so the next refresh that finds them open tells it.
+    void forget(const std::vector<int>& bands);
 
 private:
     std::array<bool, kBandCount> m_open{};

@@ -2,8 +2,8 @@
 #include "reach/map_panels.h"
 
 #include "reach/band_lines.h"
+#include "reach/map_strokes.h"
 #include "reach/map_style.h"
-#include "reach/reach_map.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -23,6 +23,27 @@ std::function<void(QPainter&, const QRectF&)> lineSample(QPen pen)
         p.setPen(pen);
         p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
     };
+}
+
+// One short line per band, each as its skip edge is drawn.
+void skipSamples(QPainter& p, const QRectF& r, double unit)
+{
+    for (int b = 0; b < kBandCount; ++b) {
+        const double y = r.top() + r.height() * (b + 0.5) / kBandCount;
+        p.setPen(skipPen(b, unit));
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    }
+}
+
+// The colour the paths from home are drawn in: their highest open band.
+QColor homePathColour(const ReachReport& report)
+{
+    int band = 0;
+    for (const StationReach& station : report.stations) {
+        if (station.fromHome && station.fromHome->anyOpen())
+            band = std::max(band, highestOpenBand(*station.fromHome));
+    }
+    return bandColour(band);
 }
 
 } // namespace
@@ -98,12 +119,12 @@ MapPanel legendPanel(const ReachReport& report, double unit)
                                       [b](const StationReach& s) { return s.bands[b].open; });
         QString text = QStringLiteral("%1 MHz").arg(kBandsMHz[b]);
         if (!open)
-            text += QStringLiteral("  ") + QCoreApplication::translate("Reach", "closed");
+            text += QStringLiteral("  ") + QCoreApplication::translate("Reach", "不通");
         lines.push_back({text, mapFont(unit, 0.8, true), open ? kMapText : kMapQuietText,
-                         [b, edge](QPainter& p, const QRectF& r) {
+                         [b, unit, edge](QPainter& p, const QRectF& r) {
                              QColor fill = bandColour(b);
                              fill.setAlpha(110);
-                             p.setPen(QPen(bandColour(b), edge));
+                             p.setPen(skipPen(b, unit));
                              p.setBrush(fill);
                              p.drawRect(r.adjusted(edge, edge, -edge, -edge));
                          }});
@@ -111,12 +132,20 @@ MapPanel legendPanel(const ReachReport& report, double unit)
     lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "帯: 局の上空で反射するパスの端")), font,
                      kMapText, nullptr});
     lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "内側の線: スキップ (最短のパス)")),
-                     font, kMapText, lineSample(QPen(bandColour(1), edge))});
+                     font, kMapText,
+                     [unit](QPainter& p, const QRectF& r) { skipSamples(p, r, unit); }});
     lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "外側の破線: 最長の 1 ホップ %1 km"))
                          .arg(kmText(static_cast<int>(std::lround(maxHopKm())))),
-                     font, kMapText, lineSample(QPen(kMapQuietText, unit * 0.1, Qt::DashLine))});
+                     font, kMapText, lineSample(hopPen(unit))});
     if (report.home)
         lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局から局の上空を経て届く先")),
-                         font, kMapText, lineSample(QPen(kMapHome, unit * 0.14))});
+                         font, kMapText,
+                         [unit, colour = homePathColour(report)](QPainter& p, const QRectF& r) {
+                             const double y = r.center().y();
+                             drawHomePath(p,
+                                          QPolygonF({QPointF(r.left() + unit * 0.2, y),
+                                                     QPointF(r.right() - unit * 0.35, y)}),
+                                          colour, unit);
+                         }});
     return MapPanel(std::move(lines), unit);
 }

@@ -38,6 +38,6 @@ private:
 // The title: "Es マップ", the page time and what the map shows.
 MapPanel titlePanel(const ReachReport& report, double unit);
 
-// The legend: the bands (closed ones said so), what the rings, their
+// The legend: the bands (closed ones said so, 不通), what the rings, their
 // edges and the paths from home mean.
 MapPanel legendPanel(const ReachReport& report, double unit);

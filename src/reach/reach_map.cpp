@@ -9,6 +9,7 @@
 #include "reach/map_labels.h"
 #include "reach/map_panels.h"
 #include "reach/map_projection.h"
+#include "reach/map_strokes.h"
 #include "reach/map_style.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,6 @@ const QColor kGraticule(0x1d, 0x2e, 0x3e);
 constexpr int kCircleSteps = 144;
 constexpr int kPathSteps = 48;
 constexpr double kGraticuleStep = 5;
-constexpr int kRingAlpha = 46;
 
 // Where each station's name goes first, away from its coast.
 constexpr std::array<LabelSide, kStationCount> kStationLabelSides = {
@@ -105,9 +105,7 @@ void paintRingAreas(const Canvas& c, const ReachReport& report)
                 zone.addPolygon(geodesicCircle(c, kIonosondes[k], bands[b].minKm / 2.0));
                 zone.closeSubpath();
             }
-            QColor fill = bandColour(b);
-            fill.setAlpha(kRingAlpha);
-            c.p.fillPath(zone, fill);
+            fillBandZone(c.p, zone, b);
         }
     }
 }
@@ -122,23 +120,14 @@ void paintRingEdges(const Canvas& c, const ReachReport& report)
         for (int b = 0; b < kBandCount; ++b) {
             if (!bands[b].open || bands[b].minKm == 0)
                 continue;
-            c.p.setPen(QPen(bandColour(b), c.unit * 0.16));
+            c.p.setPen(skipPen(b, c.unit));
             c.p.drawPolygon(geodesicCircle(c, kIonosondes[k], bands[b].minKm / 2.0));
         }
         if (!bands[0].open) // the lowest band opens first
             continue;
-        c.p.setPen(QPen(kMapQuietText, c.unit * 0.1, Qt::DashLine));
+        c.p.setPen(hopPen(c.unit));
         c.p.drawPolygon(geodesicCircle(c, kIonosondes[k], bands[0].maxKm / 2.0));
     }
-}
-
-int highestOpenBand(const HomePath& path)
-{
-    for (int b = kBandCount - 1; b > 0; --b) {
-        if (path.open[b])
-            return b;
-    }
-    return 0;
 }
 
 // A far end's label goes on past the path's last stretch, or else beside it.
@@ -175,15 +164,7 @@ std::vector<FarEnd> paintHomePaths(const Canvas& c, const ReachReport& report)
         for (int i = 0; i <= kPathSteps; ++i)
             line << c.projection.map(
                 destination(report.homePoint, bearing, path->pathKm * double(i) / kPathSteps));
-        const QColor colour = bandColour(highestOpenBand(*path));
-        c.p.setBrush(Qt::NoBrush);
-        c.p.setPen(QPen(kMapHalo, c.unit * 0.38, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        c.p.drawPolyline(line);
-        c.p.setPen(QPen(colour, c.unit * 0.17, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        c.p.drawPolyline(line);
-        c.p.setPen(QPen(kMapHalo, c.unit * 0.1));
-        c.p.setBrush(colour);
-        c.p.drawEllipse(line.last(), c.unit * 0.32, c.unit * 0.32);
+        drawHomePath(c.p, line, bandColour(highestOpenBand(*path)), c.unit);
         ends.push_back(
             {line.last(),
              line[line.size() - 2],
@@ -248,14 +229,6 @@ QPointF paintHome(const Canvas& c, const ReachReport& report, MapLabels& labels)
 }
 
 } // namespace
-
-QColor bandColour(int band)
-{
-    // Okabe and Ito's blue, orange and reddish purple, lightened for a dark map.
-    static const QColor colours[kBandCount] = {QColor(0x3a, 0x9b, 0xe8), QColor(0xf0, 0xa0, 0x20),
-                                               QColor(0xe0, 0x70, 0xc0)};
-    return colours[std::clamp(band, 0, kBandCount - 1)];
-}
 
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
                    SignalPalette palette)

@@ -9,10 +9,6 @@
 class QPainter;
 class QRectF;
 
-// The colour of band `band`'s rings and paths (0 for 28 MHz, 1 for 50,
-// 2 for 144): blue, orange and purple, apart for colour-blind eyes too.
-QColor bandColour(int band);
-
 // Paints the Es map of `report` into `area` on whatever `painter` paints
 // (a widget, an image), at any size: land and shore, the four stations as
 // discs in their Es level's colour in `palette` with their Es, around each

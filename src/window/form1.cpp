@@ -5,6 +5,7 @@
 #include "core/page/shown_readout.h"
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
+#include "core/refresh/fetch_failure.h"
 #include "core/refresh/schedule.h"
 #include "window/accessible_readout.h"
 #include "window/focus_frame.h"
@@ -355,8 +356,11 @@ void Form1::render(const ReadoutState& state)
     Label1->update();
     fmcls->setText(shownStatusItem(state));
     const QString age = stale ? dataAgeText(*m_dataAge) : QString();
-    fmcls->setToolTip(age);
+    const QString why =
+        state.fetchFailure ? fetchFailureExplanation(*state.fetchFailure) : QString();
+    fmcls->setToolTip(QStringList({why, age}).join(u'\n').trimmed());
     fmcls->setAccessibleName(stale ? fmcls->text() + u' ' + age : QString());
+    fmcls->setAccessibleDescription(why);
     setWindowTitle(shownCaption(state));
     setAccessibleName(spokenCaption(state));
     m_accessible->update(state);

@@ -14,8 +14,7 @@
 FormController::FormController(Form1& window, RefreshLoop& loop, FormSeams seams)
     : m_window(window), m_loop(loop), m_clock(seams.clock), m_settings(seams.settings),
       m_editor(window, loop.countdown(), seams.clock, m_settings),
-      m_explainer(window, loop.readout(), seams.boxes,
-                  m_settings.interfaceLanguage() == InterfaceLanguage::English),
+      m_explainer(window, loop.readout(), seams.boxes),
       m_controls(window, seams.browser, loop, m_editor, m_explainer),
       m_pane(window, m_state, m_settings, seams.browser), m_keys(window, m_state),
       m_startup({window, m_state, loop, m_settings, seams.browser, seams.timer1, seams.timer2,

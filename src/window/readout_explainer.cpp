@@ -57,7 +57,7 @@ void ReadoutExplainer::Label3_MouseMove(int index)
 void ReadoutExplainer::showHelp()
 {
     MessageText message = helpMessage();
-    if (m_listKeys)
-        message.text += QStringLiteral("\r\n\r\n") + keyListText();
+    const QString gap = QStringLiteral("\r\n\r\n");
+    message.text += gap + readoutLegendText(m_window.signalPalette()) + gap + keyListText();
     m_boxes.show(message.text, message.title, MessageBoxes::Icon::Information);
 }

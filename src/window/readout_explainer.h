@@ -12,21 +12,20 @@ struct ReadoutState;
 // what the last refresh left.
 class ReadoutExplainer {
 public:
-    // `listKeys`: the help ends with the window's keys (the English
-    // interface; the Japanese help keeps its long-standing text).
-    ReadoutExplainer(Form1& window, const ReadoutState& readout, MessageBoxes& boxes, bool listKeys)
-        : m_window(window), m_readout(readout), m_boxes(boxes), m_listKeys(listKeys)
+    ReadoutExplainer(Form1& window, const ReadoutState& readout, MessageBoxes& boxes)
+        : m_window(window), m_readout(readout), m_boxes(boxes)
     {
     }
 
     void Label2_MouseMove(int index);
     void Label2_MouseUp(int index, Qt::MouseButton button);
     void Label3_MouseMove(int index);
+    // The help box: its own text, then what the colours and marks mean
+    // and the window's keys.
     void showHelp();
 
 private:
     Form1& m_window;
     const ReadoutState& m_readout;
     MessageBoxes& m_boxes;
-    bool m_listKeys;
 };

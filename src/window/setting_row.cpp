@@ -3,6 +3,7 @@
 
 #include "core/settings/settings_store.h"
 #include "core/system/procedure_failure.h"
+#include "core/text/locator_text.h"
 #include "core/text/number_text.h"
 
 #include <QCoreApplication>
@@ -117,6 +118,14 @@ SettingInput readInput(const SettingRow& row, const QString& typed)
                         "Settings", "「%1」は http または https のアドレスではありません")
                         .arg(text)};
         return {text, {}};
+    case SettingForm::Kind::Locator: {
+        if (text.isEmpty())
+            return {text, {}};
+        const std::optional<QString> locator = canonicalLocator(text);
+        if (!locator)
+            return {{}, locatorRefusal(text)};
+        return {*locator, {}};
+    }
     case SettingForm::Kind::Text:
         if (!row.meaning.uses(text))
             return {{}, QCoreApplication::translate("Settings", "「%1」は使えません").arg(text)};

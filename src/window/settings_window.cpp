@@ -115,23 +115,40 @@ QWidget* SettingsWindow::makeField(Line& line, int index)
     return line.field;
 }
 
+QRect besideWindow(const QRect& main, QSize size, const QRect& room)
+{
+    constexpr int kGap = 8;
+    QRect placed(QPoint(main.right() + 1 + kGap, main.top()), size);
+    if (placed.right() > room.right()) {
+        const QRect left(QPoint(main.left() - kGap - size.width(), main.top()), size);
+        // Where neither side has room, the side with more of it.
+        if (left.left() >= room.left() || main.left() - room.left() > room.right() - main.right())
+            placed = left;
+    }
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    return placed;
+}
+
 void SettingsWindow::open()
 {
     if (!isVisible()) {
         showStored();
+        ensurePolished();
         adjustSize();
-        // Centred on the main window, inside its screen.
+        // Beside the main window, so a change is seen taking effect there,
+        // on its screen.
         const QRect main = m_mainWindow->frameGeometry();
-        QRect placed(QPoint(), frameGeometry().size());
-        placed.moveCenter(main.center());
-        if (const QScreen* screen = m_mainWindow->screen()) {
-            const QRect room = screen->availableGeometry();
-            placed.moveRight(std::min(placed.right(), room.right()));
-            placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-            placed.moveLeft(std::max(placed.left(), room.left()));
-            placed.moveTop(std::max(placed.top(), room.top()));
-        }
-        move(placed.topLeft());
+        QSize size = frameGeometry().size();
+        // Before it is first shown the desktop has not told its frame: the
+        // main window's will be much the same.
+        if (size == this->size())
+            size += main.size() - m_mainWindow->size();
+        const QScreen* screen = m_mainWindow->screen();
+        move(screen ? besideWindow(main, size, screen->availableGeometry()).topLeft()
+                    : main.topRight());
     }
     show();
     raise();
@@ -183,8 +200,14 @@ void SettingsWindow::commit(int index, const QString& typed)
 
 void SettingsWindow::tell(Line& line, const QString& message)
 {
+    const bool wasShown = line.message->isVisibleTo(this);
     line.message->setText(message);
     line.message->setVisible(!message.isEmpty());
+    // The room a refusal took goes with it.
+    if (wasShown && message.isEmpty() && isVisible()) {
+        layout()->activate();
+        resize(width(), hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height());
+    }
     // A screen reader hears why the value was refused with the field.
     line.field->setAccessibleDescription(
         message.isEmpty() ? line.hint->text() : message + QStringLiteral(" ") + line.hint->text());

@@ -9,6 +9,11 @@
 
 class QLabel;
 
+// Where a window of `size` goes beside the frame `main`: to its right,
+// else to its left, top edges level, wholly inside `room` (the screen's
+// available area).
+QRect besideWindow(const QRect& main, QSize size, const QRect& room);
+
 // "設定": one line per setting row, each with its field, what it takes and
 // its default. A value is stored as soon as it is chosen, or typed and
 // confirmed (Return, or leaving the field); a value the row does not take
@@ -18,7 +23,7 @@ class SettingsWindow : public QWidget {
 public:
     SettingsWindow(std::vector<SettingRow> rows, QWidget* mainWindow);
 
-    // Shows, centred on the main window when it was hidden, and raises.
+    // Shows, beside the main window when it was hidden, and raises.
     void open();
     // Every field shows its row's value in use again; messages go.
     void showStored();

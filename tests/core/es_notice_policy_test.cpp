@@ -140,6 +140,33 @@ TEST(EsNotice, MemoryOutlivesARestart)
     EXPECT_TRUE(loadNoticeMemory(dir.filePath(QStringLiteral("none"))).pageTime.isEmpty());
 }
 
+// A notice that reached nobody is told again by the next refresh, a band's
+// opening too; once one reached the user it is not told again.
+TEST(EsNotice, UndeliveredIsToldAgainDeliveredNever)
+{
+    ReadoutState page = readout(9);
+    page.AlertTime = QStringLiteral("2026/12/07 10:15 JST");
+    EsNoticePolicy policy;
+    for (const int minute : {0, 3}) {
+        ASSERT_EQ(kindOf(policy.afterRefresh(page, minutes(minute))), 'C') << minute;
+        EXPECT_EQ(policy.bandsToTell({50}, page.AlertTime, minutes(minute)), std::vector{50});
+        policy.undelivered();
+        EXPECT_EQ(policy.memory(), EsNoticePolicy::Memory());
+    }
+    ASSERT_TRUE(policy.afterRefresh(page, minutes(6)));
+    EXPECT_EQ(policy.bandsToTell({50}, page.AlertTime, minutes(6)), std::vector{50});
+    EXPECT_EQ(policy.memory().pageTime, page.AlertTime);
+    EXPECT_FALSE(policy.afterRefresh(page, minutes(9)));
+    EXPECT_TRUE(policy.bandsToTell({50}, page.AlertTime, minutes(9)).empty());
+
+    policy.afterRefresh(readout(10), minutes(40));
+    policy.afterRefresh(readout(0), minutes(41));
+    ASSERT_EQ(kindOf(policy.afterRefresh(readout(0), minutes(87))), 'S');
+    policy.undelivered();
+    EXPECT_EQ(kindOf(policy.afterRefresh(readout(0), minutes(90))), 'S');
+    EXPECT_FALSE(policy.afterRefresh(readout(0), minutes(93)));
+}
+
 struct AgeCase {
     const char* name;
     const char* pageTime;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/status/data_age.h"
 #include "core/status/tray_status.h"
 #include "support/named_case.h"
 
@@ -51,6 +52,18 @@ ReadoutState filledState()
     state.StatusPhrase = QStringLiteral("Es 注意");
     state.statusItem = QStringLiteral("2026/12/07 10:15 JST現在");
     return state;
+}
+
+TEST(DataAgeText, MinutesThenHoursPastTwoHoursThenDaysPastTwoDays)
+{
+    const std::pair<qint64, const char*> ages[] = {
+        {62, "データは 62 分前のものです"},      {120, "データは 120 分前のものです"},
+        {121, "データは 2 時間前のものです"},    {1990, "データは 33 時間前のものです"},
+        {2880, "データは 48 時間前のものです"},  {2881, "データは 2 日前のものです"},
+        {525600, "データは 365 日前のものです"},
+    };
+    for (const auto& [minutes, text] : ages)
+        EXPECT_EQ(dataAgeText({minutes, true}), QString::fromUtf8(text)) << minutes;
 }
 
 TEST(TrayToolTip, ShowsPhraseTimeAndTheTwelveValuesByStation)

@@ -70,6 +70,8 @@ struct DeliveryCase {
     bool serviceOnBus;
     bool serviceRefuses;
     bool fallbackExpected;
+    bool fallbackShows; // a tray showed the notice
+    bool reached;       // what the sink says of the notice
 };
 ONDREL_NAMED_CASE(DeliveryCase)
 
@@ -90,15 +92,21 @@ TEST_P(DeliveryTest, NoticeReachesTheServiceOrTheFallback)
     }
     int fallbacks = 0;
     DbusNoticeSink sink([&] { return QDBusConnection::connectToBus(bus.address, "client"); },
-                        [&](const EsNotice&) { ++fallbacks; });
-    sink.show({QStringLiteral("Es 警報"), QStringLiteral("山川 Es 9.1 MHz"), true});
+                        [&](const EsNotice&) {
+                            ++fallbacks;
+                            return GetParam().fallbackShows;
+                        });
+    std::vector<bool> reached;
+    sink.show({QStringLiteral("Es 警報"), QStringLiteral("山川 Es 9.1 MHz"), true},
+              [&](bool delivered) { reached.push_back(delivered); });
 
     const size_t calls = GetParam().serviceOnBus ? 1 : 0;
     const int expectedFallbacks = GetParam().fallbackExpected ? 1 : 0;
-    waitFor([&] { return recorder.calls.size() == calls && fallbacks == expectedFallbacks; }, 5000);
+    waitFor([&] { return recorder.calls.size() == calls && !reached.empty(); }, 5000);
     waitFor([] { return false; }, 100); // nothing more comes
     ASSERT_EQ(recorder.calls.size(), calls);
     EXPECT_EQ(fallbacks, expectedFallbacks);
+    EXPECT_EQ(reached, std::vector<bool>{GetParam().reached});
     if (calls == 1) {
         const QVariantList& call = recorder.calls.front();
         EXPECT_EQ(call.mid(0, 5),
@@ -128,10 +136,10 @@ TEST(DbusNoticeSink, NextNoticeReplacesThePrevious)
                                        QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
     DbusNoticeSink sink([&] { return QDBusConnection::connectToBus(bus.address, "client"); }, {});
-    sink.show({QStringLiteral("Es 注意"), QStringLiteral("a"), false});
+    sink.show({QStringLiteral("Es 注意"), QStringLiteral("a"), false}, [](bool) {});
     ASSERT_TRUE(waitFor([&] { return recorder.calls.size() == 1; }, 5000));
     waitFor([] { return false; }, 100); // the reply with the id comes back
-    sink.show({QStringLiteral("Es 警報"), QStringLiteral("b"), true});
+    sink.show({QStringLiteral("Es 警報"), QStringLiteral("b"), true}, [](bool) {});
     ASSERT_TRUE(waitFor([&] { return recorder.calls.size() == 2; }, 5000));
     EXPECT_EQ(recorder.calls[0][1], 0u);
     EXPECT_EQ(recorder.calls[1][1], 7u);
@@ -141,11 +149,13 @@ TEST(DbusNoticeSink, NextNoticeReplacesThePrevious)
     QDBusConnection::disconnectFromBus(QStringLiteral("service"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bus, DeliveryTest,
-                         testing::Values(DeliveryCase{"ServiceRunning", true, false, false},
-                                         DeliveryCase{"NoService", false, false, true},
-                                         DeliveryCase{"ServiceRefuses", true, true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Bus, DeliveryTest,
+    testing::Values(DeliveryCase{"ServiceRunning", true, false, false, false, true},
+                    DeliveryCase{"NoServiceNoTray", false, false, true, false, false},
+                    DeliveryCase{"NoServiceTrayShows", false, false, true, true, true},
+                    DeliveryCase{"ServiceRefuses", true, true, true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 

@@ -5,9 +5,15 @@
 
 #include <vector>
 
-// Keeps the notices instead of showing them.
+// Keeps the notices instead of showing them; each reached the user unless
+// `reaches` is false.
 class RecordingSink : public NoticeSink {
 public:
     std::vector<EsNotice> shown;
-    void show(const EsNotice& notice) override { shown.push_back(notice); }
+    bool reaches = true;
+    void show(const EsNotice& notice, Delivered delivered) override
+    {
+        shown.push_back(notice);
+        delivered(reaches);
+    }
 };

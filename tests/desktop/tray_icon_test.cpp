@@ -287,6 +287,30 @@ TEST(EsNotices, RememberedAcrossARestart)
     EXPECT_EQ(f.sink.shown[1].title, QStringLiteral("Es 警報"));
 }
 
+// A notice that reached nobody (no notification service, no tray) is
+// not remembered: the next refresh and the next start tell it again;
+// once it reached the user, neither does.
+TEST(EsNotices, UndeliveredIsToldAgainUntilItReachesTheUser)
+{
+    DesktopFixture f(false);
+    f.sink.reaches = false;
+    f.load();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 1u);
+    f.controller->reloadNow();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 2u) << "the next refresh";
+    f.sink.reaches = true;
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage();
+    ASSERT_EQ(f.sink.shown.size(), 3u) << "the next start";
+    f.start(false);
+    f.controller->reloadNow();
+    f.deliverPage();
+    EXPECT_EQ(f.sink.shown.size(), 3u) << "delivered: never again";
+}
+
 // A page whose own time is already stale is not news.
 TEST(EsNotices, NoneForAStalePage)
 {
@@ -386,8 +410,8 @@ TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
     f.load();
     f.deliverPage();
     EXPECT_TRUE(f.tray().icon().toolTip().endsWith(
-        QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: closed<br>144 "
-                       "MHz: closed")))
+        QStringLiteral("<br>28 MHz: 国 713–2,298 km, 鹿 1,755–2,298 km<br>50 MHz: 不通<br>144 "
+                       "MHz: 不通")))
         << f.tray().icon().toolTip().toStdString();
     // A home set in the map window shows with the next tick.
     f.home.set(QStringLiteral("PM95vq"));

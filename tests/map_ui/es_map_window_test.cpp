@@ -4,6 +4,7 @@
 #include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
+#include "core/text/locator_text.h"
 #include "map_ui/es_map_view.h"
 #include "map_ui/es_map_window.h"
 #include "map_ui/logged_readings.h"
@@ -120,7 +121,7 @@ TEST_F(EsMapWindowTest, TypedLocatorBecomesTheHome)
         window->shownLines().contains(QStringLiteral("国 経由 QM47lc まで 1,717 km (28/50 MHz)")));
 
     EXPECT_FALSE(window->setHome(QStringLiteral("JA1XYZ")));
-    EXPECT_FALSE(window->homeProblem->text().isEmpty());
+    EXPECT_EQ(window->homeProblem->text(), locatorRefusal(QStringLiteral("JA1XYZ")));
     EXPECT_EQ(settings().homeLocator(), QStringLiteral("PM53fo"));
 
     EXPECT_TRUE(window->setHome(QString()));

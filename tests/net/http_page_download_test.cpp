@@ -58,6 +58,7 @@ struct ServedCase {
     RefreshOutcome outcome;
     bool headerOpaque;
     bool errorEvent;
+    std::optional<FetchFailure::Cause> cause = {}; // what the status line explains
 };
 ONDREL_NAMED_CASE(ServedCase)
 
@@ -79,35 +80,59 @@ TEST_P(ServedPageTest, RefreshEndsAsTheServerAnswers)
               c.outcome == RefreshOutcome::Parsed);
     EXPECT_EQ(harness.state.statusItem == QStringLiteral("応答なし-11"), c.errorEvent);
     EXPECT_EQ(!harness.boxes.openTimed.empty(), c.errorEvent);
+    const std::optional<FetchFailure>& failure = harness.state.fetchFailure;
+    EXPECT_EQ(failure ? std::optional(failure->cause) : std::nullopt, c.cause);
+    if (failure) {
+        EXPECT_EQ(failure->url, server.url(QStringLiteral("/ISDJ/ionospheric-alert.html")));
+    }
     EXPECT_FALSE(harness.retryTimer.armed());
     EXPECT_FALSE(harness.http.busy());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Server, ServedPageTest,
-    testing::Values(ServedCase{"GoodPage", Route{200, testpage::realisticBytes()},
-                               RefreshOutcome::Parsed, false, false},
-                    ServedCase{"AlertPageWithErrorStatus", Route{500, testpage::realisticBytes()},
-                               RefreshOutcome::Parsed, false, false},
-                    ServedCase{"MaintenancePage", Route{503, titled("メンテナンス中")},
-                               RefreshOutcome::NotAlertPage, true, false},
-                    ServedCase{"NotFound", Route{404, titled("404 Not Found")},
-                               RefreshOutcome::NotAlertPage, true, false},
-                    ServedCase{"EmptyBody", Route{200, QByteArray()}, RefreshOutcome::Failed, true,
-                               false},
-                    ServedCase{"ClosedMidBody",
-                               Route{200, testpage::realisticBytes(), {}, Behaviour::CloseMidBody},
-                               RefreshOutcome::NetworkError, true, true},
-                    ServedCase{"NeverAnswers", Route{200, {}, {}, Behaviour::Stall},
-                               RefreshOutcome::NetworkError, true, true},
-                    ServedCase{"OversizedBody", Route{200, QByteArray(300 * 1024, 'x')},
-                               RefreshOutcome::NetworkError, true, false},
-                    ServedCase{"CompressedBody",
-                               Route{200,
-                                     qCompress(testpage::realisticBytes()).mid(4),
-                                     {{"Content-Encoding", "deflate"}}},
-                               RefreshOutcome::Parsed, false, false}),
+    testing::Values(
+        ServedCase{"GoodPage", Route{200, testpage::realisticBytes()}, RefreshOutcome::Parsed,
+                   false, false},
+        ServedCase{"AlertPageWithErrorStatus", Route{500, testpage::realisticBytes()},
+                   RefreshOutcome::Parsed, false, false},
+        ServedCase{"MaintenancePage", Route{503, titled("メンテナンス中")},
+                   RefreshOutcome::NotAlertPage, true, false, FetchFailure::Cause::HttpStatus},
+        ServedCase{"NotFound", Route{404, titled("404 Not Found")}, RefreshOutcome::NotAlertPage,
+                   true, false, FetchFailure::Cause::HttpStatus},
+        ServedCase{"EmptyBody", Route{200, QByteArray()}, RefreshOutcome::Failed, true, false},
+        ServedCase{"ClosedMidBody",
+                   Route{200, testpage::realisticBytes(), {}, Behaviour::CloseMidBody},
+                   RefreshOutcome::NetworkError, true, true, FetchFailure::Cause::Other},
+        ServedCase{"NeverAnswers", Route{200, {}, {}, Behaviour::Stall},
+                   RefreshOutcome::NetworkError, true, true, FetchFailure::Cause::TimedOut},
+        ServedCase{"OversizedBody", Route{200, QByteArray(300 * 1024, 'x')},
+                   RefreshOutcome::NetworkError, true, false, FetchFailure::Cause::TooLarge},
+        ServedCase{"CompressedBody",
+                   Route{200,
+                         qCompress(testpage::realisticBytes()).mid(4),
+                         {{"Content-Encoding", "deflate"}}},
+                   RefreshOutcome::Parsed, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HttpPageDownload, RefusedConnectionIsExplainedUntilAPageComes)
+{
+    HttpTestServer server;
+    server.route(QStringLiteral("/a"), Route{200, testpage::realisticBytes()});
+    const QString page = server.url(QStringLiteral("/a"));
+    QString refused = page;
+    {
+        HttpTestServer gone; // its port is free again once it ends
+        refused = gone.url(QStringLiteral("/a"));
+    }
+    Harness harness;
+    EXPECT_EQ(harness.refresh(refused), RefreshOutcome::NetworkError);
+    ASSERT_TRUE(harness.state.fetchFailure.has_value());
+    EXPECT_EQ(harness.state.fetchFailure->cause, FetchFailure::Cause::ConnectionRefused);
+    EXPECT_EQ(harness.http.lastError(), QStringLiteral("connection refused"));
+    EXPECT_EQ(harness.refresh(page), RefreshOutcome::Parsed);
+    EXPECT_FALSE(harness.state.fetchFailure.has_value());
+}
 
 TEST(HttpPageDownload, RedirectChainIsFollowed)
 {

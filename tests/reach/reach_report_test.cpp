@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/page/signal_indicator.h"
 #include "reach/band_lines.h"
 #include "reach/band_openings.h"
 #include "reach/ionosondes.h"
+#include "reach/map_panels.h"
 #include "reach/map_projection.h"
+#include "reach/map_strokes.h"
 #include "reach/reach_map.h"
+#include "reach/sphere.h"
 #include "support/named_case.h"
 
 #include <QImage>
@@ -104,7 +108,7 @@ TEST(BandLines, StationsInOrderWithTheirRangesOrClosed)
     EXPECT_EQ(bandLines(reachOf(reading)),
               QStringList({QStringLiteral("28 MHz: 国 555–2,298 km, 鹿 1,158–2,298 km"),
                            QStringLiteral("50 MHz: 国 1,303–2,298 km"),
-                           QStringLiteral("144 MHz: closed")}));
+                           QStringLiteral("144 MHz: 不通")}));
 }
 
 TEST(BandLines, PathsFromHomeOrTheirAbsence)
@@ -162,6 +166,73 @@ TEST(ReachMap, SkipCircleAtHalfTheSkip)
             << b << ": " << pixelAt(band.minKm / 2.0).name().toStdString();
         EXPECT_FALSE(near(pixelAt(band.minKm), bandColour(b)))
             << b << ": " << pixelAt(band.minKm).name().toStdString();
+    }
+}
+
+// The legend's samples are the map's own strokes: the colours of a 28 MHz
+// skip ring and of a path from home on the map are found in the legend's
+// sample column. In the colour-blind palette a quiet disc is no band's.
+TEST(ReachMap, LegendSamplesAreDrawnAsTheMapDrawsThem)
+{
+    const ReachReport report = reachOf(kokubunji("10.4"), QStringLiteral("PM53fo"));
+    QImage map(1144, 1144, QImage::Format_RGB32); // the largest text unit, 22 pixels
+    QPainter painter(&map);
+    paintReachMap(painter, map.rect(), report, SignalPalette::Standard);
+    painter.end();
+    const MapProjection projection(map.rect());
+    const GeoPoint station = kIonosondes[1];
+    const QRgb ring =
+        map.pixel(projection.map(destination(station, 180, report.stations[1].bands[0].minKm / 2.0))
+                      .toPoint());
+    const HomePath& path = *report.stations[1].fromHome;
+    const QRgb pathColour =
+        map.pixel(projection
+                      .map(destination(report.homePoint, bearingDegrees(report.homePoint, station),
+                                       path.pathKm / 4))
+                      .toPoint());
+    EXPECT_EQ(ring, bandColour(0).rgb());
+    EXPECT_EQ(pathColour, bandColour(1).rgb());
+
+    const MapPanel legend = legendPanel(report, 22);
+    QImage panel(legend.size().toSize(), QImage::Format_RGB32);
+    panel.fill(Qt::black);
+    QPainter legendPainter(&panel);
+    legend.paint(legendPainter, QPointF(0, 0));
+    legendPainter.end();
+    // What is drawn where the samples go, top to bottom: three bands, the
+    // line on the rings (its text, with no sample), the skip lines, the
+    // longest hop, the path from home. Left of them is the box alone.
+    const int left = 10, right = 48;
+    std::vector<std::pair<int, int>> rows;
+    for (int y = 0; y < panel.height(); ++y) {
+        bool drawn = false;
+        for (int x = left; x < right; ++x)
+            drawn = drawn || panel.pixel(x, y) != panel.pixel(left - 2, y);
+        if (drawn && (rows.empty() || rows.back().second < y - 3))
+            rows.push_back({y, y});
+        else if (drawn)
+            rows.back().second = y;
+    }
+    ASSERT_EQ(rows.size(), 7u);
+    const auto inRow = [&](size_t row, QRgb colour) {
+        for (int y = rows[row].first; y <= rows[row].second; ++y) {
+            for (int x = left; x < right; ++x) {
+                if (panel.pixel(x, y) == colour)
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inRow(4, ring));
+    EXPECT_TRUE(inRow(6, pathColour));
+
+    const QColor quiet(colourName(cellLook(QuietColor, SignalPalette::Cvd).colour));
+    for (int b = 0; b < kBandCount; ++b) {
+        const QColor band = bandColour(b);
+        EXPECT_GT(std::abs(band.red() - quiet.red()) + std::abs(band.green() - quiet.green()) +
+                      std::abs(band.blue() - quiet.blue()),
+                  96)
+            << b;
     }
 }
 

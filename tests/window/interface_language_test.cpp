@@ -86,12 +86,19 @@ INSTANTIATE_TEST_SUITE_P(
                        return f.window->Frame2->title() + u'|' + f.window->Label4->text();
                    },
                    "Reload timer|every 3m00s"},
-        SampleCase{"HelpLastLine",
+        SampleCase{"HelpLastLineOfItsOwn",
                    [](EnglishShown& f) {
                        QTest::mouseClick(f.window->Label1, Qt::LeftButton);
-                       return lastBox(f).split(QStringLiteral("\r\n")).constLast();
+                       return lastBox(f).split(QStringLiteral("\r\n")).at(13);
                    },
                    "Start with the option -T to keep the window in front"},
+        SampleCase{"HelpMarks",
+                   [](EnglishShown& f) {
+                       QTest::mouseClick(f.window->Label1, Qt::LeftButton);
+                       return lastBox(f).split(QStringLiteral("\r\n")).at(17);
+                   },
+                   "Marks of the Σ row: Q quiet (Q for Es), C caution, C! Fmax or Fmin alert, Es! "
+                   "Es alert"},
         SampleCase{"HistoryWindow",
                    [](EnglishShown& f) {
                        f.history.openHistory();

@@ -149,25 +149,29 @@ TEST(Help, LeftClickOnTheHeaderShowsIt)
     EXPECT_EQ(box.title, QStringLiteral("Ondrel"));
     EXPECT_EQ(box.icon, MessageBoxes::Icon::Information);
     EXPECT_TRUE(box.text.startsWith(QStringLiteral("このデータは「WDC for Ionosphere")));
-    EXPECT_EQ(box.text.count(QStringLiteral("\r\n")), 13);
+    EXPECT_TRUE(box.text.startsWith(helpMessage().text + QStringLiteral("\r\n\r\n")));
     EXPECT_FALSE(f.window->Frame2->isVisible());
 
     QTest::mouseClick(f.window->Label1, Qt::MiddleButton);
     EXPECT_EQ(f.boxes.shown.size(), 1u);
 }
 
-TEST(Help, ListsTheKeysAfterItOnlyWhenAsked)
+TEST(Help, ExplainsColoursAndMarksAndListsTheKeysAfterItsOwnText)
 {
     Form1 window;
     ReadoutState readout;
-    for (const bool listKeys : {false, true}) {
+    for (const SignalPalette palette : {SignalPalette::Standard, SignalPalette::Cvd}) {
+        window.setSignalPalette(palette);
         FakeMessageBoxes boxes;
-        ReadoutExplainer(window, readout, boxes, listKeys).showHelp();
+        ReadoutExplainer(window, readout, boxes).showHelp();
         ASSERT_EQ(boxes.shown.size(), 1u);
         const QString& text = boxes.shown[0].text;
-        EXPECT_TRUE(text.startsWith(helpMessage().text)) << listKeys;
-        EXPECT_EQ(text.contains(QStringLiteral("\r\nF5: ") + reloadNowName()), listKeys);
-        EXPECT_EQ(text.contains(QStringLiteral("Ctrl+0: ")), listKeys);
+        EXPECT_TRUE(text.startsWith(helpMessage().text + QStringLiteral("\r\n\r\n色と印の意味")));
+        EXPECT_TRUE(text.contains(readoutLegendText(palette)));
+        EXPECT_EQ(text.contains(QStringLiteral("空色 静穏")), palette == SignalPalette::Cvd);
+        EXPECT_TRUE(text.contains(QStringLiteral("静・寂 静穏、注 注意、注! Fmax・Fmin の警報")));
+        EXPECT_TRUE(text.contains(QStringLiteral("\r\nF5: ") + reloadNowName()));
+        EXPECT_TRUE(text.contains(QStringLiteral("\r\nCtrl+M: Es マップを開く")));
     }
 }
 

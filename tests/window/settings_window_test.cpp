@@ -6,11 +6,13 @@
 #include "window/settings_feature.h"
 #include "window/settings_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -90,6 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
                   [](SettingsFixture& f) {
                       EXPECT_EQ(f.settingsWindow().windowTitle(), QStringLiteral("設定"));
                   }},
+        WriteCase{"HomeInItsUsualSpelling", "ESHome", " pm95VQ ", "ESHome=PM95vq",
+                  [](SettingsFixture& f) {
+                      EXPECT_EQ(ProgramSettings(f.settings).homeLocator(),
+                                QStringLiteral("PM95vq"));
+                  }},
         WriteCase{"PageAddressReloadsFromItAtOnce", "ESHost", "127.0.0.1:8080/mirror/",
                   "ESHost=127.0.0.1:8080/mirror/",
                   [](SettingsFixture& f) {
@@ -142,14 +149,17 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"AddressNotHttp", "ESHost", "ftp://example.org",
                     "「ftp://example.org」は http または https のアドレスではありません"},
         RefusalCase{"BandNotABand", "ESNotifyBand", "50, 70cm", "「50, 70cm」は使えません"},
-        RefusalCase{"HomeNotALocator", "ESHome", "JA1XYZ", "「JA1XYZ」は使えません"}),
+        RefusalCase{
+            "HomeNotALocator", "ESHome", "XX99",
+            "「XX99」はロケーターではありません。英字 A～R 2 つ、数字 2 つ、続けてよければ英字 "
+            "A～X 2 つです（例 PM95、PM95vq）"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SettingsWindow, CtrlCommaOpensItCentredOnTheWindowWithNamedFieldsAndDefaults)
+TEST(SettingsWindow, CtrlCommaOpensItBesideTheWindowWithNamedFieldsAndDefaults)
 {
     FormFixture f;
     SettingsFeature feature(*f.window, *f.controller, f.settings);
-    f.writeSettings({"ESTop=3000", "ESLeft=4500"}); // 200 and 300 pixels
+    f.writeSettings({"ESTop=3000", "ESLeft=600"}); // 200 and 40 pixels
     f.load();
     f.window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
@@ -158,10 +168,8 @@ TEST(SettingsWindow, CtrlCommaOpensItCentredOnTheWindowWithNamedFieldsAndDefault
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(shown->windowTitle(), QStringLiteral("設定"));
-    // Placed before the desktop tells its frame.
-    EXPECT_LE(
-        (shown->frameGeometry().center() - f.window->frameGeometry().center()).manhattanLength(),
-        8);
+    EXPECT_FALSE(shown->frameGeometry().intersects(f.window->frameGeometry()));
+    EXPECT_TRUE(f.window->screen()->availableGeometry().contains(shown->frameGeometry()));
     const std::pair<const char*, const char*> named[] = {
         {"TM2", "再読み込みの周期: 60～900 秒、既定 180"},
         {"ESNotify", "Es の通知: 既定 オン"},
@@ -179,6 +187,42 @@ TEST(SettingsWindow, CtrlCommaOpensItCentredOnTheWindowWithNamedFieldsAndDefault
         EXPECT_EQ(field->accessibleName() + QStringLiteral(": ") + field->accessibleDescription(),
                   QString::fromUtf8(heard));
     }
+}
+
+// Right of the main window, else left of it, top edges level, always
+// wholly on the screen.
+TEST(SettingsWindow, PlacedBesideTheMainWindowInsideTheScreen)
+{
+    const QRect room(0, 0, 1366, 740);
+    const QSize size(500, 600);
+    const std::pair<QRect, QPoint> cases[] = {
+        {QRect(200, 300, 156, 195), QPoint(364, 140)}, // right; moved up to fit
+        {QRect(1100, 50, 156, 195), QPoint(592, 50)},  // no room right: left
+        {QRect(300, 50, 800, 600), QPoint(0, 50)},     // neither: the roomier side, inside
+        {QRect(-500, 100, 156, 195), QPoint(0, 100)},  // main window partly off screen
+    };
+    for (const auto& [main, topLeft] : cases) {
+        const QRect placed = besideWindow(main, size, room);
+        EXPECT_EQ(placed.topLeft(), topLeft) << main.x();
+        EXPECT_TRUE(room.contains(placed));
+    }
+}
+
+// A refusal line adds height while it shows; the window shrinks back when
+// it goes.
+TEST(SettingsWindow, ShrinksBackWhenTheRefusalGoes)
+{
+    SettingsFixture f;
+    SettingsWindow& settings = f.settingsWindow();
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int height = settings.height();
+    f.enter(QStringLiteral("ESHost"),
+            QStringLiteral("ftp://example.org/a/long/address/that/wraps"));
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_GT(settings.height(), height);
+    f.enter(QStringLiteral("ESHost"), QStringLiteral("127.0.0.1:8080"));
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(settings.height(), height);
 }
 
 TEST(SettingsWindow, ShowsWhatThePeriodEditorAndStoredValuesSay)

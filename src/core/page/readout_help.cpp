@@ -164,6 +164,30 @@ MessageText helpMessage()
     return {lines.join(QStringLiteral("\r\n")), QStringLiteral("Ondrel")};
 }
 
+QString readoutLegendText(SignalPalette palette)
+{
+    const auto shown = [](const char* text) {
+        return QCoreApplication::translate("Readout", text);
+    };
+    const QString colours =
+        palette == SignalPalette::Cvd
+            ? shown(QT_TRANSLATE_NOOP("Readout", "色: 空色 静穏、黄と点線 注意、朱色と実線 警報、"
+                                                 "灰色 データなし"))
+            : shown(QT_TRANSLATE_NOOP("Readout", "色: 緑 静穏、黄 注意、赤 警報、水色 データなし"));
+    const QStringList lines{
+        shown(QT_TRANSLATE_NOOP("Readout", "色と印の意味")),
+        colours,
+        shown(QT_TRANSLATE_NOOP("Readout",
+                                "全の行の印: %1・%2 静穏、%3 注意、%4 Fmax・Fmin の警報、"
+                                "%5 Es の警報"))
+            .arg(shown("静"), shown("寂"), shown("注"), shown("注!"), shown("Es!")),
+        shown(QT_TRANSLATE_NOOP("Readout",
+                                "見出しが黄色: 前回の読み込みで警報ページを読めませんでした")),
+        shown(QT_TRANSLATE_NOOP("Readout", "色が暗い: データが古くなっています")),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 QString summaryHeadingHint()
 {
     return QCoreApplication::translate("Readout", "右ｸﾘｯｸすると全体の詳細表示します");

@@ -35,5 +35,9 @@ QString decodeEntities(const QString& text);
 // The header's short explanation.
 MessageText helpMessage();
 
+// What the readout's colours in `palette` and the summary row's marks
+// mean, for the help box after its own text; CR LF between lines.
+QString readoutLegendText(SignalPalette palette);
+
 // Hint of the summary row's heading `Label3(4)`.
 QString summaryHeadingHint();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/refresh/fetch_failure.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -59,4 +61,6 @@ struct ReadoutState {
     bool headerOpaque = false; // `Label1`'s trouble sign
     // When the last page was accepted (UTC); nothing before the first.
     std::optional<QDateTime> pageArrivedUtc;
+    // Why the last download brought no page; nothing once one came.
+    std::optional<FetchFailure> fetchFailure;
 };

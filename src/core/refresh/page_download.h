@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/refresh/fetch_failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,11 +18,13 @@ public:
     static constexpr int icError = 11;
 
     // What one download brought: the body as the server sent it, also for
-    // an error status, or none. A body abandoned (too large) is no
-    // communication error.
+    // an error status, or none, and why it is no page where that is known
+    // (an error status, a failed transfer). A body abandoned (too large) is
+    // no communication error.
     struct Result {
         std::optional<QByteArray> body;
         bool communicationError = false;
+        std::optional<FetchFailure> failure = {};
     };
     using Finished = std::function<void(Result)>;
 

@@ -49,6 +49,9 @@ void RefreshLoop::RefreshAlert()
 
 void RefreshLoop::downloaded(const PageDownload::Result& result)
 {
+    // Before the error event, so the status line's explanation comes with
+    // 応答なし-11.
+    m_readout.fetchFailure = result.failure;
     if (result.communicationError)
         Inet1_StateChanged(PageDownload::icError);
     RefreshOutcome outcome = RefreshOutcome::NetworkError;
@@ -57,6 +60,7 @@ void RefreshLoop::downloaded(const PageDownload::Result& result)
     } else {
         outcome = refreshAfterDownload(*result.body, m_readout, m_conv);
         if (isAccepted(outcome)) {
+            m_readout.fetchFailure.reset();
             m_readout.pageArrivedUtc = m_clock.nowUtc();
             disarmRetry();
             m_retryWanted = false;

@@ -509,7 +509,7 @@ std::vector<SettingMeaning> settingMeanings()
          [](const QString& text) {
              return text.trimmed().isEmpty() || canonicalLocator(text).has_value();
          },
-         {SettingForm::Kind::Text,
+         {SettingForm::Kind::Locator,
           QT_TRANSLATE_NOOP("Settings", "自局ロケーター"),
           0,
           0,

@@ -128,8 +128,9 @@ struct SettingChoice {
 // not set there (window positions).
 struct SettingForm {
     // Address: an http(s) address, empty for the default; Text: any text
-    // the key's `uses` takes.
-    enum class Kind { None, Number, Switch, Choice, Address, Text };
+    // the key's `uses` takes; Locator: a Maidenhead locator, stored in its
+    // usual spelling, or empty.
+    enum class Kind { None, Number, Switch, Choice, Address, Text, Locator };
     Kind kind = Kind::None;
     const char* label = nullptr; // translated in the context "Settings"
     int low = 0;                 // Number: the values it takes

@@ -18,5 +18,15 @@ std::optional<DataAge> dataAge(const ReadoutState& readout, const QDateTime& now
 
 QString dataAgeText(const DataAge& age)
 {
+    // Minutes up to two hours, hours up to two days, then days: whole
+    // units, rounded down.
+    constexpr qint64 kHour = 60;
+    constexpr qint64 kDay = 24 * kHour;
+    if (age.minutes > 2 * kDay)
+        return QCoreApplication::translate("DataAge", "データは %1 日前のものです")
+            .arg(age.minutes / kDay);
+    if (age.minutes > 2 * kHour)
+        return QCoreApplication::translate("DataAge", "データは %1 時間前のものです")
+            .arg(age.minutes / kHour);
     return QCoreApplication::translate("DataAge", "データは %1 分前のものです").arg(age.minutes);
 }

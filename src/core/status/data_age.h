@@ -25,5 +25,6 @@ struct DataAge {
 // The readout's age at `nowUtc`; nothing before the first page.
 std::optional<DataAge> dataAge(const ReadoutState& readout, const QDateTime& nowUtc);
 
-// "データは 62 分前のものです": the age as the status line's tooltip says it.
+// "データは 62 分前のものです" (past two hours in hours, past two days in
+// days): the age as the status line's tooltip says it.
 QString dataAgeText(const DataAge& age);

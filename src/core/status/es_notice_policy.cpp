@@ -47,6 +47,7 @@ EsNotice riseNotice(const ReadoutState& state, int level)
 
 std::optional<EsNotice> EsNoticePolicy::afterRefresh(const ReadoutState& state, Seconds now)
 {
+    m_beforeRefresh = {m_level, m_staleReported, m_memory};
     const int level = state.SummaryLevel[kEsColumn];
     if (!state.headerOpaque && level >= kQuiet && level <= kAlert)
         return afterReadable(state, level, now);
@@ -98,6 +99,13 @@ std::vector<int> EsNoticePolicy::bandsToTell(const std::vector<int>& opened,
     if (!told.empty())
         m_memory.pageTime = pageTime;
     return told;
+}
+
+void EsNoticePolicy::undelivered()
+{
+    m_level = m_beforeRefresh.level;
+    m_staleReported = m_beforeRefresh.staleReported;
+    m_memory = m_beforeRefresh.memory;
 }
 
 std::optional<EsNotice> EsNoticePolicy::afterUnreadable(Seconds now)

@@ -59,6 +59,11 @@ public:
     std::vector<int> bandsToTell(const std::vector<int>& opened, const QString& pageTime,
                                  Seconds now);
 
+    // The notice of the last refresh (afterRefresh and bandsToTell) did
+    // not reach the user: it counts as untold, so the next refresh tells
+    // it again.
+    void undelivered();
+
     const Memory& memory() const { return m_memory; }
     void restore(Memory memory) { m_memory = std::move(memory); }
 
@@ -73,4 +78,10 @@ private:
     std::optional<Seconds> m_unreadableSince;
     bool m_staleReported = false;
     Memory m_memory;
+    // What the last refresh found, for undelivered().
+    struct BeforeRefresh {
+        int level = 8;
+        bool staleReported = false;
+        Memory memory;
+    } m_beforeRefresh;
 };

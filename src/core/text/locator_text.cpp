@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/locator_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 std::optional<QString> canonicalLocator(const QString& text)
@@ -12,4 +13,12 @@ std::optional<QString> canonicalLocator(const QString& text)
     if (!locator.match(trimmed).hasMatch())
         return std::nullopt;
     return trimmed.left(4).toUpper() + trimmed.mid(4).toLower();
+}
+
+QString locatorRefusal(const QString& typed)
+{
+    return QCoreApplication::translate(
+               "Locator", "「%1」はロケーターではありません。英字 A～R 2 つ、数字 2 つ、"
+                          "続けてよければ英字 A～X 2 つです（例 PM95、PM95vq）")
+        .arg(typed.trimmed());
 }

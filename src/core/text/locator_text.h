@@ -10,3 +10,7 @@
 // in capitals, subsquare letters small ("PM95", "PM95vq"). Nothing for any
 // other text.
 std::optional<QString> canonicalLocator(const QString& text);
+
+// Why `typed` is no locator, with the rule, in the interface language:
+// the one refusal of every field that takes a locator.
+QString locatorRefusal(const QString& typed);
