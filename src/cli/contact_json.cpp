@@ -4,16 +4,21 @@
 #include "cli/json_text.h"
 #include "history/page_record.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const QByteArray kNull = QByteArrayLiteral("null");
 
+// A number to `step` (0.1, 0.001), written short: 125.621, not 125.62100000000001.
 QByteArray rounded(double value, double step)
 {
-    return jsonValue(std::round(value / step) * step);
+    return QByteArray::number(std::round(value / step) * step, 'g', 12);
+}
+
+QByteArray whole(int value)
+{
+    return QByteArray::number(value);
 }
 
 template <typename T, typename Write>
@@ -46,7 +51,7 @@ QByteArray contactJson(const ContactPath& contact, const QString& source)
                {"lat", place ? rounded(place->point.lat, 0.001) : kNull},
                {"lon", place ? rounded(place->point.lon, 0.001) : kNull},
                {"located_by", place ? jsonValue(locatedByName(place->by)) : kNull},
-               {"km", onPath([](const HeardPath& p) { return jsonValue(p.km); })},
+               {"km", onPath([](const HeardPath& p) { return whole(p.km); })},
                {"bearing", onPath([&](const HeardPath& p) { return tenth(p.bearing); })},
                {"midpoint", onPath([](const HeardPath& p) {
                     return jsonObject({{"lat", rounded(p.midpoint.lat, 0.001)},
@@ -59,9 +64,9 @@ QByteArray contactJson(const ContactPath& contact, const QString& source)
                         return jsonValue(QLatin1StringView(kStationCodes[k]));
                     });
                 })},
-               {"station_km", onPath([](const HeardPath& p) { return jsonValue(p.stationKm); })},
+               {"station_km", onPath([](const HeardPath& p) { return whole(p.stationKm); })},
                {"station_es_mhz", onPath([&](const HeardPath& p) {
-                    return orNull(p.stationEs, [](double es) { return jsonValue(es); });
+                    return orNull(p.stationEs, [](double es) { return rounded(es, 0.1); });
                 })},
                {"page_time", onPath([](const HeardPath& p) { return textOrNull(p.pageTime); })},
                {"verdict", onPath([](const HeardPath& p) {
@@ -69,24 +74,9 @@ QByteArray contactJson(const ContactPath& contact, const QString& source)
                 })},
                {"mode", textOrNull(record.submode.isEmpty() ? record.mode : record.submode)},
                {"prop_mode", textOrNull(record.propMode)},
-               {"snr", orNull(record.snr, [](int snr) { return jsonValue(snr); })},
+               {"snr", orNull(record.snr, whole)},
            }) +
            '\n';
-}
-
-int contactsJudged(const ContactLog& log)
-{
-    return static_cast<int>(
-        std::count_if(log.contacts.begin(), log.contacts.end(),
-                      [](const ContactPath& c) { return c.path && c.path->verdict; }));
-}
-
-int contactsWith(const ContactLog& log, Verdict verdict)
-{
-    return static_cast<int>(
-        std::count_if(log.contacts.begin(), log.contacts.end(), [verdict](const ContactPath& c) {
-            return c.path && c.path->verdict && *c.path->verdict == verdict;
-        }));
 }
 
 QByteArray contactSummaryJson(const ContactLog& log)
@@ -100,9 +90,9 @@ QByteArray contactSummaryJson(const ContactLog& log)
                {"records", jsonValue(log.recordsRead)},
                {"skipped", jsonValue(static_cast<int>(log.skipped.size()))},
                {"skips", jsonArray(skips)},
-               {"judged", jsonValue(contactsJudged(log))},
-               {"open", jsonValue(contactsWith(log, Verdict::Open))},
-               {"closed", jsonValue(contactsWith(log, Verdict::Closed))},
+               {"judged", jsonValue(log.judged)},
+               {"open", jsonValue(log.open)},
+               {"closed", jsonValue(log.closed)},
            }) +
            '\n';
 }

@@ -13,7 +13,3 @@ QByteArray contactJson(const ContactPath& contact, const QString& source);
 // (a count, the lines and reasons apart under "skips"), judged (a verdict
 // given), open, closed.
 QByteArray contactSummaryJson(const ContactLog& log);
-
-// How many of `log`'s contacts have a verdict, and how many of them `verdict`.
-int contactsJudged(const ContactLog& log);
-int contactsWith(const ContactLog& log, Verdict verdict);

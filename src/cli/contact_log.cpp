@@ -38,7 +38,8 @@ bool wanted(const AdifRecord& record, const LogArgs& args)
 
 std::optional<ContactLog> readContactLog(const QString& command, const QString& path,
                                          const LogArgs& args, const QString& homeLocator,
-                                         const ReadingTimeline& readings)
+                                         const ReadingTimeline& readings,
+                                         const std::function<void(const ContactPath&)>& take)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -51,8 +52,15 @@ std::optional<ContactLog> readContactLog(const QString& command, const QString& 
     ContactLog log;
     log.source = path;
     while (const std::optional<AdifRecord> record = reader.next()) {
-        if (wanted(*record, args))
-            log.contacts.push_back(contactPathOf(*record, homeLocator, locator, memory, readings));
+        if (!wanted(*record, args))
+            continue;
+        const ContactPath contact = contactPathOf(*record, homeLocator, locator, memory, readings);
+        if (contact.path && contact.path->verdict) {
+            ++log.judged;
+            log.open += *contact.path->verdict == Verdict::Open;
+            log.closed += *contact.path->verdict == Verdict::Closed;
+        }
+        take(contact);
     }
     log.recordsRead = reader.recordsRead();
     log.skipped = reader.skipped();

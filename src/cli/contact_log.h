@@ -5,15 +5,19 @@
 #include "heard/adif_reader.h"
 #include "heard/contact_path.h"
 
+#include <functional>
 #include <vector>
 
-// One ADIF file's contacts within the band and period asked for, each
-// placed and judged, and what its reading left out.
+// What reading one ADIF file came to: the records read, those left out,
+// and of the contacts within the band and period asked for, how many got
+// a verdict and how many were open and closed.
 struct ContactLog {
     QString source; // the file as given
     int recordsRead = 0;
     std::vector<AdifSkip> skipped;
-    std::vector<ContactPath> contacts;
+    int judged = 0;
+    int open = 0;
+    int closed = 0;
 };
 
 // Every page of the history log `args` names from half an hour before the
@@ -21,8 +25,11 @@ struct ContactLog {
 // (told on standard error).
 std::optional<ReadingTimeline> contactReadings(const QString& command, const LogArgs& args);
 
-// Reads `path`; nothing when it cannot be opened (told on standard error).
-// Home: `homeLocator`, else each record's MY_GRIDSQUARE.
+// Reads `path`, handing each contact within the band and period, placed
+// and judged, to `take` as it comes (the log is never held whole);
+// nothing when it cannot be opened (told on standard error). Home:
+// `homeLocator`, else each record's MY_GRIDSQUARE.
 std::optional<ContactLog> readContactLog(const QString& command, const QString& path,
                                          const LogArgs& args, const QString& homeLocator,
-                                         const ReadingTimeline& readings);
+                                         const ReadingTimeline& readings,
+                                         const std::function<void(const ContactPath&)>& take);

@@ -14,6 +14,9 @@
 
 namespace {
 
+// Lines go out in pieces about this large: a long log is never held whole.
+constexpr qsizetype kOutputChunk = 64 * 1024;
+
 // "2026-06-14 10:30 JST 6m JA6ABC PM51 (grid): 912 km WSW, needs 7.4 MHz, 国 15.3 MHz
 // (2026/06/14 10:15): open"
 QString contactLine(const ContactPath& contact)
@@ -49,9 +52,9 @@ QString summaryLine(const ContactLog& log)
                        .arg(log.source)
                        .arg(log.recordsRead)
                        .arg(log.skipped.size())
-                       .arg(contactsJudged(log))
-                       .arg(contactsWith(log, Verdict::Open))
-                       .arg(contactsWith(log, Verdict::Closed));
+                       .arg(log.judged)
+                       .arg(log.open)
+                       .arg(log.closed);
     for (const AdifSkip& skip : log.skipped)
         line += QStringLiteral("  skipped line %1: %2\n").arg(skip.line).arg(skip.reason);
     return line;
@@ -73,14 +76,19 @@ int runLog(const QStringList& args)
     const std::optional<ReadingTimeline> readings = contactReadings(QStringLiteral("log"), *parsed);
     if (!readings)
         return ExitUsage;
-    const std::optional<ContactLog> log =
-        readContactLog(QStringLiteral("log"), *parsed->source.input, *parsed, home, *readings);
+    const QString& source = *parsed->source.input;
+    QByteArray out;
+    const std::optional<ContactLog> log = readContactLog(
+        QStringLiteral("log"), source, *parsed, home, *readings, [&](const ContactPath& contact) {
+            out += parsed->json ? contactJson(contact, source)
+                                : (contactLine(contact) + u'\n').toUtf8();
+            if (out.size() >= kOutputChunk) {
+                printOut(out);
+                out.clear();
+            }
+        });
     if (!log)
         return ExitUsage;
-    QByteArray out;
-    for (const ContactPath& contact : log->contacts)
-        out += parsed->json ? contactJson(contact, log->source)
-                            : (contactLine(contact) + u'\n').toUtf8();
     out += parsed->json ? contactSummaryJson(*log) : summaryLine(*log).toUtf8();
     printOut(out);
     return ExitOk;

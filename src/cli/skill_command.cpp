@@ -13,35 +13,33 @@
 
 namespace {
 
-// What shows the operator was on a band: for now the contacts of the logs
-// read; decodes and the listening periods of the history log join here.
-std::vector<Activity> gatherActivity(const std::vector<ContactLog>& logs)
-{
+// What shows the operator was on a band, and the home the check is made
+// from (`homeLocator`, else the first contact's MY_GRIDSQUARE).
+struct GatheredActivity {
     std::vector<Activity> activity;
-    for (const ContactLog& log : logs) {
-        for (const ContactPath& contact : log.contacts) {
-            if (!contact.record.bandMHz)
-                continue;
-            activity.push_back({contact.record.time, *contact.record.bandMHz, ActivityKind::Contact,
-                                contact.path ? contact.path->verdict : std::nullopt});
-        }
-    }
-    return activity;
-}
+    std::optional<GeoPoint> home;
+};
 
-// The home the check is made from: `homeLocator`, else the first
-// contact's MY_GRIDSQUARE.
-std::optional<GeoPoint> checkHome(const QString& homeLocator, const std::vector<ContactLog>& logs)
+// For now the contacts of the logs `files`; decodes and the listening
+// periods of the history log join here. Nothing when a log cannot be read.
+std::optional<GatheredActivity> gatherActivity(const QStringList& files, const LogArgs& args,
+                                               const QString& homeLocator,
+                                               const ReadingTimeline& readings)
 {
-    if (const std::optional<GeoPoint> home = locatorCentre(homeLocator))
-        return home;
-    for (const ContactLog& log : logs) {
-        for (const ContactPath& contact : log.contacts) {
-            if (const std::optional<GeoPoint> home = locatorCentre(contact.record.myGrid))
-                return home;
-        }
+    GatheredActivity gathered{{}, locatorCentre(homeLocator)};
+    const auto take = [&gathered](const ContactPath& contact) {
+        const AdifRecord& record = contact.record;
+        if (!gathered.home)
+            gathered.home = locatorCentre(record.myGrid);
+        if (record.bandMHz)
+            gathered.activity.push_back({record.time, *record.bandMHz, ActivityKind::Contact,
+                                         contact.path ? contact.path->verdict : std::nullopt});
+    };
+    for (const QString& file : files) {
+        if (!readContactLog(QStringLiteral("skill"), file, args, homeLocator, readings, take))
+            return std::nullopt;
     }
-    return std::nullopt;
+    return gathered;
 }
 
 QByteArray shareJson(std::optional<double> share)
@@ -130,20 +128,15 @@ int runSkill(const QStringList& args)
         contactReadings(QStringLiteral("skill"), *parsed);
     if (!readings)
         return ExitUsage;
-    std::vector<ContactLog> logs;
-    for (const QString& file : files) {
-        std::optional<ContactLog> log =
-            readContactLog(QStringLiteral("skill"), file, *parsed, home, *readings);
-        if (!log)
-            return ExitUsage;
-        logs.push_back(std::move(*log));
-    }
-    const std::optional<GeoPoint> from = checkHome(home, logs);
-    if (!from) {
+    const std::optional<GatheredActivity> gathered =
+        gatherActivity(files, *parsed, home, *readings);
+    if (!gathered)
+        return ExitUsage;
+    if (!gathered->home) {
         printError(QStringLiteral("skill: no home: give --home LOCATOR or set ESHome"));
         return ExitUsage;
     }
-    const ModelCheck check = checkModel(gatherActivity(logs), band->mhz, *from, *readings);
+    const ModelCheck check = checkModel(gathered->activity, band->mhz, *gathered->home, *readings);
     printOut(parsed->json ? checkJson(band->name, check) : checkText(band->name, check).toUtf8());
     return ExitOk;
 }
