@@ -17,8 +17,8 @@ namespace {
 // Lines go out in pieces about this large: a long log is never held whole.
 constexpr qsizetype kOutputChunk = 64 * 1024;
 
-// "2026-06-14 10:30 JST 6m JA6ABC PM51 (grid): 912 km WSW, needs 7.4 MHz, 国 15.3 MHz
-// (2026/06/14 10:15): open"
+// "2026-06-14 10:30 JST 6m JA6ABC PM51 (grid): 937 km 南西, needs 12.6 MHz,
+// 国 15.3 MHz (2026/06/14 10:15 JST): open"
 QString contactLine(const ContactPath& contact)
 {
     const AdifRecord& record = contact.record;
@@ -26,9 +26,11 @@ QString contactLine(const ContactPath& contact)
                        .toString(QStringLiteral("yyyy-MM-dd hh:mm 'JST'")) +
                    u' ' + (record.band.isEmpty() ? QStringLiteral("?") : record.band) + u' ' +
                    record.call;
-    if (contact.location)
-        line += QStringLiteral(" %1 (%2)")
-                    .arg(contact.location->grid, locatedByName(contact.location->by));
+    if (contact.location) {
+        const QString& grid = contact.location->grid;
+        line += (grid.isEmpty() ? QString() : u' ' + grid) +
+                QStringLiteral(" (%1)").arg(locatedByName(contact.location->by));
+    }
     if (!contact.path)
         return line + QStringLiteral(": no path (no home or no location)");
     const HeardPath& path = *contact.path;

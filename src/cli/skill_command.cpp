@@ -11,6 +11,8 @@
 #include "heard/model_check.h"
 #include "reach/maidenhead.h"
 
+#include <cmath>
+
 namespace {
 
 // What shows the operator was on a band, and the home the check is made
