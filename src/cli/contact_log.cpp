@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <limits>
+#include <utility>
 
 std::optional<ReadingTimeline> contactReadings(const QString& command, const LogArgs& args)
 {
@@ -47,6 +48,11 @@ std::optional<ContactLog> readContactLog(const QString& command, const QString& 
         return std::nullopt;
     }
     static const CallLocator locator;
+    static bool toldMissing = false;
+    if (locator.countryFileMissing() && !std::exchange(toldMissing, true))
+        printError(QStringLiteral("%1: no country file %2 (package hamradio-files): calls "
+                                  "without a grid are placed by their call area only")
+                       .arg(command, QLatin1StringView(kDebianCountryFile)));
     GridMemory memory;
     AdifReader reader(file);
     ContactLog log;
