@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a WSJT-X log of 100,000 contacts made by make_adif.py: the time,
-// and the peak memory of reading it and keeping every record beside the
-// file's size.
+// the peak memory of reading it and keeping every record beside the
+// file's size, and the time of reading and judging every contact.
 #include "heard/adif_reader.h"
+#include "heard/contact_path.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -87,6 +90,48 @@ void BM_ReadAdif(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kContacts);
 }
 BENCHMARK(BM_ReadAdif)->Unit(benchmark::kMillisecond);
+
+// A page for each quarter hour the sample has a contact in, 国 and 鹿
+// carrying 6 m from Tokyo by turns, so that verdicts come out both ways.
+ReadingTimeline samplePages()
+{
+    std::vector<qint64> quarters;
+    readSample([&](AdifRecord&& r) { quarters.push_back(r.time.toSecsSinceEpoch() / 900); });
+    std::sort(quarters.begin(), quarters.end());
+    quarters.erase(std::unique(quarters.begin(), quarters.end()), quarters.end());
+    ReadingTimeline pages(quarters.size());
+    for (const qint64 slot : quarters) {
+        EsReading page;
+        page.pageTime = QDateTime::fromSecsSinceEpoch(slot * 900, QTimeZone(9 * 3600))
+                            .toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+        const bool odd = slot % 2;
+        page.es = {QStringLiteral("4.0"), odd ? QStringLiteral("15.3") : QStringLiteral("5.0"),
+                   odd ? QStringLiteral("6.0") : QStringLiteral("12.0"), QStringLiteral("?")};
+        pages.add(page);
+    }
+    return pages;
+}
+
+void BM_ReadAndJudgeAdif(benchmark::State& state)
+{
+    const ReadingTimeline pages = samplePages();
+    const CallLocator locator;
+    for (auto _ : state) {
+        GridMemory memory;
+        int open = 0;
+        if (!readSample([&](AdifRecord&& r) {
+                const ContactPath contact =
+                    contactPathOf(r, QStringLiteral("PM95vq"), locator, memory, pages);
+                open += contact.path && contact.path->verdict == Verdict::Open;
+            }))
+            state.SkipWithError("the sample did not read back whole");
+        if (open == 0)
+            state.SkipWithError("no contact was judged open");
+        state.counters["open"] = open;
+    }
+    state.SetItemsProcessed(state.iterations() * kContacts);
+}
+BENCHMARK(BM_ReadAndJudgeAdif)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -893,6 +893,14 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <translation>UDP for decodes (WSJT-X, JTDX)</translation>
     </message>
     <message>
+        <source>ADIF ログ</source>
+        <translation>ADIF logs</translation>
+    </message>
+    <message>
+        <source>; で区切って複数。空欄で WSJT-X と JTDX のログ</source>
+        <translation>Several separated by ;. Empty for the WSJT-X and JTDX logs</translation>
+    </message>
+    <message>
         <source>2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない</source>
         <translation>2237, 127.0.0.1:2237, multicast 224.0.0.1:2237 and the like; empty for off</translation>
     </message>

@@ -2,14 +2,10 @@
 #include "cli/history_command.h"
 
 #include "cli/cli_io.h"
-#include "core/page/page_time.h"
+#include "cli/history_source.h"
 #include "core/page/station_names.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
-
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTimeZone>
 
 #include <optional>
 
@@ -20,30 +16,6 @@ struct HistoryArgs {
     bool json = false;
     std::optional<QString> database;
 };
-
-// A date or time as given: "2026-12-07" (that day's start, or its last
-// second, JST, as the page gives time), "2026-12-07 10:15" (JST), or ISO
-// 8601 with a zone.
-std::optional<QDateTime> parseWhen(const QString& text, bool endOfDay)
-{
-    // Only a bare date is a whole day: the ISO date reading would also take
-    // the date off the front of a time.
-    static const QRegularExpression dateOnly(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    const QDate day = dateOnly.match(text).hasMatch()
-                          ? QDate::fromString(text, QStringLiteral("yyyy-MM-dd"))
-                          : QDate();
-    const QTimeZone jst = QTimeZone(9 * 3600);
-    if (day.isValid()) {
-        const QDateTime start(day, QTime(0, 0), jst);
-        return (endOfDay ? start.addDays(1).addSecs(-1) : start).toUTC();
-    }
-    QDateTime when = QDateTime::fromString(text, Qt::ISODate);
-    if (!when.isValid())
-        return pageTimeToUtc(text);
-    if (when.timeSpec() == Qt::LocalTime)
-        when = QDateTime(when.date(), when.time(), jst);
-    return when.toUTC();
-}
 
 // The log's code of a station given by code or by the name watch prints,
 // letter case aside; empty when it names none.
@@ -132,25 +104,16 @@ int runHistory(const QStringList& args)
     const std::optional<HistoryArgs> parsed = parseHistoryArgs(args);
     if (!parsed)
         return ExitUsage;
-    const QString path = parsed->database.value_or(defaultHistoryPath());
-    std::vector<PageRecord> records;
-    if (QFileInfo::exists(path) || parsed->database) {
-        HistoryLog log(path, [](const QString& line) { printError(line); });
-        if (!log.open(HistoryLog::Mode::ReadOnly)) {
-            printError(log.lastOpenFailure() == HistoryLog::OpenFailure::NotALog
-                           ? QStringLiteral("history: %1 is not an Ondrel history log (%2).")
-                                 .arg(path, log.lastError())
-                           : QStringLiteral("history: %1").arg(log.lastError()));
-            return ExitUsage;
-        }
-        records = log.read(parsed->filter);
-    }
+    const std::optional<std::vector<PageRecord>> records =
+        readHistoryLog(QStringLiteral("history"), parsed->database, parsed->filter);
+    if (!records)
+        return ExitUsage;
     if (!parsed->json) {
-        printOut(historyCsv(records));
+        printOut(historyCsv(*records));
         return ExitOk;
     }
     QByteArray out;
-    for (const PageRecord& record : records)
+    for (const PageRecord& record : *records)
         out += jsonLine(record);
     printOut(out);
     return ExitOk;

@@ -78,9 +78,6 @@ SourceArg takeSourceArg(const QString& command, const CommandArg& arg, ReachSour
     return SourceArg::Taken;
 }
 
-namespace {
-
-// --home, else ESHome, told once on standard error when it is no locator.
 QString homeFor(const QString& command, const ReachSource& source, ProgramSettings& settings)
 {
     if (source.home)
@@ -90,8 +87,6 @@ QString homeFor(const QString& command, const ReachSource& source, ProgramSettin
     };
     return settings.homeLocator(tell).value_or(QString());
 }
-
-} // namespace
 
 ReachResult loadReach(const QString& command, const ReachSource& source, ProgramSettings& settings)
 {

@@ -33,6 +33,10 @@ enum class SourceArg {
 };
 SourceArg takeSourceArg(const QString& command, const CommandArg& arg, ReachSource& source);
 
+// --home, else ESHome in `settings`, told once on standard error when it
+// is no locator; empty for none.
+QString homeFor(const QString& command, const ReachSource& source, ProgramSettings& settings);
+
 // The reach of the page `source` names, from --home, else from ESHome in
 // `settings` (a stored value that is no locator is told and ignored). A
 // page that was not read through is told on standard error as parse and

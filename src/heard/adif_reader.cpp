@@ -2,7 +2,7 @@
 #include "heard/adif_reader.h"
 
 #include "core/text/locator_text.h"
-#include "reach/mirror_model.h"
+#include "heard/dial_band.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -281,12 +281,13 @@ std::optional<AdifRecord> AdifReader::finishRecord()
     record.myGrid = sharedText(MyGrid, adifLocator);
     record.freqMHz = frequencyOf(m_values[Freq]);
     record.band = sharedText(Band, [](const QString& t) { return t.toLower(); });
-    record.bandMHz = bandOfName(record.band);
+    std::optional<DialBand> band = namedBand(record.band);
     if (record.band.isEmpty() && record.freqMHz) {
-        record.bandMHz = bandOfFrequency(*record.freqMHz);
-        if (record.bandMHz)
-            record.band = adifBandName(*record.bandMHz);
+        band = frequencyBand(*record.freqMHz);
+        if (band && band->judged)
+            record.band = band->name;
     }
+    record.bandMHz = band && band->judged ? std::optional<int>(band->mhz) : std::nullopt;
     const auto upper = [](const QString& t) { return t.toUpper(); };
     record.mode = sharedText(Mode, upper);
     record.submode = sharedText(Submode, upper);

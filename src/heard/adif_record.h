@@ -27,13 +27,3 @@ struct AdifRecord {
     // minute of TIME_ON and band ("JA1XYZ 202406011234 6m").
     QString key() const;
 };
-
-// The band a frequency in MHz falls in, of those the reach is worked out
-// for (the amateur bands 10 m, 6 m and 2 m): 28, 50 or 144.
-std::optional<int> bandOfFrequency(double mhz);
-
-// The ADIF name of such a band: "10m", "6m", "2m".
-QLatin1StringView adifBandName(int bandMHz);
-
-// The band of such an ADIF name in lower case.
-std::optional<int> bandOfName(QStringView adifBand);

@@ -2,6 +2,7 @@
 #include "heard/dial_band.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -14,7 +15,8 @@ struct BandEdges {
 };
 
 // Edges a little wide of the allotments, so that a dial set at a band's
-// edge still counts (the decodes sit above the dial).
+// edge still counts (the decodes sit above the dial); both edges belong
+// to the band, as in ADIF's band table.
 constexpr std::array<BandEdges, 13> kBands = {{
     {1800, 2000, 1, "160m", false},
     {3500, 4000, 3, "80m", false},
@@ -31,14 +33,22 @@ constexpr std::array<BandEdges, 13> kBands = {{
     {1240000, 1300000, 1200, "23cm", false},
 }};
 
+DialBand dialBandOf(const BandEdges& band)
+{
+    return DialBand{band.mhz, QString::fromLatin1(band.name), band.judged};
+}
+
+// Above every band: keeps the conversion to Hz in range.
+constexpr double kHighestMHz = 1e6;
+
 } // namespace
 
 std::optional<DialBand> dialBand(quint64 dialHz)
 {
     const quint64 kHz = dialHz / 1000;
     for (const BandEdges& band : kBands) {
-        if (band.lowKHz <= kHz && kHz < band.highKHz)
-            return DialBand{band.mhz, QString::fromLatin1(band.name), band.judged};
+        if (band.lowKHz <= kHz && kHz <= band.highKHz)
+            return dialBandOf(band);
     }
     return std::nullopt;
 }
@@ -47,4 +57,20 @@ std::optional<int> amateurBandMHz(quint64 dialHz)
 {
     const std::optional<DialBand> band = dialBand(dialHz);
     return band ? std::optional<int>(band->mhz) : std::nullopt;
+}
+
+std::optional<DialBand> frequencyBand(double mhz)
+{
+    if (!(mhz > 0 && mhz < kHighestMHz))
+        return std::nullopt;
+    return dialBand(static_cast<quint64>(std::llround(mhz * 1e6)));
+}
+
+std::optional<DialBand> namedBand(QStringView name)
+{
+    for (const BandEdges& band : kBands) {
+        if (name == QLatin1StringView(band.name))
+            return dialBandOf(band);
+    }
+    return std::nullopt;
 }

@@ -19,3 +19,9 @@ std::optional<DialBand> dialBand(quint64 dialHz);
 
 // Just the band's MHz.
 std::optional<int> amateurBandMHz(quint64 dialHz);
+
+// The band of a frequency in MHz (ADIF's FREQ).
+std::optional<DialBand> frequencyBand(double mhz);
+
+// The band of a name in lower case, as ADIF's BAND gives it ("6m").
+std::optional<DialBand> namedBand(QStringView name);

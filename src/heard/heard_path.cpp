@@ -27,6 +27,21 @@ QString verdictName(Verdict verdict)
     return {};
 }
 
+bool esRangeVerdict(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Open:
+    case Verdict::Closed:
+    case Verdict::NoReading:
+        return true;
+    case Verdict::Short:
+    case Verdict::Beyond:
+    case Verdict::Far:
+        return false;
+    }
+    return false;
+}
+
 namespace {
 
 Verdict verdictOf(const HeardPath& path, double pathKm)

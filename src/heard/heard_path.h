@@ -21,6 +21,11 @@ enum class Verdict { Open, Closed, Short, Beyond, Far, NoReading };
 // "open", "closed", "short", "beyond", "far", "no-reading".
 QString verdictName(Verdict verdict);
 
+// Heard over a path the Es could have carried: from kShortestJudgedKm to
+// one hop, an ionosonde within reach of the midpoint (open, closed or
+// no-reading).
+bool esRangeVerdict(Verdict verdict);
+
 struct HeardPath {
     int km = 0;
     double bearing = 0; // from home, degrees clockwise from north

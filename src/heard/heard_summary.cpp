@@ -12,19 +12,7 @@
 
 bool inEsRange(const HeardStation& station)
 {
-    if (!station.path || !station.path->verdict)
-        return false;
-    switch (*station.path->verdict) {
-    case Verdict::Open:
-    case Verdict::Closed:
-    case Verdict::NoReading:
-        return true;
-    case Verdict::Short:
-    case Verdict::Beyond:
-    case Verdict::Far:
-        return false;
-    }
-    return false;
+    return station.path && station.path->verdict && esRangeVerdict(*station.path->verdict);
 }
 
 std::vector<HeardInRange> heardInEsRange(const std::vector<HeardStation>& stations)

@@ -7,9 +7,7 @@
 
 #include <vector>
 
-// Heard over a path the Es could have carried: on a judged band, from
-// kShortestJudgedKm to one hop, an ionosonde within reach of the midpoint
-// (the verdict open, closed or no-reading).
+// Heard on a judged band over a path the Es could have carried (esRangeVerdict).
 bool inEsRange(const HeardStation& station);
 
 // The stations heard in Es range on one band, each call once.

@@ -17,7 +17,7 @@ void ReadingTimeline::add(const EsReading& reading)
         std::prev(later)->reading = reading;
     else
         m_pages.insert(later, {*utc, reading});
-    while (m_pages.size() > kMaxPages)
+    while (m_pages.size() > m_maxPages)
         m_pages.pop_front();
 }
 

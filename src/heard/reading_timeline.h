@@ -16,6 +16,9 @@ public:
     // Enough for a day of quarter-hour pages and then some.
     static constexpr std::size_t kMaxPages = 200;
 
+    // A log of a season is judged by a timeline of all its pages.
+    explicit ReadingTimeline(std::size_t maxPages = kMaxPages) : m_maxPages(maxPages) {}
+
     // A page whose time stamp is no time is left out; the same instant
     // again replaces the page kept for it.
     void add(const EsReading& reading);
@@ -29,5 +32,6 @@ private:
         QDateTime utc;
         EsReading reading;
     };
+    std::size_t m_maxPages;
     std::deque<Page> m_pages; // by instant, oldest first
 };

@@ -5,8 +5,8 @@
 #include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/text/locator_text.h"
+#include "history/logged_readings.h"
 #include "map_ui/es_map_view.h"
-#include "map_ui/logged_readings.h"
 #include "reach/band_lines.h"
 
 #include <QAccessible>

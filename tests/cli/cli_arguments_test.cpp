@@ -225,8 +225,8 @@ QStringList usageLines(const QByteArray& help)
 TEST(CliHelp, HelpCommandPrintsWhatTheOptionPrints)
 {
     const QStringList commands = overviewCommands();
-    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "reach",
-                                     "map", "help"}));
+    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "log",
+                                     "skill", "reach", "map", "help"}));
     for (const QString& command : commands) {
         const QByteArray help = runCli({QStringLiteral("help"), command}).out;
         EXPECT_EQ(help, runCli({command, QStringLiteral("--help")}).out) << command.toStdString();

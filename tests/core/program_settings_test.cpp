@@ -6,6 +6,7 @@
 
 #include "support/named_case.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -249,6 +250,31 @@ TEST(DecodeUdp, StoredValueOrOff)
     }
 }
 
+// ESLogFile: the paths given, else the WSJT-X and JTDX logs that exist
+// under the data directory (here only WSJT-X's).
+TEST(LogFiles, GivenOrThePeersLogs)
+{
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("WSJT-X")));
+    const QString wsjtx = data.filePath(QStringLiteral("WSJT-X/wsjtx_log.adi"));
+    QFile(wsjtx).open(QIODevice::WriteOnly);
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const std::pair<const char*, QStringList> rows[] = {
+        {nullptr, {wsjtx}},
+        {"ESLogFile= ; ", {wsjtx}},
+        {"ESLogFile=/a/x.adi; /b/y.adi;", {"/a/x.adi", "/b/y.adi"}},
+    };
+    for (const auto& [line, files] : rows) {
+        SettingsFile file(line);
+        EXPECT_EQ(ProgramSettings(file.store).logFiles(), files) << (line ? line : "none");
+    }
+    if (before.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", before);
+}
+
 TEST(MapGeometry, ReadBackOnlyWhenWhole)
 {
     SettingsFile file;
@@ -283,7 +309,7 @@ TEST(SettingMeanings, FormsAgreeWithWhatTheProgramTakes)
         for (const SettingChoice& choice : form.choices)
             EXPECT_TRUE(meaning.uses(choice.value)) << choice.value.toStdString();
     }
-    EXPECT_EQ(offered, 10);
+    EXPECT_EQ(offered, 11);
 }
 
 } // namespace

@@ -92,6 +92,12 @@ TEST(DialBand, JudgedBandsAndOthers)
     }
     EXPECT_FALSE(amateurBandMHz(0).has_value());
     EXPECT_FALSE(amateurBandMHz(100'000'000).has_value());
+    // ADIF's FREQ and BAND go through the same table, both edges in the band.
+    EXPECT_EQ(frequencyBand(29.7)->name, u"10m");
+    EXPECT_EQ(frequencyBand(50.0)->mhz, 50);
+    EXPECT_FALSE(frequencyBand(1e300).has_value());
+    EXPECT_EQ(namedBand(u"2m")->mhz, 144);
+    EXPECT_FALSE(namedBand(u"6M").has_value());
 }
 
 TEST(DecodeTime, DateFromTheReceipt)

@@ -9,7 +9,9 @@
 #include "core/text/locator_text.h"
 #include "core/text/number_text.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -316,6 +318,27 @@ ProgramSettings::decodeUdp(const std::function<void(const QString&)>& report)
                            notAUdpAddress, report);
 }
 
+QStringList ProgramSettings::logFiles()
+{
+    QStringList files;
+    for (const QString& path :
+         storedText(m_store, QStringLiteral("ESLogFile")).value_or(QString()).split(u';')) {
+        if (!path.trimmed().isEmpty())
+            files << path.trimmed();
+    }
+    if (!files.isEmpty())
+        return files;
+    // Both keep their log in their own folder of the data directory.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const char* program : {"WSJT-X", "JTDX"}) {
+        const QString path =
+            QStringLiteral("%1/%2/wsjtx_log.adi").arg(data, QLatin1String(program));
+        if (QFileInfo::exists(path))
+            files << path;
+    }
+    return files;
+}
+
 std::optional<QRect> ProgramSettings::mapGeometry()
 {
     std::array<std::optional<int>, 4> numbers;
@@ -534,6 +557,21 @@ std::vector<SettingMeaning> settingMeanings()
           QT_TRANSLATE_NOOP(
               "Settings",
               "2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない")}},
+        {QStringLiteral("ESLogFile"),
+         QStringLiteral("the ADIF logs whose contacts are judged"),
+         QStringLiteral("paths of .adi files separated by \";\"; empty for the logs of WSJT-X "
+                        "and JTDX (~/.local/share/WSJT-X/wsjtx_log.adi, "
+                        "~/.local/share/JTDX/wsjtx_log.adi) that exist"),
+         QString(),
+         QStringLiteral("tells a file it cannot read and goes on with the others"),
+         [](const QString&) { return true; },
+         {SettingForm::Kind::Text,
+          QT_TRANSLATE_NOOP("Settings", "ADIF ログ"),
+          0,
+          0,
+          nullptr,
+          {},
+          QT_TRANSLATE_NOOP("Settings", "; で区切って複数。空欄で WSJT-X と JTDX のログ")}},
         {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
          QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
         {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,

@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <functional>
@@ -85,6 +86,10 @@ public:
     // error, and leaves the listener off.
     std::optional<UdpListenAddress>
     decodeUdp(const std::function<void(const QString&)>& report = {});
+
+    // ESLogFile: the ADIF logs whose contacts are judged, ";" apart; when
+    // empty or missing, those of WSJT-X and JTDX that exist.
+    QStringList logFiles();
 
     // ESMapX, ESMapY, ESMapW, ESMapH: the Es map window's position and
     // size, pixels; nothing until all four were stored as numbers, with a

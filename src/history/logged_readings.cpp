@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "map_ui/logged_readings.h"
+#include "history/logged_readings.h"
 
 std::vector<EsReading> loggedReadings(const std::vector<PageRecord>& records)
 {
