@@ -355,11 +355,27 @@ void Form1::render(const ReadoutState& state)
     Label1->update();
     fmcls->setText(shownStatusItem(state));
     const QString age = stale ? dataAgeText(*m_dataAge) : QString();
-    fmcls->setToolTip(age);
+    fmcls->setToolTip(statusToolTip());
     fmcls->setAccessibleName(stale ? fmcls->text() + u' ' + age : QString());
     setWindowTitle(shownCaption(state));
     setAccessibleName(spokenCaption(state));
     m_accessible->update(state);
+}
+
+void Form1::setStatusNote(const QString& note)
+{
+    m_statusNote = note;
+    fmcls->setToolTip(statusToolTip());
+}
+
+QString Form1::statusToolTip() const
+{
+    QStringList lines;
+    if (m_dataAge && m_dataAge->stale)
+        lines << dataAgeText(*m_dataAge);
+    if (!m_statusNote.isEmpty())
+        lines << m_statusNote;
+    return lines.join(u'\n');
 }
 
 void Form1::setCredit(const QString& text)
