@@ -476,4 +476,20 @@ INSTANTIATE_TEST_SUITE_P(
                                      wakkanaiEs("2026/12/07 10:15 JST", "5.0", "GREEN"), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Heard while the page was stale, the opening comes with the next page's
+// rise, in the same notification.
+TEST(EsNotices, HeardOpeningFoldedIntoTheNextRise)
+{
+    const quint16 port = freeUdpPort();
+    DesktopFixture f(false, {listenOn(port)});
+    hearRecordedRun(f, port, wakkanaiEs("2026/12/07 09:30 JST", "5.0", "GREEN"));
+    ASSERT_TRUE(f.sink.shown.empty());
+    f.controller->reloadNow();
+    f.deliverPage(); // Es 注意 at 10:15
+    ASSERT_EQ(f.sink.shown.size(), 1u);
+    EXPECT_TRUE(f.sink.shown[0].title.startsWith(u"Es "));
+    EXPECT_TRUE(f.sink.shown[0].body.contains(QStringLiteral("50 MHz が開きました")));
+    EXPECT_TRUE(f.sink.shown[0].body.contains(QStringLiteral("6 m: Es 圏内で ")));
+}
+
 } // namespace
