@@ -17,6 +17,7 @@
 #include "window/form1.h"
 #include "window/form_controller.h"
 #include "window/graphics_setup.h"
+#include "window/heard_feature.h"
 #include "window/history_feature.h"
 #include "window/interface_language.h"
 #include "window/lazy_web_view.h"
@@ -107,6 +108,13 @@ int main(int argc, char* argv[])
         window, form, loop, settings,
         {[&history] { history.openHistory(); }, [&map] { map.openMap(); }, {}}, settingsWindow,
         home, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
+    // What WSJT-X and JTDX hear. The map's marks and the history log's
+    // recording follow heard.session() through HeardFeature::sessionChanged,
+    // connected before start().
+    HeardFeature heard({window, loop, settingsWindow, settings, home, clock,
+                        [&history] { return history.recorder().log(); }});
+    desktop.hearFrom(heard);
+    heard.start();
 
     form.Form_Load(arguments);
     window.show();

@@ -388,6 +388,17 @@ The page address (ESHost) can be changed in the settings</translation>
     </message>
 </context>
 <context>
+    <name>Heard</name>
+    <message>
+        <source>WSJT-X・JTDX のデコードを受けられません</source>
+        <translation>Cannot hear WSJT-X and JTDX decodes</translation>
+    </message>
+    <message>
+        <source>%1: Es 圏内で %2 局 (%3)、最遠 %4 km</source>
+        <translation>%1: heard %2 in Es range (%3), farthest %4 km</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>通常</source>

@@ -13,6 +13,7 @@
 #include "reach/band_lines.h"
 #include "reach/es_reading.h"
 #include "window/form_controller.h"
+#include "window/heard_feature.h"
 #include "window/settings_feature.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QDateTime>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -44,7 +46,7 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
                                        SettingsStore& settings, TrayOpeners open,
                                        SettingsFeature& settingsWindow, HomeLocator& home,
                                        DesktopSeams seams)
-    : m_settings(settings), m_settingsWindow(settingsWindow), m_home(home),
+    : m_settings(settings), m_loop(loop), m_settingsWindow(settingsWindow), m_home(home),
       m_now(seams.now ? std::move(seams.now) : systemClock), m_sink(seams.sink),
       m_autostart(seams.autostartDirectory), m_startedInFront(seams.startedInFront),
       m_memoryPath(seams.noticeMemory.isEmpty() ? stateFilePath(QStringLiteral("notified"))
@@ -100,6 +102,22 @@ DesktopIntegration::DesktopIntegration(QWidget& window, FormController& form, Re
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
+
+void DesktopIntegration::hearFrom(HeardFeature& heard)
+{
+    m_heard = &heard;
+    QObject::connect(&heard, &HeardFeature::esRangeStationHeard, &m_context,
+                     [this](int bandMHz) { heardOpening(bandMHz); });
+    QObject::connect(
+        &heard, &HeardFeature::listenerTrouble, &m_context, [this](const QString& text) {
+            if (m_tray)
+                m_tray->showMessage({QCoreApplication::translate(
+                                         "Heard", "WSJT-X・JTDX のデコードを受けられません"),
+                                     text});
+            else
+                std::fprintf(stderr, "ondrel: %s\n", text.toLocal8Bit().constData());
+        });
+}
 
 void DesktopIntegration::setNotificationsOn(bool on)
 {
@@ -162,7 +180,22 @@ void DesktopIntegration::showInTray(const ReadoutState& readout)
     if (m_tray)
         m_tray->showReadout(
             readout, dataAge(readout, QDateTime::fromSecsSinceEpoch(m_now().count(), Qt::UTC)),
-            m_reachLines);
+            reachAndHeardLines());
+}
+
+QStringList DesktopIntegration::reachAndHeardLines() const
+{
+    return m_heard ? m_reachLines + m_heard->heardLines() : m_reachLines;
+}
+
+std::vector<int> DesktopIntegration::heardBands() const
+{
+    std::vector<int> bands;
+    if (m_heard)
+        for (const HeardInRange& heard : m_heard->heardInRange())
+            if (std::ranges::count(m_notifyBands, heard.bandMHz) != 0)
+                bands.push_back(heard.bandMHz);
+    return bands;
 }
 
 std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readout,
@@ -172,7 +205,10 @@ std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readou
     const bool news = m_policy.isNews(readout, now);
     std::optional<EsNotice> notice = m_policy.afterRefresh(readout, now);
     if (m_reach) {
-        const std::vector<int> opened = m_bandOpenings.opened(*m_reach, m_notifyBands);
+        std::vector<int> opened = m_bandOpenings.opened(*m_reach, m_notifyBands);
+        for (const int band : heardBands())
+            if (std::ranges::count(opened, band) == 0)
+                opened.push_back(band);
         if (news)
             bands = m_policy.bandsToTell(opened, readout.AlertTime, now);
     }
@@ -185,8 +221,24 @@ std::optional<EsNotice> DesktopIntegration::noticeFor(const ReadoutState& readou
         notice->body += u'\n' + bandOpeningText(bands);
     }
     if (notice->level != 0 || !bands.empty())
-        notice->body += u'\n' + m_reachLines.join(u'\n');
+        notice->body += u'\n' + reachAndHeardLines().join(u'\n');
     return notice;
+}
+
+void DesktopIntegration::heardOpening(int bandMHz)
+{
+    const auto now = m_now();
+    const ReadoutState& readout = m_loop.readout();
+    if (std::ranges::count(m_notifyBands, bandMHz) == 0 || !EsNoticePolicy::isCurrent(readout, now))
+        return;
+    const std::vector<int> bands = m_policy.bandsToTell({bandMHz}, readout.AlertTime, now);
+    if (bands.empty())
+        return;
+    // The station just heard is in the count from now, not from the next tick.
+    m_heard->countHeard();
+    tell({bandOpeningText(bands),
+          (QStringList{shownStatusItem(readout)} + reachAndHeardLines()).join(u'\n')},
+         bands, false);
 }
 
 void DesktopIntegration::refreshed(const ReadoutState& readout)
@@ -197,15 +249,23 @@ void DesktopIntegration::refreshed(const ReadoutState& readout)
                   : std::nullopt);
     showInTray(readout);
     std::vector<int> bands;
-    const auto notice = noticeFor(readout, bands);
-    if (!notice)
-        return;
-    m_sink->show(*notice, [this, bands, alive = std::weak_ptr(m_alive)](bool reached) {
+    if (const auto notice = noticeFor(readout, bands))
+        tell(*notice, bands, true);
+}
+
+void DesktopIntegration::tell(const EsNotice& notice, const std::vector<int>& bands,
+                              bool afterRefresh)
+{
+    m_sink->show(notice, [this, bands, afterRefresh, alive = std::weak_ptr(m_alive)](bool reached) {
         if (alive.expired())
             return;
         if (!reached) {
-            m_policy.undelivered();
-            m_bandOpenings.forget(bands);
+            // A refresh's notice is told again by the next refresh; one a
+            // heard station set off waits for the next station or refresh.
+            if (afterRefresh) {
+                m_policy.undelivered();
+                m_bandOpenings.forget(bands);
+            }
             return;
         }
         if (const QString failure = saveNoticeMemory(m_memoryPath, m_policy.memory());

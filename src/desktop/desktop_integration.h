@@ -17,6 +17,7 @@
 #include <optional>
 
 class FormController;
+class HeardFeature;
 class HomeLocator;
 class NoticeSink;
 class QWidget;
@@ -58,6 +59,11 @@ public:
                        HomeLocator& home, DesktopSeams seams);
     ~DesktopIntegration();
 
+    // Adds what WSJT-X and JTDX hear: a line per band to the tooltip and
+    // the notices, a band's opening told by a station heard in Es range,
+    // and the listener's trouble told once in the tray.
+    void hearFrom(HeardFeature& heard);
+
     // Null without a system tray.
     TrayIcon* tray() const { return m_tray.get(); }
 
@@ -79,6 +85,16 @@ private:
     // The notice this refresh calls for: a rise, a band's opening, or both
     // in one; `bands` gets the bands (MHz) it tells of.
     std::optional<EsNotice> noticeFor(const ReadoutState& readout, std::vector<int>& bands);
+    // A station heard in Es range on `bandMHz` tells the band's opening
+    // when the ionosondes did not, with a current page.
+    void heardOpening(int bandMHz);
+    // The bands heard in Es range lately, among those watched.
+    std::vector<int> heardBands() const;
+    // The lines ending the tooltip and the band notices.
+    QStringList reachAndHeardLines() const;
+    // Shows `notice`, telling of `bands`; remembered as told once it
+    // reached the user.
+    void tell(const EsNotice& notice, const std::vector<int>& bands, bool afterRefresh);
     // Takes up the notification settings the settings window stored.
     void followStoredSettings();
     // Why the entry could not be written or removed; empty when it was.
@@ -86,7 +102,9 @@ private:
     SettingRow autostartRow();
 
     SettingsStore& m_settings;
+    RefreshLoop& m_loop;
     SettingsFeature& m_settingsWindow;
+    HeardFeature* m_heard = nullptr;
     HomeLocator& m_home;
     EsNoticePolicy m_policy;
     std::optional<ReachReport> m_reach;

@@ -75,3 +75,11 @@ void AccessibleReadout::update(const ReadoutState& state)
         m_send(alert);
     }
 }
+
+void AccessibleReadout::setHeardLines(const QStringList& lines)
+{
+    // Asked every second: a screen reader hears of a change only.
+    const QString description = lines.join(u'\n');
+    if (m_window.accessibleDescription() != description)
+        m_window.setAccessibleDescription(description);
+}

@@ -3,6 +3,8 @@
 
 #include "core/page/signal_indicator.h"
 
+#include <QStringList>
+
 #include <functional>
 
 class Form1;
@@ -18,6 +20,10 @@ public:
 
     // Names the cells after `state`; called with every render.
     void update(const ReadoutState& state);
+
+    // The stations heard in Es range lately (heardLine's words), as the
+    // window's description; none leaves it empty.
+    void setHeardLines(const QStringList& lines);
 
     // Where the announcement goes: Qt's accessibility bridge, or a test.
     using EventSink = std::function<void(QAccessibleEvent& event)>;

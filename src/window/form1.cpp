@@ -356,14 +356,32 @@ void Form1::render(const ReadoutState& state)
     Label1->update();
     fmcls->setText(shownStatusItem(state));
     const QString age = stale ? dataAgeText(*m_dataAge) : QString();
-    const QString why =
+    m_fetchFailureText =
         state.fetchFailure ? fetchFailureExplanation(*state.fetchFailure) : QString();
-    fmcls->setToolTip(QStringList({why, age}).join(u'\n').trimmed());
+    fmcls->setToolTip(statusToolTip());
     fmcls->setAccessibleName(stale ? fmcls->text() + u' ' + age : QString());
-    fmcls->setAccessibleDescription(why);
+    fmcls->setAccessibleDescription(m_fetchFailureText);
     setWindowTitle(shownCaption(state));
     setAccessibleName(spokenCaption(state));
     m_accessible->update(state);
+}
+
+void Form1::setStatusNote(const QString& note)
+{
+    m_statusNote = note;
+    fmcls->setToolTip(statusToolTip());
+}
+
+QString Form1::statusToolTip() const
+{
+    QStringList lines;
+    if (!m_fetchFailureText.isEmpty())
+        lines << m_fetchFailureText;
+    if (m_dataAge && m_dataAge->stale)
+        lines << dataAgeText(*m_dataAge);
+    if (!m_statusNote.isEmpty())
+        lines << m_statusNote;
+    return lines.join(u'\n');
 }
 
 void Form1::setCredit(const QString& text)

@@ -67,6 +67,9 @@ public:
     // dimmed, and the status line says its age.
     void setDataAge(std::optional<DataAge> age) { m_dataAge = age; }
     SignalPalette signalPalette() const { return m_signalPalette; }
+    // A line the status line's tooltip adds after the data's age (the
+    // decode listener's trouble); empty for none.
+    void setStatusNote(const QString& note);
 
     // Keeps the window above all others, or releases it.
     void setKeepInFront(bool on);
@@ -115,11 +118,15 @@ private:
     void applyOuterOnceFramed();
     void notifyResize();
     void changeWindowFlags(Qt::WindowFlags flags);
+    QString statusToolTip() const;
 
     std::unique_ptr<AccessibleReadout> m_accessible;
     bool m_unloaded = false;
     SignalPalette m_signalPalette = SignalPalette::Standard;
     std::optional<DataAge> m_dataAge;
+    QString m_statusNote;
+    // Why the last download failed, in words; empty after a page came.
+    QString m_fetchFailureText;
     QSize m_notifiedSize;
     // Outer geometry asked for before the window manager framed the
     // window, pixels: until then Qt takes it for the client area.

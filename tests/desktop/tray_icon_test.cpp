@@ -4,10 +4,14 @@
 #include "desktop/desktop_integration.h"
 #include "desktop/desktop_notifications.h"
 #include "desktop/tray_icon.h"
+#include "heard/heard_session.h"
 #include "recording_sink.h"
 #include "support/gui/form_fixture.h"
 #include "support/gui/setting_input.h"
 #include "support/named_case.h"
+#include "support/wait_for.h"
+#include "support/wsjtx_capture.h"
+#include "window/heard_feature.h"
 #include "window/history_feature.h"
 #include "window/settings_feature.h"
 #include "window/settings_window.h"
@@ -43,6 +47,14 @@ struct DesktopFixture : FormFixture {
                          startedInFront, autostartDirectory(),
                          directory.filePath(QStringLiteral("notified"))});
     }
+    // Hears WSJT-X and JTDX as the settings file says, and tells the desktop.
+    void hear()
+    {
+        heard = std::make_unique<HeardFeature>(HeardFeature::Parts{
+            *window, loop, settingsFeature, FormFixture::settings, home, clock, {}});
+        desktop->hearFrom(*heard);
+        heard->start();
+    }
     TrayIcon& tray() { return *desktop->tray(); }
     QString autostartDirectory() const { return directory.filePath(QStringLiteral("autostart")); }
 
@@ -52,6 +64,7 @@ struct DesktopFixture : FormFixture {
     RecordingSink sink;
     qint64 seconds = clock.nowUtc().toSecsSinceEpoch();
     std::unique_ptr<DesktopIntegration> desktop;
+    std::unique_ptr<HeardFeature> heard;
 };
 
 TEST(TrayIcon, ColourAndToolTipFollowEachRefresh)
@@ -418,6 +431,94 @@ TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
     f.controller->Timer2_Timer();
     EXPECT_TRUE(f.tray().icon().toolTip().endsWith(QStringLiteral("(28 MHz)")))
         << f.tray().icon().toolTip().toStdString();
+}
+
+QString listenOn(quint16 port)
+{
+    return QStringLiteral("ESDecodeUdp=127.0.0.1:%1").arg(port);
+}
+
+// The recorded run's decodes (01:30:00 UTC) heard a quarter of a minute
+// later, over UDP, after the page `page` came.
+void hearRecordedRun(DesktopFixture& f, quint16 port, const QByteArray& page)
+{
+    f.clock.time = QTime(10, 30, 15);
+    f.seconds = f.clock.nowUtc().toSecsSinceEpoch();
+    f.hear();
+    f.load();
+    f.deliverPage(page);
+    ASSERT_TRUE(sendToLocalPort(wsjtxCapture(QStringLiteral("wsjtx-2.6.1")), port));
+    ASSERT_TRUE(
+        waitFor([&f] { return f.heard->session()->recent().size() == kCapturedStations; }, 5000));
+    f.controller->Timer2_Timer();
+}
+
+TEST(TrayIcon, ToolTipGainsTheHeardLine)
+{
+    const quint16 port = freeUdpPort();
+    DesktopFixture f(true, {listenOn(port)});
+    hearRecordedRun(f, port, wakkanaiEs("2026/12/07 10:15 JST", "5.0", "GREEN"));
+    EXPECT_TRUE(f.tray().icon().toolTip().contains(QStringLiteral("<br>6 m: Es 圏内で ")))
+        << f.tray().icon().toolTip().toStdString();
+}
+
+struct HeardOpeningCase {
+    const char* name;
+    const char* setting; // ESNotifyBand=..., or null for the default (50)
+    QByteArray page;
+    // The notices after the page and the run: 'B' the opening told by the
+    // ionosondes, 'H' by the stations heard.
+    const char* notices;
+};
+ONDREL_NAMED_CASE(HeardOpeningCase)
+
+class HeardOpeningTest : public testing::TestWithParam<HeardOpeningCase> {};
+
+// Stations heard in Es range tell the band's opening the ionosondes did
+// not, once per cool-down, with a page that is not stale.
+TEST_P(HeardOpeningTest, ToldOncePerCooldown)
+{
+    const HeardOpeningCase& row = GetParam();
+    const quint16 port = freeUdpPort();
+    QStringList settings{listenOn(port)};
+    if (row.setting)
+        settings << QLatin1String(row.setting);
+    DesktopFixture f(false, settings);
+    hearRecordedRun(f, port, row.page);
+    std::string told;
+    for (const EsNotice& notice : f.sink.shown) {
+        EXPECT_EQ(notice.title, QStringLiteral("50 MHz が開きました"));
+        told += notice.body.contains(QStringLiteral("6 m: Es 圏内で ")) ? 'H' : 'B';
+    }
+    EXPECT_EQ(told, row.notices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heard, HeardOpeningTest,
+    testing::Values(HeardOpeningCase{"QuietPage", nullptr,
+                                     wakkanaiEs("2026/12/07 10:15 JST", "5.0", "GREEN"), "H"},
+                    HeardOpeningCase{"ToldByTheIonosondesWithinTheCooldown", nullptr,
+                                     wakkanaiEs("2026/12/07 10:15 JST", "9.5", "GREEN"), "B"},
+                    HeardOpeningCase{"StalePage", nullptr,
+                                     wakkanaiEs("2026/12/07 09:30 JST", "5.0", "GREEN"), ""},
+                    HeardOpeningCase{"UnwatchedBand", "ESNotifyBand=28",
+                                     wakkanaiEs("2026/12/07 10:15 JST", "5.0", "GREEN"), ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Heard while the page was stale, the opening comes with the next page's
+// rise, in the same notification.
+TEST(EsNotices, HeardOpeningFoldedIntoTheNextRise)
+{
+    const quint16 port = freeUdpPort();
+    DesktopFixture f(false, {listenOn(port)});
+    hearRecordedRun(f, port, wakkanaiEs("2026/12/07 09:30 JST", "5.0", "GREEN"));
+    ASSERT_TRUE(f.sink.shown.empty());
+    f.controller->reloadNow();
+    f.deliverPage(); // Es 注意 at 10:15
+    ASSERT_EQ(f.sink.shown.size(), 1u);
+    EXPECT_TRUE(f.sink.shown[0].title.startsWith(u"Es "));
+    EXPECT_TRUE(f.sink.shown[0].body.contains(QStringLiteral("50 MHz が開きました")));
+    EXPECT_TRUE(f.sink.shown[0].body.contains(QStringLiteral("6 m: Es 圏内で ")));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/text/english_texts.h"
 #include "support/named_case.h"
 #include "support/wait_for.h"
+#include "support/wsjtx_capture.h"
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
@@ -14,14 +15,6 @@
 namespace {
 
 constexpr int kWaitMs = 5000;
-
-// A port nothing on 127.0.0.1 holds now.
-quint16 freePort()
-{
-    QUdpSocket probe;
-    EXPECT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-    return probe.localPort();
-}
 
 // A listener and what it handed up.
 struct Heard {
@@ -50,7 +43,7 @@ void send(const QByteArray& bytes, const QHostAddress& to, quint16 port)
 TEST(UdpListener, HearsUnicastDatagramsAsTheyCame)
 {
     Heard heard;
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     heard.listener.listen(UdpListenAddress{QStringLiteral("127.0.0.1"), port, false});
     ASSERT_EQ(heard.listener.state(), ListenState::Listening);
     EXPECT_EQ(heard.listener.stateText(),
@@ -117,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Holders, PortInUseTest,
 // the loopback interface with TTL 0: nothing leaves the machine.
 TEST(UdpListener, TwoListenersShareAMulticastGroup)
 {
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     const UdpListenAddress group{QStringLiteral("224.0.0.1"), port, true};
     Heard first;
     Heard second;
@@ -154,7 +147,7 @@ TEST(UdpListener, TwoListenersShareAMulticastGroup)
 TEST(UdpListener, ReadsABacklogInBatchesAndDropsOversize)
 {
     Heard heard;
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     heard.listener.setMaxDatagramBytes(1024);
     heard.listener.listen(UdpListenAddress{QStringLiteral("127.0.0.1"), port, false});
     ASSERT_EQ(heard.listener.state(), ListenState::Listening);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QUdpSocket>
 
 QList<QByteArray> wsjtxCapture(const QString& run)
 {
@@ -14,4 +15,20 @@ QList<QByteArray> wsjtxCapture(const QString& run)
             datagrams << file.readAll();
     }
     return datagrams;
+}
+
+quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
+
+bool sendToLocalPort(const QList<QByteArray>& datagrams, quint16 port)
+{
+    QUdpSocket sender;
+    bool sent = true;
+    for (const QByteArray& bytes : datagrams)
+        sent = sender.writeDatagram(bytes, QHostAddress::LocalHost, port) == bytes.size() && sent;
+    return sent;
 }

@@ -74,10 +74,15 @@ std::optional<EsNotice> EsNoticePolicy::afterReadable(const ReadoutState& state,
 
 bool EsNoticePolicy::isNews(const ReadoutState& state, Seconds now) const
 {
+    if (!state.AlertTime.isEmpty() && state.AlertTime == m_memory.pageTime)
+        return false;
+    return isCurrent(state, now);
+}
+
+bool EsNoticePolicy::isCurrent(const ReadoutState& state, Seconds now)
+{
     const int level = state.SummaryLevel[kEsColumn];
     if (state.headerOpaque || level < kQuiet || level > kAlert)
-        return false;
-    if (!state.AlertTime.isEmpty() && state.AlertTime == m_memory.pageTime)
         return false;
     const auto age = dataAge(state, QDateTime::fromSecsSinceEpoch(now.count(), Qt::UTC));
     return !(age && age->stale);

@@ -54,6 +54,9 @@ public:
     // Whether a page may still be told of: readable, not told of yet, and
     // its own time not stale.
     bool isNews(const ReadoutState& state, Seconds now) const;
+    // Whether a page may still stand behind a notice: readable and its
+    // own time not stale, told of before or not.
+    static bool isCurrent(const ReadoutState& state, Seconds now);
     // Bands among `opened` not told of within the cool-down; they count as
     // told of now, with the page.
     std::vector<int> bandsToTell(const std::vector<int>& opened, const QString& pageTime,
