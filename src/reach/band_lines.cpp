@@ -38,27 +38,14 @@ QStringList homePathLines(const ReachReport& report)
     if (!report.home)
         return {};
     QStringList lines;
-    for (int k = 0; k < kStationCount; ++k) {
-        const std::optional<HomePath>& path = report.stations[k].fromHome;
-        if (path && path->anyOpen())
-            lines << QCoreApplication::translate("Reach", "%1 経由 %2 まで %3 km (%4 MHz)")
-                         .arg(shownStationMark(k), path->farEndLocator, kmText(path->pathKm),
-                              openBandsText(*path));
+    for (int b = 0; b < kBandCount; ++b) {
+        if (report.openAreas[b].open)
+            lines << openAreaLine(kBandsMHz[b], report.openAreas[b]);
     }
     if (lines.isEmpty())
         lines << QCoreApplication::translate("Reach", "%1 から届くパスはありません")
                      .arg(*report.home);
     return lines;
-}
-
-QString openBandsText(const HomePath& path)
-{
-    QStringList bands;
-    for (int b = 0; b < kBandCount; ++b) {
-        if (path.open[b])
-            bands << QString::number(kBandsMHz[b]);
-    }
-    return bands.join(u'/');
 }
 
 QString kmText(int km)

@@ -25,6 +25,30 @@ std::function<void(QPainter&, const QRectF&)> lineSample(QPen pen)
     };
 }
 
+// A heard station's mark, filled or hollow, in the 50 MHz colour.
+std::function<void(QPainter&, const QRectF&)> markSample(bool hollow, double unit)
+{
+    return [hollow, unit](QPainter& p, const QRectF& r) {
+        const double radius = unit * 0.34;
+        p.setPen(QPen(hollow ? bandColour(1) : kMapHalo, hollow ? unit * 0.15 : unit * 0.08));
+        p.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(bandColour(1)));
+        p.drawEllipse(r.center(), radius, radius);
+    };
+}
+
+// The line from home and the midpoint's cross on it.
+std::function<void(QPainter&, const QRectF&)> midpointSample(double unit)
+{
+    return [unit](QPainter& p, const QRectF& r) {
+        const QPointF m = r.center();
+        const double cross = unit * 0.2;
+        p.setPen(QPen(bandColour(1), 0));
+        p.drawLine(QPointF(r.left(), m.y()), QPointF(r.right(), m.y()));
+        p.drawLine(m - QPointF(cross, cross), m + QPointF(cross, cross));
+        p.drawLine(m - QPointF(cross, -cross), m + QPointF(cross, -cross));
+    };
+}
+
 } // namespace
 
 MapPanel::MapPanel(std::vector<Line> lines, double unit) : m_lines(std::move(lines)), m_unit(unit)
@@ -88,7 +112,7 @@ MapPanel titlePanel(const ReachReport& report, double unit)
         unit);
 }
 
-MapPanel legendPanel(const ReachReport& report, double unit)
+MapPanel legendPanel(const ReachReport& report, double unit, bool heard)
 {
     std::vector<MapPanel::Line> lines;
     const QFont font = mapFont(unit, 0.8);
@@ -116,7 +140,21 @@ MapPanel legendPanel(const ReachReport& report, double unit)
                          .arg(kmText(static_cast<int>(std::lround(maxHopKm())))),
                      font, kMapText, lineSample(QPen(kMapQuietText, unit * 0.1, Qt::DashLine))});
     if (report.home)
-        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局から局の上空を経て届く先")),
-                         font, kMapText, lineSample(QPen(kMapHome, unit * 0.14))});
+        lines.push_back(
+            {mapText(QT_TRANSLATE_NOOP("ReachMap", "濃い塗り: 自局からのパスが開く範囲")), font,
+             kMapText, [](QPainter& p, const QRectF& r) {
+                 QColor fill = bandColour(1);
+                 fill.setAlpha(150);
+                 p.fillRect(r, fill);
+             }});
+    if (heard) {
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "受信した局 (古いほど薄い)")), font,
+                         kMapText, markSample(false, unit)});
+        lines.push_back(
+            {mapText(QT_TRANSLATE_NOOP("ReachMap", "位置がおおよその局 (コールの地域から)")), font,
+             kMapText, markSample(true, unit)});
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局からの線と反射点 (中点)")),
+                         font, kMapText, midpointSample(unit)});
+    }
     return MapPanel(std::move(lines), unit);
 }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 
 #include <algorithm>
 #include <cmath>
@@ -23,4 +24,11 @@ inline QFont mapFont(double unit, double scale, bool bold = false)
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(unit * scale))));
     font.setBold(bold);
     return font;
+}
+
+// The map's text height in pixels, which its marks and lines follow, for
+// a map drawn into `area`.
+inline double mapUnit(const QRectF& area)
+{
+    return std::clamp(std::min(area.width(), area.height()) / 52, 9.0, 22.0);
 }

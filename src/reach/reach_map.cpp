@@ -3,15 +3,17 @@
 
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
-#include "reach/band_lines.h"
 #include "reach/coastline.h"
+#include "reach/heard_marks.h"
 #include "reach/ionosondes.h"
 #include "reach/map_labels.h"
 #include "reach/map_panels.h"
 #include "reach/map_projection.h"
 #include "reach/map_style.h"
+#include "reach/open_area_shading.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -23,9 +25,10 @@ const QColor kShore(0x86, 0x96, 0x90);
 const QColor kGraticule(0x1d, 0x2e, 0x3e);
 
 constexpr int kCircleSteps = 144;
-constexpr int kPathSteps = 48;
 constexpr double kGraticuleStep = 5;
 constexpr int kRingAlpha = 46;
+constexpr double kOpenAreaOpacity = 0.38;
+constexpr double kShadeScale = 3;
 
 // Where each station's name goes first, away from its coast.
 constexpr std::array<LabelSide, kStationCount> kStationLabelSides = {
@@ -132,65 +135,31 @@ void paintRingEdges(const Canvas& c, const ReachReport& report)
     }
 }
 
-int highestOpenBand(const HomePath& path)
+// Where a path from home is open, in the band's colour, over the rings:
+// the cells drawn opaque at a fraction of the map's size, then laid over
+// it translucent and smoothed, far cheaper than smoothing each cell's edge.
+void paintOpenAreas(const Canvas& c, const ReachReport& report)
 {
-    for (int b = kBandCount - 1; b > 0; --b) {
-        if (path.open[b])
-            return b;
-    }
-    return 0;
-}
-
-// A far end's label goes on past the path's last stretch, or else beside it.
-LabelSides sidesAfter(QPointF from, QPointF to)
-{
-    using enum LabelSide;
-    const QPointF d = to - from;
-    if (std::abs(d.x()) >= std::abs(d.y()))
-        return d.x() >= 0 ? LabelSides{Right, Below, Above, Left}
-                          : LabelSides{Left, Below, Above, Right};
-    return d.y() >= 0 ? LabelSides{Below, Right, Left, Above}
-                      : LabelSides{Above, Right, Left, Below};
-}
-
-struct FarEnd {
-    QPointF at;
-    QPointF before; // the path just before it, for the label's side
-    QStringList label;
-};
-
-// The paths from home over each station that carries one; their far ends
-// are labelled last, when everything they must not cover is in place.
-std::vector<FarEnd> paintHomePaths(const Canvas& c, const ReachReport& report)
-{
-    std::vector<FarEnd> ends;
     if (!report.home)
-        return ends;
-    for (int k = 0; k < kStationCount; ++k) {
-        const std::optional<HomePath>& path = report.stations[k].fromHome;
-        if (!path || !path->anyOpen())
-            continue;
-        const double bearing = bearingDegrees(report.homePoint, kIonosondes[k]);
-        QPolygonF line;
-        for (int i = 0; i <= kPathSteps; ++i)
-            line << c.projection.map(
-                destination(report.homePoint, bearing, path->pathKm * double(i) / kPathSteps));
-        const QColor colour = bandColour(highestOpenBand(*path));
-        c.p.setBrush(Qt::NoBrush);
-        c.p.setPen(QPen(kMapHalo, c.unit * 0.38, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        c.p.drawPolyline(line);
-        c.p.setPen(QPen(colour, c.unit * 0.17, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        c.p.drawPolyline(line);
-        c.p.setPen(QPen(kMapHalo, c.unit * 0.1));
-        c.p.setBrush(colour);
-        c.p.drawEllipse(line.last(), c.unit * 0.32, c.unit * 0.32);
-        ends.push_back(
-            {line.last(),
-             line[line.size() - 2],
-             {QStringLiteral("%1 MHz %2 km").arg(openBandsText(*path), kmText(path->pathKm)),
-              path->farEndLocator}});
+        return;
+    const QSize size((c.area.size() / kShadeScale).toSize().expandedTo(QSize(1, 1)));
+    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter p(&layer);
+        p.scale(size.width() / c.area.width(), size.height() / c.area.height());
+        p.translate(-c.area.topLeft());
+        p.setPen(Qt::NoPen);
+        const std::array<QPainterPath, kBandCount> shapes =
+            openAreaShapes(report.homePoint, report.reading, c.projection);
+        for (int b = 0; b < kBandCount; ++b)
+            p.fillPath(shapes[b], bandColour(b));
     }
-    return ends;
+    c.p.save();
+    c.p.setOpacity(kOpenAreaOpacity);
+    c.p.setRenderHint(QPainter::SmoothPixmapTransform);
+    c.p.drawImage(c.area, layer);
+    c.p.restore();
 }
 
 double discRadius(const Canvas& c)
@@ -258,23 +227,25 @@ QColor bandColour(int band)
 }
 
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
-                   SignalPalette palette)
+                   SignalPalette palette, const std::vector<HeardMark>& heard)
 {
-    const double unit = std::clamp(std::min(area.width(), area.height()) / 52, 9.0, 22.0);
+    const double unit = mapUnit(area);
     const Canvas c{painter, area, MapProjection(area), unit};
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing);
     paintGeography(c);
     paintRingAreas(c, report);
+    paintOpenAreas(c, report);
     paintRingEdges(c, report);
-    const std::vector<FarEnd> ends = paintHomePaths(c, report);
+    paintHeardMarks(painter, c.projection,
+                    report.home ? std::optional(report.homePoint) : std::nullopt, heard, unit);
 
     // The boxes go on top at the end; labels keep clear of them.
     MapLabels labels(painter, area, unit);
     const double margin = unit * 0.6;
     const MapPanel title = titlePanel(report, unit);
-    const MapPanel legend = legendPanel(report, unit);
+    const MapPanel legend = legendPanel(report, unit, !heard.empty());
     const QPointF titleAt = area.topLeft() + QPointF(margin, margin);
     const QPointF legendAt = area.bottomRight() - QPointF(margin, margin) -
                              QPointF(legend.size().width(), legend.size().height());
@@ -290,9 +261,6 @@ void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& rep
                      {QCoreApplication::translate("ReachMap", "自局 %1").arg(*report.home)},
                      {LabelSide::Below, LabelSide::Above, LabelSide::Left, LabelSide::Right},
                      mapFont(unit, 0.8, true));
-    for (const FarEnd& end : ends)
-        labels.place(end.at, unit * 0.5, end.label, sidesAfter(end.before, end.at),
-                     mapFont(unit, 0.8));
     title.paint(painter, titleAt);
     legend.paint(painter, legendAt);
     painter.restore();
