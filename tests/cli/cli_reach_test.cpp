@@ -209,12 +209,14 @@ TEST(CliReach, TextIsTheMapsLinesInEnglish)
                              "28 MHz: W 584–2,298 km, K 207–2,298 km, Y 0–2,298 km\n"
                              "50 MHz: W 1,418–2,298 km, K 504–2,298 km, Y 284–2,298 km\n"
                              "144 MHz: Y 1,298–2,298 km\n"
-                             "XX\n"));
+                             "28 MHz: 500–2,298 km, all directions, via Y, K and W\n"
+                             "50 MHz: 500–2,298 km, all directions, via Y, K and W\n"
+                             "144 MHz: 1,300–1,650 km, SE to S, via Y\n"));
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }
 
 // With a home the old keys stay as they were, and the area open from it
-// comes beside them: from Tokyo, next to Kokubunji (20 MHz).
+// comes beside them: from Tokyo, next to Kokubunji (20 MHz), Yamagawa at 30.
 TEST(CliReach, OpenAreaBesideTheOldKeys)
 {
     const QJsonObject json =
@@ -225,8 +227,16 @@ TEST(CliReach, OpenAreaBesideTheOldKeys)
               (QStringList{"far_end", "km", "open", "path_km"}));
     const QJsonObject area = json["open_area"].toObject();
     EXPECT_EQ(area.keys(), (QStringList{"144", "28", "50"}));
-    EXPECT_EQ(area["50"].toObject(), QJsonObject());
-    EXPECT_EQ(area["144"].toObject(), QJsonObject());
+    EXPECT_EQ(area["50"].toObject(),
+              (QJsonObject{{"open", true},
+                           {"min_km", 550},
+                           {"max_km", 2298},
+                           {"all_around", true},
+                           {"from_bearing", QJsonValue::Null},
+                           {"to_bearing", QJsonValue::Null},
+                           {"stations", QJsonArray{"to536", "yg431", "wk546"}}}));
+    EXPECT_EQ(area["144"].toObject()["from_bearing"], 205);
+    EXPECT_EQ(area["144"].toObject()["to_bearing"], 275);
 }
 
 // A settings directory holding `lines` in section ESConf.
