@@ -399,6 +399,53 @@ The page address (ESHost) can be changed in the settings</translation>
     </message>
 </context>
 <context>
+    <name>HeardOnMap</name>
+    <message>
+        <source>open: 測った Es で届くパス</source>
+        <translation>open: the measured Es carries this path</translation>
+    </message>
+    <message>
+        <source>closed: 測った Es では届かないはずのパス</source>
+        <translation>closed: the measured Es would not carry this path</translation>
+    </message>
+    <message>
+        <source>short: 500 km 未満 (判定しません)</source>
+        <translation>short: under 500 km (not judged)</translation>
+    </message>
+    <message>
+        <source>beyond: 1 ホップより遠い</source>
+        <translation>beyond: longer than one hop</translation>
+    </message>
+    <message>
+        <source>far: 中点から 600 km 以内に観測所なし</source>
+        <translation>far: no ionosonde within 600 km of the midpoint</translation>
+    </message>
+    <message>
+        <source>no-reading: 測定値なし</source>
+        <translation>no-reading: no reading</translation>
+    </message>
+    <message>
+        <source>(位置はおおよそ: %1)</source>
+        <translation>(placed roughly, by %1)</translation>
+    </message>
+    <message>
+        <source>バンド不明</source>
+        <translation>band unknown</translation>
+    </message>
+    <message>
+        <source>必要な Es %1</source>
+        <translation>needs Es %1</translation>
+    </message>
+    <message>
+        <source>%1 の Es %2 (中点から %3 km)</source>
+        <translation>%1 Es %2 (%3 km from the midpoint)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>通常</source>
@@ -554,10 +601,6 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
 <context>
     <name>Reach</name>
     <message>
-        <source>%1 経由 %2 まで %3 km (%4 MHz)</source>
-        <translation>Via %1 to %2, %3 km (%4 MHz)</translation>
-    </message>
-    <message>
         <source>%1 から届くパスはありません</source>
         <translation>No path from %1</translation>
     </message>
@@ -606,12 +649,24 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <translation>Dashed outer line: the longest single hop, %1 km</translation>
     </message>
     <message>
-        <source>自局から局の上空を経て届く先</source>
-        <translation>From home over a station to the far end</translation>
-    </message>
-    <message>
         <source>自局 %1</source>
         <translation>Home %1</translation>
+    </message>
+    <message>
+        <source>濃い塗り: 自局からのパスが開く範囲</source>
+        <translation>Deeper shade: where a path from home is open</translation>
+    </message>
+    <message>
+        <source>受信した局 (古いほど薄い)</source>
+        <translation>Stations heard (older ones paler)</translation>
+    </message>
+    <message>
+        <source>位置がおおよその局 (コールの地域から)</source>
+        <translation>Placed roughly (by the call&apos;s area or prefix)</translation>
+    </message>
+    <message>
+        <source>自局からの線と反射点 (中点)</source>
+        <translation>Line from home and its reflection point (midpoint)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
 namespace {
 
 // The page time, then the lines under the Es map: one per band, and with
-// a home the paths from it.
+// a home where a path from it is open.
 QByteArray reachText(const ReachReport& report)
 {
     QStringList lines{report.reading.pageTime.trimmed()};
@@ -66,8 +66,8 @@ const CliCommand& reachCommand()
             "with their midpoint under the station that a cloud like the one measured would "
             "carry, not a forecast. Prints the page time and the lines under the Es map: one per "
             "band (\"50 MHz: K 1,418–2,298 km\", \"closed\" when no station carries it) and, with "
-            "a home, one per station that carries a path from it (\"Via K to QM47lc, 1,717 km "
-            "(28/50 MHz)\").\n"
+            "a home, one per band where a path from it is open: its length, bearings and the "
+            "stations reflecting it (\"50 MHz: 1,050–2,298 km, SW to W, via Y\").\n"
             "--json prints one object on one line instead: page_time, home (the locator or null) "
             "and stations in the page's order, each with code (wk546, to536, yg431, ok426), name "
             "(Wakkanai, Kokubunji, Yamagawa, Ogimi), lat, lon, es (the Es as a number, null when "
@@ -75,7 +75,12 @@ const CliCommand& reachCommand()
             "true or false, \"min_km\", \"max_km\": whole km or null}, and with a home "
             "from_home: {\"km\": the distance to the station, \"path_km\": the path twice as "
             "long, \"far_end\": its 6-character locator, \"open\": the bands that carry it, such "
-            "as [\"28\", \"50\"]}.\n"
+            "as [\"28\", \"50\"]}; then open_area: null without a home, else for each band "
+            "(\"28\", \"50\", \"144\") where a path from home is open (its midpoint over a "
+            "station within 600 km whose Es carries it, 500 km up to one hop): {\"open\", "
+            "\"min_km\", \"max_km\", \"all_around\", \"from_bearing\", \"to_bearing\": "
+            "clockwise, degrees, null when all around or closed, \"stations\": the codes "
+            "reflecting it, most of the area first}.\n"
             "A page that is not read through prints nothing and is told in one line on standard "
             "error, as parse and fetch tell it."),
         {reachFileOperand()},

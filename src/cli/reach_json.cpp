@@ -47,6 +47,39 @@ QByteArray homePathJson(const HomePath& path)
                        {"open", jsonArray(open)}});
 }
 
+QByteArray bearingOrNull(const OpenArea& area, int bearing)
+{
+    return area.open && !area.allAround ? QByteArray::number(bearing) : QByteArrayLiteral("null");
+}
+
+QByteArray openAreaJson(const OpenArea& area)
+{
+    QList<QByteArray> stations;
+    for (int k : area.stations)
+        stations << jsonValue(QLatin1String(kStationCodes[k]));
+    const auto kmOrNull = [&area](int km) {
+        return area.open ? QByteArray::number(km) : QByteArrayLiteral("null");
+    };
+    return jsonObject({{"open", jsonValue(area.open)},
+                       {"min_km", kmOrNull(area.minKm)},
+                       {"max_km", kmOrNull(area.maxKm)},
+                       {"all_around", jsonValue(area.allAround)},
+                       {"from_bearing", bearingOrNull(area, area.fromBearing)},
+                       {"to_bearing", bearingOrNull(area, area.toBearing)},
+                       {"stations", jsonArray(stations)}});
+}
+
+// Per band, where a path from home is open; null without a home.
+QByteArray openAreasJson(const ReachReport& report)
+{
+    if (!report.home)
+        return QByteArrayLiteral("null");
+    std::vector<std::pair<QByteArray, QByteArray>> bands;
+    for (int b = 0; b < kBandCount; ++b)
+        bands.emplace_back(QByteArray::number(kBandsMHz[b]), openAreaJson(report.openAreas[b]));
+    return jsonObject(bands);
+}
+
 QByteArray stationJson(const ReachReport& report, int k)
 {
     const StationReach& station = report.stations[k];
@@ -72,6 +105,7 @@ QByteArray reachJson(const ReachReport& report)
         stations << stationJson(report, k);
     return jsonObject({{"page_time", jsonValue(report.reading.pageTime)},
                        {"home", report.home ? jsonValue(*report.home) : QByteArrayLiteral("null")},
-                       {"stations", jsonArray(stations)}}) +
+                       {"stations", jsonArray(stations)},
+                       {"open_area", openAreasJson(report)}}) +
            '\n';
 }

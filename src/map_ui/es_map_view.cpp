@@ -3,6 +3,7 @@
 
 #include "reach/reach_map.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 EsMapView::EsMapView(QWidget* parent) : QWidget(parent)
@@ -20,10 +21,26 @@ void EsMapView::setReach(const ReachReport& report, SignalPalette palette)
     update();
 }
 
+void EsMapView::setHeard(std::vector<HeardMark> marks)
+{
+    if (marks.empty() && m_heard.empty())
+        return;
+    m_heard = std::move(marks);
+    update();
+}
+
+void EsMapView::mousePressEvent(QMouseEvent* event)
+{
+    const std::optional<std::size_t> mark = heardMarkAt(rect(), m_heard, event->position());
+    if (mark)
+        emit heardMarkClicked(*mark, event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
 void EsMapView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintReachMap(painter, rect(), m_report, m_palette);
+    paintReachMap(painter, rect(), m_report, m_palette, m_heard);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

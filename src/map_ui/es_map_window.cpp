@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map_ui/es_map_window.h"
 
+#include "core/page/page_time.h"
 #include "core/page/readout_state.h"
 #include "core/settings/home_locator.h"
 #include "core/settings/program_settings.h"
 #include "core/text/locator_text.h"
+#include "heard/heard_session.h"
+#include "heard/heard_summary.h"
 #include "history/logged_readings.h"
 #include "map_ui/es_map_view.h"
+#include "map_ui/heard_on_map.h"
 #include "reach/band_lines.h"
 
 #include <QAccessible>
@@ -18,6 +22,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSlider>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,6 +106,7 @@ EsMapWindow::EsMapWindow(std::function<HistoryLog*()> log, HomeLocator& home,
     connect(olderButton, &QPushButton::clicked, this, [this] { step(-1); });
     connect(newerButton, &QPushButton::clicked, this, [this] { step(+1); });
     connect(slider, &QSlider::valueChanged, this, [this](int value) { showIndex(value); });
+    connect(map, &EsMapView::heardMarkClicked, this, &EsMapWindow::showHeardStation);
     connect(homeEdit, &QLineEdit::returnPressed, this, [this] { setHome(homeEdit->text()); });
     connect(homeEdit, &QLineEdit::editingFinished, this, [this] {
         if (homeEdit->text().trimmed() != m_home.locator())
@@ -219,6 +225,7 @@ void EsMapWindow::showIndex(int index)
                                .arg(m_readings[m_index].pageTime.trimmed())
                                .arg(m_index + 1)
                                .arg(last + 1));
+    gatherHeard();
     render();
 }
 
@@ -250,7 +257,59 @@ const ReachReport& EsMapWindow::shownReport() const
 
 QStringList EsMapWindow::shownLines() const
 {
-    return bandLines(shownReport()) + homePathLines(shownReport());
+    QStringList lines = bandLines(shownReport()) + homePathLines(shownReport());
+    for (const HeardInRange& heard : heardInEsRange(m_heard))
+        lines << heardLine(heard);
+    return lines;
+}
+
+void EsMapWindow::setHeardSession(HeardSession* session)
+{
+    m_session = session;
+    refreshHeard();
+}
+
+void EsMapWindow::setHeardSource(HeardSource source)
+{
+    m_heardSource = std::move(source);
+    refreshHeard();
+}
+
+void EsMapWindow::refreshHeard()
+{
+    gatherHeard();
+    render();
+}
+
+void EsMapWindow::gatherHeard()
+{
+    m_heard.clear();
+    const bool latest = m_followLatest || m_index < 0;
+    const std::optional<QDateTime> pageUtc =
+        latest ? std::nullopt : pageTimeToUtc(m_readings[m_index].pageTime);
+    if (!m_session || (!latest && !pageUtc)) {
+        map->setHeard({});
+        return;
+    }
+    const QDateTime from = latest ? nowUtc().addSecs(-kHeardMinutes * 60)
+                                  : pageUtc->addSecs(-kHeardAroundMinutes * 60);
+    const QDateTime to = latest ? nowUtc() : pageUtc->addSecs(kHeardAroundMinutes * 60);
+    std::vector<HeardStation> stations;
+    if (!latest && m_heardSource) {
+        stations = m_heardSource(from, to);
+    } else {
+        for (const HeardStation& station : m_session->recent()) {
+            if (station.time >= from && station.time <= to)
+                stations.push_back(station);
+        }
+    }
+    map->setHeard(heardMarks(stations, from, to, &m_heard));
+}
+
+void EsMapWindow::showHeardStation(std::size_t index, QPoint globalPos)
+{
+    if (index < m_heard.size())
+        QToolTip::showText(globalPos, heardStationText(m_heard[index]), map);
 }
 
 void EsMapWindow::render()

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "heard/heard_station.h"
 #include "history/history_log.h"
 #include "reach/station_reach.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -11,6 +13,7 @@
 #include <vector>
 
 class EsMapView;
+class HeardSession;
 class HomeLocator;
 class QLabel;
 class QLineEdit;
@@ -46,9 +49,27 @@ public:
     // field) when it is none. Empty text removes the home.
     bool setHome(const QString& text);
 
-    // What the map shows: the reading's reach, and its lines in words.
+    // The stations heard now, or null (the listener off): the map shows
+    // those of the last kHeardMinutes, or around an older reading.
+    void setHeardSession(HeardSession* session);
+    // Those heard between two times (UTC), for readings older than what
+    // the session keeps at hand (the history log); by default the
+    // session's alone.
+    using HeardSource =
+        std::function<std::vector<HeardStation>(const QDateTime& fromUtc, const QDateTime& toUtc)>;
+    void setHeardSource(HeardSource source);
+    // Takes the stations heard since: new ones come.
+    void refreshHeard();
+
+    // What the map shows: the reading's reach, and its lines in words
+    // (with the stations heard in Es range).
     const ReachReport& shownReport() const;
     QStringList shownLines() const;
+    const std::vector<HeardStation>& shownHeard() const { return m_heard; }
+
+    // Heard stations shown with the latest reading, and around an older one.
+    static constexpr int kHeardMinutes = 30;
+    static constexpr int kHeardAroundMinutes = 15;
 
     // The clock the 24 hours end at; the system's by default.
     std::function<QDateTime()> nowUtc;
@@ -74,6 +95,8 @@ private:
     void gather();
     void showIndex(int index);
     void render();
+    void gatherHeard();
+    void showHeardStation(std::size_t index, QPoint globalPos);
 
     void followHome(const QString& locator);
 
@@ -86,4 +109,7 @@ private:
     std::vector<EsReading> m_readings; // m_logged and m_latest, as stepped through
     int m_index = -1;                  // into m_readings; -1 when there is none
     bool m_followLatest = true;
+    QPointer<HeardSession> m_session;
+    HeardSource m_heardSource;
+    std::vector<HeardStation> m_heard; // those with marks, in the marks' order
 };

@@ -38,12 +38,9 @@ QStringList homePathLines(const ReachReport& report)
     if (!report.home)
         return {};
     QStringList lines;
-    for (int k = 0; k < kStationCount; ++k) {
-        const std::optional<HomePath>& path = report.stations[k].fromHome;
-        if (path && path->anyOpen())
-            lines << QCoreApplication::translate("Reach", "%1 経由 %2 まで %3 km (%4 MHz)")
-                         .arg(shownStationMark(k), path->farEndLocator, kmText(path->pathKm),
-                              openBandsText(*path));
+    for (int b = 0; b < kBandCount; ++b) {
+        if (report.openAreas[b].open)
+            lines << openAreaLine(kBandsMHz[b], report.openAreas[b]);
     }
     if (lines.isEmpty())
         lines << QCoreApplication::translate("Reach", "%1 から届くパスはありません")
@@ -51,27 +48,8 @@ QStringList homePathLines(const ReachReport& report)
     return lines;
 }
 
-QString openBandsText(const HomePath& path)
-{
-    QStringList bands;
-    for (int b = 0; b < kBandCount; ++b) {
-        if (path.open[b])
-            bands << QString::number(kBandsMHz[b]);
-    }
-    return bands.join(u'/');
-}
-
 QString kmText(int km)
 {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     return english.toString(km);
-}
-
-int highestOpenBand(const HomePath& path)
-{
-    for (int b = kBandCount - 1; b > 0; --b) {
-        if (path.open[b])
-            return b;
-    }
-    return 0;
 }

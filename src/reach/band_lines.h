@@ -14,17 +14,9 @@
 // 国 584–2,298 km, 鹿 207–2,298 km"); 不通 ("closed") when none does.
 QStringList bandLines(const ReachReport& report);
 
-// With a home, one line per station a band reaches from it, "国 経由 PN04ab
-// まで 1,652 km (28/50 MHz)", or one line saying there is none; nothing
-// without a home.
+// With a home, one line per band open from it (openAreaLine), or one line
+// saying no path is; nothing without a home.
 QStringList homePathLines(const ReachReport& report);
-
-// The open bands of a path from home, "28/50".
-QString openBandsText(const HomePath& path);
-
-// The highest band open on a path from home (0 for 28 MHz); the path is
-// drawn in its colour.
-int highestOpenBand(const HomePath& path);
 
 // Whole kilometres with thousands separated by commas, "1,418".
 QString kmText(int km);

@@ -9,12 +9,10 @@
 std::array<bool, kBandCount> openBands(const ReachReport& report)
 {
     std::array<bool, kBandCount> open{};
-    for (const StationReach& station : report.stations) {
-        for (int b = 0; b < kBandCount; ++b) {
-            const bool carried =
-                report.home ? station.fromHome && station.fromHome->open[b] : station.bands[b].open;
-            open[b] = open[b] || carried;
-        }
+    for (int b = 0; b < kBandCount; ++b) {
+        open[b] = report.home ? report.openAreas[b].open
+                              : std::any_of(report.stations.begin(), report.stations.end(),
+                                            [b](const StationReach& s) { return s.bands[b].open; });
     }
     return open;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Whether each band is open with a page's reach: some station's cloud
-// carries it, or, with a home, a path from home over a station.
+// carries it, or, with a home, a path from home (its open area).
 std::array<bool, kBandCount> openBands(const ReachReport& report);
 
 // Follows the bands from refresh to refresh and tells which opened: open

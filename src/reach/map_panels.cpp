@@ -35,15 +35,28 @@ void skipSamples(QPainter& p, const QRectF& r, double unit)
     }
 }
 
-// The colour the paths from home are drawn in: their highest open band.
-QColor homePathColour(const ReachReport& report)
+// A heard station's mark, filled or hollow, in the 50 MHz colour.
+std::function<void(QPainter&, const QRectF&)> markSample(bool hollow, double unit)
 {
-    int band = 0;
-    for (const StationReach& station : report.stations) {
-        if (station.fromHome && station.fromHome->anyOpen())
-            band = std::max(band, highestOpenBand(*station.fromHome));
-    }
-    return bandColour(band);
+    return [hollow, unit](QPainter& p, const QRectF& r) {
+        const double radius = unit * 0.34;
+        p.setPen(QPen(hollow ? bandColour(1) : kMapHalo, hollow ? unit * 0.15 : unit * 0.08));
+        p.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(bandColour(1)));
+        p.drawEllipse(r.center(), radius, radius);
+    };
+}
+
+// The line from home and the midpoint's cross on it.
+std::function<void(QPainter&, const QRectF&)> midpointSample(double unit)
+{
+    return [unit](QPainter& p, const QRectF& r) {
+        const QPointF m = r.center();
+        const double cross = unit * 0.2;
+        p.setPen(QPen(bandColour(1), 0));
+        p.drawLine(QPointF(r.left(), m.y()), QPointF(r.right(), m.y()));
+        p.drawLine(m - QPointF(cross, cross), m + QPointF(cross, cross));
+        p.drawLine(m - QPointF(cross, -cross), m + QPointF(cross, -cross));
+    };
 }
 
 } // namespace
@@ -109,7 +122,7 @@ MapPanel titlePanel(const ReachReport& report, double unit)
         unit);
 }
 
-MapPanel legendPanel(const ReachReport& report, double unit)
+MapPanel legendPanel(const ReachReport& report, double unit, bool heard)
 {
     std::vector<MapPanel::Line> lines;
     const QFont font = mapFont(unit, 0.8);
@@ -138,14 +151,22 @@ MapPanel legendPanel(const ReachReport& report, double unit)
                          .arg(kmText(static_cast<int>(std::lround(maxHopKm())))),
                      font, kMapText, lineSample(hopPen(unit))});
     if (report.home)
-        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局から局の上空を経て届く先")),
-                         font, kMapText,
-                         [unit, colour = homePathColour(report)](QPainter& p, const QRectF& r) {
-                             const double y = r.center().y();
-                             drawHomePath(p,
-                                          QPolygonF({QPointF(r.left() + unit * 0.2, y),
-                                                     QPointF(r.right() - unit * 0.35, y)}),
-                                          colour, unit);
-                         }});
+        lines.push_back(
+            {mapText(QT_TRANSLATE_NOOP("ReachMap", "濃い塗り: 自局からのパスが開く範囲")), font,
+             kMapText, [](QPainter& p, const QRectF& r) {
+                 p.save();
+                 p.setOpacity(kOpenAreaOpacity);
+                 p.fillRect(r, bandColour(1));
+                 p.restore();
+             }});
+    if (heard) {
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "受信した局 (古いほど薄い)")), font,
+                         kMapText, markSample(false, unit)});
+        lines.push_back(
+            {mapText(QT_TRANSLATE_NOOP("ReachMap", "位置がおおよその局 (コールの地域から)")), font,
+             kMapText, markSample(true, unit)});
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局からの線と反射点 (中点)")),
+                         font, kMapText, midpointSample(unit)});
+    }
     return MapPanel(std::move(lines), unit);
 }

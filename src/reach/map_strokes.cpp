@@ -38,15 +38,3 @@ QPen hopPen(double unit)
 {
     return QPen(kMapQuietText, unit * 0.1, Qt::DashLine);
 }
-
-void drawHomePath(QPainter& painter, const QPolygonF& line, const QColor& colour, double unit)
-{
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kMapHalo, unit * 0.38, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
-    painter.setPen(QPen(colour, unit * 0.17, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
-    painter.setPen(QPen(kMapHalo, unit * 0.1));
-    painter.setBrush(colour);
-    painter.drawEllipse(line.last(), unit * 0.32, unit * 0.32);
-}

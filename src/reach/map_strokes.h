@@ -24,5 +24,5 @@ void fillBandZone(QPainter& painter, const QPainterPath& zone, int band);
 QPen skipPen(int band, double unit);
 // The dashed outer edge: the longest hop.
 QPen hopPen(double unit);
-// A path from home in `colour` on a dark halo, with a dot at its far end.
-void drawHomePath(QPainter& painter, const QPolygonF& line, const QColor& colour, double unit);
+// How strongly the area open from home tints what lies under it.
+inline constexpr double kOpenAreaOpacity = 0.38;

@@ -3,16 +3,18 @@
 
 #include "core/page/signal_indicator.h"
 #include "core/page/station_names.h"
-#include "reach/band_lines.h"
 #include "reach/coastline.h"
+#include "reach/heard_marks.h"
 #include "reach/ionosondes.h"
 #include "reach/map_labels.h"
 #include "reach/map_panels.h"
 #include "reach/map_projection.h"
 #include "reach/map_strokes.h"
 #include "reach/map_style.h"
+#include "reach/open_area_shading.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -24,8 +26,8 @@ const QColor kShore(0x86, 0x96, 0x90);
 const QColor kGraticule(0x1d, 0x2e, 0x3e);
 
 constexpr int kCircleSteps = 144;
-constexpr int kPathSteps = 48;
 constexpr double kGraticuleStep = 5;
+constexpr double kShadeScale = 3;
 
 // Where each station's name goes first, away from its coast.
 constexpr std::array<LabelSide, kStationCount> kStationLabelSides = {
@@ -130,48 +132,13 @@ void paintRingEdges(const Canvas& c, const ReachReport& report)
     }
 }
 
-// A far end's label goes on past the path's last stretch, or else beside it.
-LabelSides sidesAfter(QPointF from, QPointF to)
-{
-    using enum LabelSide;
-    const QPointF d = to - from;
-    if (std::abs(d.x()) >= std::abs(d.y()))
-        return d.x() >= 0 ? LabelSides{Right, Below, Above, Left}
-                          : LabelSides{Left, Below, Above, Right};
-    return d.y() >= 0 ? LabelSides{Below, Right, Left, Above}
-                      : LabelSides{Above, Right, Left, Below};
-}
-
-struct FarEnd {
-    QPointF at;
-    QPointF before; // the path just before it, for the label's side
-    QStringList label;
-};
-
-// The paths from home over each station that carries one; their far ends
-// are labelled last, when everything they must not cover is in place.
-std::vector<FarEnd> paintHomePaths(const Canvas& c, const ReachReport& report)
-{
-    std::vector<FarEnd> ends;
-    if (!report.home)
-        return ends;
-    for (int k = 0; k < kStationCount; ++k) {
-        const std::optional<HomePath>& path = report.stations[k].fromHome;
-        if (!path || !path->anyOpen())
-            continue;
-        const double bearing = bearingDegrees(report.homePoint, kIonosondes[k]);
-        QPolygonF line;
-        for (int i = 0; i <= kPathSteps; ++i)
-            line << c.projection.map(
-                destination(report.homePoint, bearing, path->pathKm * double(i) / kPathSteps));
-        drawHomePath(c.p, line, bandColour(highestOpenBand(*path)), c.unit);
-        ends.push_back(
-            {line.last(),
-             line[line.size() - 2],
-             {QStringLiteral("%1 MHz %2 km").arg(openBandsText(*path), kmText(path->pathKm)),
-              path->farEndLocator}});
+constexpr double kShadeScale = 3;
     }
-    return ends;
+    c.p.save();
+    c.p.setOpacity(kOpenAreaOpacity);
+    c.p.setRenderHint(QPainter::SmoothPixmapTransform);
+    c.p.drawImage(c.area, layer);
+    c.p.restore();
 }
 
 double discRadius(const Canvas& c)
@@ -231,7 +198,7 @@ QPointF paintHome(const Canvas& c, const ReachReport& report, MapLabels& labels)
 } // namespace
 
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
-                   SignalPalette palette)
+                   SignalPalette palette, const std::vector<HeardMark>& heard)
 {
     const double unit = mapUnit(area);
     const Canvas c{painter, area, MapProjection(area), unit};
@@ -240,14 +207,16 @@ void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& rep
     painter.setRenderHint(QPainter::Antialiasing);
     paintGeography(c);
     paintRingAreas(c, report);
+    paintOpenAreas(c, report);
     paintRingEdges(c, report);
-    const std::vector<FarEnd> ends = paintHomePaths(c, report);
+    paintHeardMarks(painter, c.projection,
+                    report.home ? std::optional(report.homePoint) : std::nullopt, heard, unit);
 
     // The boxes go on top at the end; labels keep clear of them.
     MapLabels labels(painter, area, unit);
     const double margin = unit * 0.6;
     const MapPanel title = titlePanel(report, unit);
-    const MapPanel legend = legendPanel(report, unit);
+    const MapPanel legend = legendPanel(report, unit, !heard.empty());
     const QPointF titleAt = area.topLeft() + QPointF(margin, margin);
     const QPointF legendAt = area.bottomRight() - QPointF(margin, margin) -
                              QPointF(legend.size().width(), legend.size().height());
@@ -263,9 +232,6 @@ void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& rep
                      {QCoreApplication::translate("ReachMap", "自局 %1").arg(*report.home)},
                      {LabelSide::Below, LabelSide::Above, LabelSide::Left, LabelSide::Right},
                      mapFont(unit, 0.8, true));
-    for (const FarEnd& end : ends)
-        labels.place(end.at, unit * 0.5, end.label, sidesAfter(end.before, end.at),
-                     mapFont(unit, 0.8));
     title.paint(painter, titleAt);
     legend.paint(painter, legendAt);
     painter.restore();

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "core/page/readout_state.h"
+#include "reach/heard_marks.h"
 #include "reach/station_reach.h"
 
 #include <QColor>
+
+#include <vector>
 
 class QPainter;
 class QRectF;
@@ -13,8 +16,8 @@ class QRectF;
 // (a widget, an image), at any size: land and shore, the four stations as
 // discs in their Es level's colour in `palette` with their Es, around each
 // one for every band its cloud carries the ring where path ends lie
-// (D_skip/2 to D_max/2), with a home the paths from it over the stations
-// that carry one and their far ends, the page time and a legend. Texts in
-// the interface language.
+// (D_skip/2 to D_max/2), with a home the area where a path from it is
+// open on each band, the stations `heard` on the air, the page time and a
+// legend. Texts in the interface language.
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
-                   SignalPalette palette);
+                   SignalPalette palette, const std::vector<HeardMark>& heard = {});

@@ -44,5 +44,9 @@ ReachReport reachOf(const EsReading& reading, const QString& homeLocator)
         if (report.home)
             station.fromHome = pathFrom(report.homePoint, kIonosondes[k], station.bands);
     }
+    if (report.home) {
+        for (int b = 0; b < kBandCount; ++b)
+            report.openAreas[b] = openArea(report.homePoint, reading, kBandsMHz[b]);
+    }
     return report;
 }

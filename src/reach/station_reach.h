@@ -3,6 +3,7 @@
 
 #include "reach/es_reading.h"
 #include "reach/mirror_model.h"
+#include "reach/open_area.h"
 #include "reach/sphere.h"
 
 #include <QString>
@@ -35,6 +36,8 @@ struct ReachReport {
     std::optional<QString> home; // the locator, canonical ("PM95vq")
     GeoPoint homePoint;          // the centre of its square
     std::array<StationReach, kStationCount> stations{};
+    // With a home: where a path from it is open on each band.
+    std::array<OpenArea, kBandCount> openAreas{};
 };
 
 // The reach of each station's Es, and from `homeLocator` when it is a

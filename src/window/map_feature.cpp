@@ -2,6 +2,7 @@
 #include "window/map_feature.h"
 
 #include "core/refresh/refresh_loop.h"
+#include "heard/heard_session.h"
 #include "map_ui/es_map_window.h"
 #include "window/bring_to_front.h"
 #include "window/form_controller.h"
@@ -29,6 +30,12 @@ MapFeature::MapFeature(QWidget& mainWindow, RefreshLoop& loop, FormController& f
                          if (m_window)
                              m_window->setSignalPalette(palette);
                      });
+    m_heardTick.setSingleShot(true);
+    m_heardTick.setInterval(1000);
+    QObject::connect(&m_heardTick, &QTimer::timeout, &m_context, [this] {
+        if (m_window)
+            m_window->refreshHeard();
+    });
 }
 
 MapFeature::~MapFeature()
@@ -41,11 +48,25 @@ EsMapWindow* MapFeature::window() const
     return m_window;
 }
 
+void MapFeature::setHeardSession(HeardSession* session)
+{
+    QObject::disconnect(m_heardConnection);
+    m_session = session;
+    if (session)
+        m_heardConnection = QObject::connect(session, &HeardSession::heard, &m_context, [this] {
+            if (m_window && !m_heardTick.isActive())
+                m_heardTick.start();
+        });
+    if (m_window)
+        m_window->setHeardSession(session);
+}
+
 void MapFeature::openMap()
 {
     if (!m_window) {
         m_window = new EsMapWindow(m_log, m_home, m_settings, &m_mainWindow);
         m_window->setSignalPalette(m_form.signalPalette());
+        m_window->setHeardSession(m_session);
         if (m_latest.pageArrivedUtc)
             m_window->showReadout(m_latest);
     }

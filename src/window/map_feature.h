@@ -6,11 +6,13 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 
 class EsMapWindow;
 class FormController;
+class HeardSession;
 class HomeLocator;
 class QWidget;
 class RefreshLoop;
@@ -30,6 +32,9 @@ public:
     // Shows the map window, raised, made on first use.
     void openMap();
     EsMapWindow* window() const;
+    // The stations heard on the air, or null when the listener is off; new
+    // ones reach the map at most once a second.
+    void setHeardSession(HeardSession* session);
 
 private:
     QWidget& m_mainWindow;
@@ -40,6 +45,9 @@ private:
     // What the map shows when it is first made.
     ReadoutState m_latest;
     QPointer<EsMapWindow> m_window;
+    QPointer<HeardSession> m_session;
+    QMetaObject::Connection m_heardConnection;
+    QTimer m_heardTick;
     // Ends the connections to the window's refreshes first.
     QObject m_context;
 };

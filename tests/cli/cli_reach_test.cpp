@@ -168,7 +168,8 @@ TEST(CliReach, WorkedNumbers)
     const CliRun run = runCli({"reach", "-", "--json", "--home", ""}, workedPage());
     EXPECT_TRUE(run.out.startsWith("{\"page_time\":\"2026/12/07 10:15 JST\",\"home\":null,"));
     const QJsonObject json = reachJson(run);
-    EXPECT_EQ(json.keys(), (QStringList{"home", "page_time", "stations"}));
+    EXPECT_EQ(json.keys(), (QStringList{"home", "open_area", "page_time", "stations"}));
+    EXPECT_TRUE(json["open_area"].isNull());
     EXPECT_EQ(json["page_time"].toString(), QStringLiteral("2026/12/07 10:15 JST"));
     EXPECT_TRUE(json["home"].isNull());
     // The skip per station and band, -1 for closed.
@@ -208,9 +209,34 @@ TEST(CliReach, TextIsTheMapsLinesInEnglish)
                              "28 MHz: W 584–2,298 km, K 207–2,298 km, Y 0–2,298 km\n"
                              "50 MHz: W 1,418–2,298 km, K 504–2,298 km, Y 284–2,298 km\n"
                              "144 MHz: Y 1,298–2,298 km\n"
-                             "Via K to QM47lc, 1,717 km (28/50 MHz)\n"
-                             "Via Y to PL58jt, 536 km (28/50 MHz)\n"));
+                             "28 MHz: 500–2,298 km, all directions, via Y, K and W\n"
+                             "50 MHz: 500–2,298 km, all directions, via Y, K and W\n"
+                             "144 MHz: 1,300–1,650 km, SE to S, via Y\n"));
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
+// With a home the old keys stay as they were, and the area open from it
+// comes beside them: from Tokyo, next to Kokubunji (20 MHz), Yamagawa at 30.
+TEST(CliReach, OpenAreaBesideTheOldKeys)
+{
+    const QJsonObject json =
+        reachJson(runCli({"reach", "-", "--json", "--home", "PM95vq"}, workedPage()));
+    EXPECT_EQ(json.keys(), (QStringList{"home", "open_area", "page_time", "stations"}));
+    const QJsonObject kokubunji = json["stations"].toArray()[1].toObject();
+    EXPECT_EQ(kokubunji["from_home"].toObject().keys(),
+              (QStringList{"far_end", "km", "open", "path_km"}));
+    const QJsonObject area = json["open_area"].toObject();
+    EXPECT_EQ(area.keys(), (QStringList{"144", "28", "50"}));
+    EXPECT_EQ(area["50"].toObject(),
+              (QJsonObject{{"open", true},
+                           {"min_km", 550},
+                           {"max_km", 2298},
+                           {"all_around", true},
+                           {"from_bearing", QJsonValue::Null},
+                           {"to_bearing", QJsonValue::Null},
+                           {"stations", QJsonArray{"to536", "yg431", "wk546"}}}));
+    EXPECT_EQ(area["144"].toObject()["from_bearing"], 205);
+    EXPECT_EQ(area["144"].toObject()["to_bearing"], 275);
 }
 
 // A settings directory holding `lines` in section ESConf.

@@ -5,12 +5,15 @@
 #include "core/settings/program_settings.h"
 #include "core/settings/settings_store.h"
 #include "core/text/locator_text.h"
+#include "heard/heard_session.h"
 #include "history/logged_readings.h"
 #include "map_ui/es_map_view.h"
 #include "map_ui/es_map_window.h"
+#include "map_ui/heard_on_map.h"
 #include "reach/band_lines.h"
 #include "support/fakes.h"
 #include "support/history_records.h"
+#include "support/wsjtx_capture.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -117,8 +120,8 @@ TEST_F(EsMapWindowTest, TypedLocatorBecomesTheHome)
     EXPECT_EQ(settings().homeLocator(), QStringLiteral("PM53fo"));
     EXPECT_EQ(window->homeEdit->text(), QStringLiteral("PM53fo"));
     EXPECT_EQ(window->shownReport().home, QStringLiteral("PM53fo"));
-    EXPECT_TRUE(
-        window->shownLines().contains(QStringLiteral("国 経由 QM47lc まで 1,717 km (28/50 MHz)")));
+    EXPECT_TRUE(window->shownLines().contains(
+        QStringLiteral("50 MHz: 1,350–2,298 km、北東〜南東、国 経由")));
 
     EXPECT_FALSE(window->setHome(QStringLiteral("JA1XYZ")));
     EXPECT_EQ(window->homeProblem->text(), locatorRefusal(QStringLiteral("JA1XYZ")));
@@ -169,6 +172,53 @@ TEST_F(EsMapWindowTest, ReadsTheStoredHomeAndKeepsItsPlace)
         window->resize(600, 700);
     } // still open as the program ends
     EXPECT_EQ(settings().mapGeometry()->size(), QSize(600, 700));
+}
+
+// The recorded WSJT-X run (8 stations on 6 m at 01:30 UTC, DE PM95vq)
+// heard ten minutes before the window's clock, Kokubunji at 15.3 MHz.
+TEST_F(EsMapWindowTest, HeardStationsAsMarksInTheLinesAndOnAClick)
+{
+    auto window = makeWindow();
+    const QDateTime received(QDate(2026, 6, 14), QTime(1, 30, 14), Qt::UTC);
+    // Shown, it reads the log's pages, which end at 10:30 JST on 7 December.
+    window->resize(600, 800);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->nowUtc = [received] { return received.addSecs(600); };
+    const QImage listenerOff = window->map->grab().toImage();
+    const CallLocator locator{std::optional<CountryFile>()};
+    HeardSession session(locator);
+    session.addReading(esReadingFromSignals(QStringLiteral("2026/06/14 10:15 JST"),
+                                            {"3.0", "15.3", "9.0", "?"}, {}));
+    window->setHeardSession(&session);
+    EXPECT_EQ(window->map->grab().toImage(), listenerOff); // nobody heard yet
+
+    for (const QByteArray& datagram : wsjtxCapture(QStringLiteral("wsjtx-2.6.1")))
+        session.take(datagram, received);
+    window->refreshHeard();
+    // BV2AB sent no grid, and without the country file has no place.
+    ASSERT_EQ(window->shownHeard().size(), 7u);
+    EXPECT_EQ(window->map->heard().size(), 7u);
+    EXPECT_NE(window->map->grab().toImage(), listenerOff);
+    EXPECT_TRUE(window->linesLabel->text().contains(QStringLiteral("Es 圏内で")))
+        << window->linesLabel->text().toStdString();
+    EXPECT_EQ(window->map->accessibleDescription(), window->linesLabel->text());
+    EXPECT_EQ(heardStationText(window->shownHeard().front()),
+              QStringLiteral("JA6ABC  PM51\n50 MHz (6m)  10:30:00 JST  FT8 -9 dB\n"
+                             "937 km  必要な Es 12.6 MHz\n国分寺 の Es 15.3 MHz (中点から 446 km)\n"
+                             "open: 測った Es で届くパス"));
+
+    // An older reading shows those heard around its time, from the source.
+    std::pair<QDateTime, QDateTime> asked;
+    const std::vector<HeardStation> logged(session.recent().begin(), session.recent().begin() + 2);
+    window->setHeardSource([&](const QDateTime& from, const QDateTime& to) {
+        asked = {from, to};
+        return logged;
+    });
+    window->step(-1);
+    EXPECT_EQ(asked, std::pair(QDateTime(QDate(2026, 12, 7), QTime(1, 0), Qt::UTC),
+                               QDateTime(QDate(2026, 12, 7), QTime(1, 30), Qt::UTC)));
+    EXPECT_EQ(window->map->heard().size(), 2u);
 }
 
 TEST(LoggedReadings, OnePerPageInTheReadoutsColours)

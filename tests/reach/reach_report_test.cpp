@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A band opens once: open now and not at the refresh before; with a home
-// it is the path from home that counts (Tokyo lies inside every skip).
+// it is the area open from home that counts (from Tokyo, next to
+// Kokubunji, 10.4 MHz carries no 50 MHz path).
 TEST(BandOpenings, OpenNowAndNotBefore)
 {
     const struct {
@@ -79,8 +80,10 @@ TEST(BandOpenings, OpenNowAndNotBefore)
         const char* home;
         std::vector<int> opened;
     } steps[] = {
-        {"10.4", "", {28, 50}}, {"10.4", "", {}},       {"6.0", "", {}},
-        {"10.4", "", {50}},     {"10.4", "PM95vq", {}}, {"10.4", "PM53fo", {28, 50}},
+        {"10.4", "", {28, 50}}, {"10.4", "", {}},
+        {"6.0", "", {}},        {"10.4", "", {50}},
+        {"10.4", "PM95vq", {}}, {"10.4", "PM53fo", {50}},
+        {"4.0", "PM95vq", {}},  {"15.3", "PM95vq", {28, 50}},
     };
     BandOpenings openings;
     for (const auto& step : steps) {
@@ -111,11 +114,17 @@ TEST(BandLines, StationsInOrderWithTheirRangesOrClosed)
                            QStringLiteral("144 MHz: 不通")}));
 }
 
-TEST(BandLines, PathsFromHomeOrTheirAbsence)
+// Tokyo lies next to Kokubunji: no path from it has its midpoint over the
+// station, yet the paths around it reflect within reach of it.
+TEST(BandLines, OpenAreasFromHomeOrTheirAbsence)
 {
+    EXPECT_EQ(homePathLines(reachOf(kokubunji("15.3"), QStringLiteral("PM95vq"))),
+              QStringList({QStringLiteral("28 MHz: 500–1,250 km、全方位、国 経由"),
+                           QStringLiteral("50 MHz: 750–1,250 km、全方位、国 経由")}));
     EXPECT_EQ(homePathLines(reachOf(kokubunji("10.4"), QStringLiteral("PM53fo"))),
-              QStringList(QStringLiteral("国 経由 QM47lc まで 1,717 km (28/50 MHz)")));
-    EXPECT_EQ(homePathLines(reachOf(kokubunji("10.4"), QStringLiteral("pm95vq"))),
+              QStringList({QStringLiteral("28 MHz: 700–2,298 km、北東〜南東、国 経由"),
+                           QStringLiteral("50 MHz: 1,350–2,298 km、北東〜南東、国 経由")}));
+    EXPECT_EQ(homePathLines(reachOf(kokubunji("4.0"), QStringLiteral("pm95vq"))),
               QStringList(QStringLiteral("PM95vq から届くパスはありません")));
 }
 
