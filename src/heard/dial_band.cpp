@@ -31,6 +31,11 @@ constexpr std::array<BandEdges, 13> kBands = {{
     {1240000, 1300000, 1200, "23cm", false},
 }};
 
+DialBand dialBandOf(const BandEdges& band)
+{
+    return DialBand{band.mhz, QString::fromLatin1(band.name), band.judged};
+}
+
 } // namespace
 
 std::optional<DialBand> dialBand(quint64 dialHz)
@@ -38,7 +43,7 @@ std::optional<DialBand> dialBand(quint64 dialHz)
     const quint64 kHz = dialHz / 1000;
     for (const BandEdges& band : kBands) {
         if (band.lowKHz <= kHz && kHz < band.highKHz)
-            return DialBand{band.mhz, QString::fromLatin1(band.name), band.judged};
+            return dialBandOf(band);
     }
     return std::nullopt;
 }
@@ -47,4 +52,14 @@ std::optional<int> amateurBandMHz(quint64 dialHz)
 {
     const std::optional<DialBand> band = dialBand(dialHz);
     return band ? std::optional<int>(band->mhz) : std::nullopt;
+}
+
+std::optional<DialBand> bandNamed(const QString& text)
+{
+    for (const BandEdges& band : kBands) {
+        if (text.compare(QLatin1StringView(band.name), Qt::CaseInsensitive) == 0 ||
+            text == QString::number(band.mhz))
+            return dialBandOf(band);
+    }
+    return std::nullopt;
 }

@@ -19,3 +19,6 @@ std::optional<DialBand> dialBand(quint64 dialHz);
 
 // Just the band's MHz.
 std::optional<int> amateurBandMHz(quint64 dialHz);
+
+// The band named "6m" (any case), or by its MHz ("50"); nothing for another text.
+std::optional<DialBand> bandNamed(const QString& text);
