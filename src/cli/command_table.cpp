@@ -3,6 +3,7 @@
 
 #include "cli/cli_help.h"
 #include "cli/fetch_command.h"
+#include "cli/heard_command.h"
 #include "cli/history_command.h"
 #include "cli/map_command.h"
 #include "cli/parse_command.h"
@@ -13,8 +14,8 @@
 const std::vector<const CliCommand*>& cliCommands()
 {
     static const std::vector<const CliCommand*> commands{
-        &parseCommand(),   &fetchCommand(), &settingsCommand(), &watchCommand(),
-        &historyCommand(), &reachCommand(), &mapCommand(),      &helpCommand(),
+        &parseCommand(), &fetchCommand(), &settingsCommand(), &watchCommand(), &historyCommand(),
+        &heardCommand(), &reachCommand(), &mapCommand(),      &helpCommand(),
     };
     return commands;
 }

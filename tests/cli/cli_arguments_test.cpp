@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"WatchAfterOption",
                  {"watch", "--period", "60", "-h"},
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
-                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
+                 "[--db FILE | --no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]\n"},
         HelpCase{"History",
                  {"history", "--help"},
                  "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION] "
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"HelpCommand",
                  {"help", "watch"},
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
-                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
+                 "[--db FILE | --no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]\n"},
         HelpCase{"HelpOfHelp", {"help", "--help"}, "Usage: ondrel-cli help [COMMAND]\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -223,8 +223,8 @@ QStringList usageLines(const QByteArray& help)
 TEST(CliHelp, HelpCommandPrintsWhatTheOptionPrints)
 {
     const QStringList commands = overviewCommands();
-    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "reach",
-                                     "map", "help"}));
+    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "heard",
+                                     "reach", "map", "help"}));
     for (const QString& command : commands) {
         const QByteArray help = runCli({QStringLiteral("help"), command}).out;
         EXPECT_EQ(help, runCli({command, QStringLiteral("--help")}).out) << command.toStdString();
