@@ -9,7 +9,8 @@
 # peer then sends QSO Logged and Logged ADIF and writes its wsjtx_log.adi),
 # on an Es-season date through faketime. --schema 3 answers as a server
 # that speaks schema 3. --ondrel hands the datagrams on to the command
-# line monitor of that build as well. Ends everything it started.
+# line monitor of that build as well (`ondrel-cli watch --listen`) and
+# checks that it heard the eight. Ends everything it started.
 # Installs its packages (not part of scripts/setup); run as root.
 # Usage: bench/wsjtx_capture.sh [--jtdx] [--log] [--schema 3] [--ondrel BUILD_DIR] [OUTPUT_DIR]
 #        (default OUTPUT_DIR build/wsjtx-capture/wsjtx or …/jtdx)
@@ -98,16 +99,39 @@ start_recorder() {
   udp_port=$(cat "$work/port")
 }
 
-# The command line monitor of the build in $ondrel_build, listening on its
-# own port, to which the recorder hands every datagram on ($ondrel_port);
-# its JSON lines go to $out/ondrel.jsonl. Still to come with watch's
-# --listen: its page source (local_copy) and a check of its heard lines.
+# The command line monitor of the build in $ondrel_build on a page served
+# from 127.0.0.1 (the sample page stamped now), home PM95vq, listening on
+# its own port, to which the recorder hands every datagram on
+# ($ondrel_port); its JSON lines go to $out/ondrel.jsonl, what it heard
+# into its own log.
 start_ondrel_watch() {
+  mkdir -p "$work/www/ISDJ" "$work/ondrel"
+  stamped_now <examples/alert-sample.html >"$work/www/ISDJ/ionospheric-alert.html"
+  # Port 0: the server picks a free one and says which.
+  (cd "$work/www" && exec env "$desktop_mark" python3 -u -m http.server 0 --bind 127.0.0.1 \
+    >"$work/page-server.log" 2>&1) &
+  wait_until 'grep -q "port [0-9]" "$work/page-server.log"' 10
+  local page_port
+  page_port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/page-server.log" | head -n 1)
+  printf '[ESConf]\nESHome=PM95vq\n' >"$work/ondrel/Ondrel.ini"
   ondrel_port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
   HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    marked "$ondrel_build/src/ondrel-cli" watch --listen "127.0.0.1:$ondrel_port" --json \
+    XDG_STATE_HOME="$work/ondrel" DBUS_SESSION_BUS_ADDRESS=disabled: \
+    marked "$ondrel_build/src/ondrel-cli" watch "http://127.0.0.1:$page_port/ISDJ/ionospheric-alert.html" \
+    --dir "$work/ondrel" --db "$work/ondrel/history.sqlite" --listen "127.0.0.1:$ondrel_port" --json \
     >"$out/ondrel.jsonl" 2>"$out/ondrel.log" &
+}
+
+# What the monitor heard: a JSON line per station decoded, and the same
+# eight in its log as `ondrel-cli heard` prints them.
+check_ondrel_heard() {
+  wait_until '[ "$(grep -c "\"kind\":\"heard\"" "$out/ondrel.jsonl")" -ge 8 ]' 10
+  "$ondrel_build/src/ondrel-cli" heard --db "$work/ondrel/history.sqlite" | tee "$out/heard.txt"
+  local lines
+  lines=$(wc -l <"$out/heard.txt")
+  [ "$lines" -eq 8 ] || { echo "ondrel-cli heard: $lines lines, not 8" >&2; return 1; }
+  echo "ondrel-cli watch --listen heard 8 (its lines in $out/ondrel.jsonl)"
 }
 
 # What the peer keeps: the 6 m FT8 dial, who we are, where the datagrams go,
@@ -210,4 +234,5 @@ close_peer
 all_txt >"$out/ALL.TXT"
 cp "$work/$slot.wav" "$out/"
 python3 bench/wsjtx_datagrams.py summary "$out/datagrams" | tee "$out/summary.txt"
+[ -z "$ondrel_build" ] || check_ondrel_heard
 echo "$peer decoded $(grep -cE "_${slot#*_} " "$out/ALL.TXT") (its ALL.TXT in $out); datagrams in $out/datagrams"

@@ -3,6 +3,7 @@
 
 #include "cli/cli_help.h"
 #include "cli/fetch_command.h"
+#include "cli/heard_command.h"
 #include "cli/history_command.h"
 #include "cli/log_command.h"
 #include "cli/map_command.h"
@@ -16,7 +17,8 @@ const std::vector<const CliCommand*>& cliCommands()
 {
     static const std::vector<const CliCommand*> commands{
         &parseCommand(), &fetchCommand(), &settingsCommand(), &watchCommand(), &historyCommand(),
-        &logCommand(),   &skillCommand(), &reachCommand(),    &mapCommand(),   &helpCommand(),
+        &heardCommand(), &logCommand(),    &skillCommand(),    &reachCommand(),   &mapCommand(),
+        &helpCommand(),
     };
     return commands;
 }

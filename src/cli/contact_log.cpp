@@ -2,7 +2,7 @@
 #include "cli/contact_log.h"
 
 #include "cli/cli_io.h"
-#include "cli/history_source.h"
+#include "cli/log_reading.h"
 #include "history/logged_readings.h"
 
 #include <QFile>
@@ -15,12 +15,13 @@ std::optional<ReadingTimeline> contactReadings(const QString& command, const Log
     HistoryFilter pages = args.period;
     if (pages.since)
         pages.since = pages.since->addSecs(-ReadingTimeline::kLongestAgeMinutes * 60);
-    const std::optional<std::vector<PageRecord>> records =
-        readHistoryLog(command, args.database, pages);
-    if (!records)
+    const LogToRead opened = openLogToRead(command, args.database);
+    if (!opened.ok)
         return std::nullopt;
     ReadingTimeline readings(std::numeric_limits<std::size_t>::max());
-    for (const EsReading& reading : loggedReadings(*records))
+    const std::vector<PageRecord> records =
+        opened.log ? opened.log->read(pages) : std::vector<PageRecord>();
+    for (const EsReading& reading : loggedReadings(records))
         readings.add(reading);
     return readings;
 }

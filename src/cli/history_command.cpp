@@ -2,10 +2,9 @@
 #include "cli/history_command.h"
 
 #include "cli/cli_io.h"
-#include "cli/history_source.h"
+#include "cli/log_reading.h"
 #include "core/page/station_names.h"
 #include "history/history_export.h"
-#include "history/history_log.h"
 
 #include <optional>
 
@@ -13,6 +12,7 @@ namespace {
 
 struct HistoryArgs {
     HistoryFilter filter;
+    DateSpan span;
     bool json = false;
     std::optional<QString> database;
 };
@@ -46,7 +46,6 @@ std::optional<HistoryArgs> parseHistoryArgs(const QStringList& args)
 {
     HistoryArgs parsed;
     bool formatGiven = false;
-    QString given[2]; // --since and --until as given, for a message
     for (const CommandArg& arg :
          readCommandLine(historyCommand().options, args, historyCommand().doubleDash)) {
         if (arg.kind != CommandArg::Kind::Option) {
@@ -76,26 +75,14 @@ std::optional<HistoryArgs> parseHistoryArgs(const QStringList& args)
                                .arg(value, stationChoices()));
                 return std::nullopt;
             }
-        } else {
-            const std::optional<QDateTime> when = parseWhen(value, arg.name == u"until");
-            if (!when) {
-                printError(QStringLiteral("history: %1 %2 is not a date; give a day (2026-12-07), "
-                                          "a time in JST (2026-12-07 10:15) or an ISO 8601 time "
-                                          "with a zone (2026-12-07T01:15Z)")
-                               .arg(arg.arg, value));
-                return std::nullopt;
-            }
-            const bool since = arg.name == u"since";
-            (since ? parsed.filter.since : parsed.filter.until) = when;
-            given[since ? 0 : 1] = value;
+        } else if (!parsed.span.take(QStringLiteral("history"), arg)) {
+            return std::nullopt;
         }
     }
-    const HistoryFilter& filter = parsed.filter;
-    if (filter.since && filter.until && *filter.since > *filter.until) {
-        printError(
-            QStringLiteral("history: --since %1 is later than --until %2").arg(given[0], given[1]));
+    if (!parsed.span.inOrder(QStringLiteral("history")))
         return std::nullopt;
-    }
+    parsed.filter.since = parsed.span.since;
+    parsed.filter.until = parsed.span.until;
     return parsed;
 }
 
@@ -104,10 +91,11 @@ int runHistory(const QStringList& args)
     const std::optional<HistoryArgs> parsed = parseHistoryArgs(args);
     if (!parsed)
         return ExitUsage;
-    const std::optional<std::vector<PageRecord>> records =
-        readHistoryLog(QStringLiteral("history"), parsed->database, parsed->filter);
-    if (!records)
+    const LogToRead opened = openLogToRead(QStringLiteral("history"), parsed->database);
+    if (!opened.ok)
         return ExitUsage;
+    const std::vector<PageRecord> records =
+        opened.log ? opened.log->read(parsed->filter) : std::vector<PageRecord>();
     if (!parsed->json) {
         printOut(historyCsv(*records));
         return ExitOk;
@@ -132,25 +120,18 @@ const CliCommand& historyCommand()
             "Prints the Es history log that the window writes, one row per page and station: "
             "CSV (RFC 4180, CRLF line ends) with a header line by default, or JSON Lines with the "
             "same keys, null where a value is missing. Without a log yet it prints the header "
-            "only.\n"
-            "DATE is a day (2026-12-07: from the start or to the end of that day, JST), a time "
-            "in JST (2026-12-07 10:15) or an ISO 8601 time with a zone (2026-12-07T01:15Z); both "
-            "bounds are inclusive to the second."),
+            "only.\n") +
+            dateHelp(),
         {},
         {
-            {QStringLiteral("since"), QStringLiteral("only readings at or after DATE"),
-             QStringLiteral("DATE")},
-            {QStringLiteral("until"), QStringLiteral("only readings at or before DATE"),
-             QStringLiteral("DATE")},
+            sinceOption(QStringLiteral("readings")),
+            untilOption(QStringLiteral("readings")),
             {QStringLiteral("station"),
              QStringLiteral("only STATION: %1, in any case").arg(stationChoices()),
              QStringLiteral("STATION")},
             {QStringLiteral("csv"), QStringLiteral("print CSV (the default)")},
             {QStringLiteral("json"), QStringLiteral("print JSON Lines")},
-            {QStringLiteral("db"),
-             QStringLiteral("read the log FILE, never changing it, instead of the per-user log "
-                            "~/.local/share/ondrel/history.sqlite"),
-             QStringLiteral("FILE")},
+            logFileOption(),
         },
         DoubleDash::IsArgument,
         QStringLiteral("Exit status: 0 when the rows were printed, 2 for a usage error or a FILE "

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/log_args.h"
 
-#include "cli/history_source.h"
+#include "cli/log_reading.h"
 #include "heard/dial_band.h"
 
 QList<QCommandLineOption> logOptions()
@@ -10,10 +10,8 @@ QList<QCommandLineOption> logOptions()
         {QStringLiteral("band"),
          QStringLiteral("only contacts on BAND, as ADIF names it: 10m, 6m or 2m (or any other)"),
          QStringLiteral("BAND")},
-        {QStringLiteral("since"), QStringLiteral("only contacts at or after DATE"),
-         QStringLiteral("DATE")},
-        {QStringLiteral("until"), QStringLiteral("only contacts at or before DATE"),
-         QStringLiteral("DATE")},
+        sinceOption(QStringLiteral("contacts")),
+        untilOption(QStringLiteral("contacts")),
         {QStringLiteral("db"),
          QStringLiteral("take the pages from the history log FILE, never changing it, instead of "
                         "the per-user log ~/.local/share/ondrel/history.sqlite"),
@@ -27,6 +25,7 @@ QList<QCommandLineOption> logOptions()
 std::optional<LogArgs> parseLogArgs(const CliCommand& command, const QStringList& args)
 {
     LogArgs parsed;
+    DateSpan span;
     const QString& name = command.name;
     for (const CommandArg& arg : readCommandLine(command.options, args, command.doubleDash)) {
         const SourceArg source = takeSourceArg(name, arg, parsed.source);
@@ -48,26 +47,20 @@ std::optional<LogArgs> parseLogArgs(const CliCommand& command, const QStringList
         } else if (arg.name == u"log") {
             parsed.logs << value;
         } else if (arg.name == u"band") {
-            const std::optional<DialBand> band = namedBand(value.toLower());
+            const std::optional<DialBand> band = bandNamed(value.toLower());
             if (!band) {
                 printError(
                     QStringLiteral("%1: --band %2 is no band (such as 6m)").arg(name, value));
                 return std::nullopt;
             }
             parsed.band = band->name;
-        } else {
-            const bool since = arg.name == u"since";
-            const std::optional<QDateTime> when = parseWhen(value, !since);
-            if (!when) {
-                printError(QStringLiteral("%1: %2 %3 is not a date").arg(name, arg.arg, value));
-                return std::nullopt;
-            }
-            (since ? parsed.period.since : parsed.period.until) = when;
+        } else if (!span.take(name, arg)) {
+            return std::nullopt;
         }
     }
-    if (parsed.period.since && parsed.period.until && *parsed.period.since > *parsed.period.until) {
-        printError(QStringLiteral("%1: --since is later than --until").arg(name));
+    if (!span.inOrder(name))
         return std::nullopt;
-    }
+    parsed.period.since = span.since;
+    parsed.period.until = span.until;
     return parsed;
 }

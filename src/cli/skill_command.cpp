@@ -115,7 +115,7 @@ int runSkill(const QStringList& args)
     }
     if (parsed->band.isEmpty())
         parsed->band = QStringLiteral("6m");
-    const std::optional<DialBand> band = namedBand(parsed->band);
+    const std::optional<DialBand> band = bandNamed(parsed->band);
     if (!band || !band->judged) {
         printError(
             QStringLiteral("skill: --band %1 is not judged (10m, 6m or 2m)").arg(parsed->band));

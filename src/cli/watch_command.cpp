@@ -9,6 +9,7 @@
 #include "cli/refresh_problem.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
+#include "cli/watch_hearing.h"
 #include "core/page/page_urls.h"
 #include "core/page/readout_state.h"
 #include "core/page/station_names.h"
@@ -21,6 +22,7 @@
 #include "core/status/notice_memory.h"
 #include "core/status/tray_status.h"
 #include "core/system/stop_signals.h"
+#include "core/text/english_texts.h"
 #include "history/history_log.h"
 #include "history/history_recorder.h"
 #include "net/http_page_download.h"
@@ -44,6 +46,7 @@ struct WatchOptions {
     bool json = false;
     bool all = false; // also pages whose time stamp was printed already
     bool history = true;
+    std::optional<UdpListenAddress> listen;
 };
 
 std::optional<WatchOptions> parseOptions(const QStringList& args)
@@ -70,6 +73,13 @@ std::optional<WatchOptions> parseOptions(const QStringList& args)
             options.database = *arg.value;
         } else if (arg.name == u"exec") {
             options.exec = *arg.value;
+        } else if (arg.name == u"listen") {
+            options.listen = udpListenAddressOf(*arg.value);
+            if (!options.listen) {
+                printError(
+                    QStringLiteral("watch: --listen wants [ADDRESS:]PORT, not %1").arg(*arg.value));
+                return std::nullopt;
+            }
         } else if (arg.name == u"dir") {
             if (!isSettingsDirectory(QStringLiteral("watch"), *arg.value))
                 return std::nullopt;
@@ -144,6 +154,8 @@ struct WatchExtras {
     std::function<int()> keepDays;
     QString exec;
     EsNoticePolicy::Seconds cooldown = EsNoticePolicy::kDefaultCooldown;
+    std::optional<UdpListenAddress> listen;
+    QString home; // ESHome, for what is heard
 };
 
 class Watch {
@@ -164,6 +176,9 @@ public:
                          [this](RefreshOutcome outcome, const ReadoutState& readout) {
                              refreshed(outcome, readout);
                          });
+        if (extras.listen)
+            m_hearing = std::make_unique<WatchHearing>(*extras.listen, extras.home, json,
+                                                       [this] { return m_history.log(); });
     }
 
     // Counts from the quarter hour as the window does, and loads at once.
@@ -205,6 +220,8 @@ private:
             return;
         }
         ++m_pages;
+        if (m_hearing)
+            m_hearing->addReading(readout);
         const QByteArray json = readoutJson(outcomeName(outcome), readout);
         if (m_printed.shouldPrint(readout.AlertTime))
             printOut(m_json ? json : textLine(readout));
@@ -239,6 +256,7 @@ private:
     const QString m_noticeMemory = stateFilePath(QStringLiteral("watch-notified"));
     EsNoticePolicy m_notices;
     std::unique_ptr<NoticeCommand> m_command;
+    std::unique_ptr<WatchHearing> m_hearing;
     int m_refreshes = 0;
     int m_pages = 0;
 };
@@ -261,6 +279,18 @@ int runWatchCommand(const QStringList& args)
     extras.keepDays = [&stored] { return stored.keepDays(); };
     extras.exec = options->exec.value_or(QString());
     extras.cooldown = stored.notifyCooldown();
+    extras.listen = options->listen;
+    // What is heard is told in the window's language, as the window tells it.
+    std::unique_ptr<QTranslator> english;
+    if (options->listen) {
+        extras.home = stored
+                          .homeLocator([](const QString& problem) {
+                              printError(QStringLiteral("watch: ") + problem);
+                          })
+                          .value_or(QString());
+        if (stored.interfaceLanguage() == InterfaceLanguage::English)
+            english = installEnglishTexts();
+    }
 
     Watch watch(url, period, options->json, options->all, std::move(extras));
     StopSignals stopSignals([&watch](int signal) {
@@ -279,7 +309,7 @@ const CliCommand& watchCommand()
     static const CliCommand command{
         QStringLiteral("watch"),
         QStringLiteral("[URL] [--period SECONDS] [--dir DIR] [--json] [--all] [--db FILE | "
-                       "--no-history] [--exec COMMAND]"),
+                       "--no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]"),
         QStringLiteral("reload the alert page on the window's schedule and print one line per new "
                        "page time"),
         QStringLiteral(
@@ -290,7 +320,14 @@ const CliCommand& watchCommand()
             "are told on standard error with the time (JST) and their cause, and retried as in "
             "the window. Each accepted page goes into the Es history log the window keeps, "
             "once, so that ondrel-cli history shows the day; the window and watch may log into "
-            "one file together."),
+            "one file together.\n"
+            "With --listen it also hears WSJT-X and JTDX (their UDP decodes, as the window does "
+            "with ESDecodeUdp, which watch does not read): each decode prints one more line, "
+            "as ondrel-cli heard prints it (with --json a JSON object with \"kind\":\"heard\"), "
+            "the path from ESHome (else the client's own grid) judged by the page in force, and "
+            "goes into the history log with when each client was listening on which band. A "
+            "port another program holds is told on standard error with the way out, and watch "
+            "goes on."),
         {{QStringLiteral("URL"),
           QStringLiteral("the page to load (default: the alert page at the stored ESHost, else "
                          "the provider's)")}},
@@ -325,6 +362,11 @@ const CliCommand& watchCommand()
                             "never waits for it, and a command still running after 60 s is "
                             "ended; what it prints and how it ended go to standard error"),
              QStringLiteral("COMMAND")},
+            {QStringLiteral("listen"),
+             QStringLiteral("hear the decodes WSJT-X and JTDX send to PORT on 127.0.0.1, or to "
+                            "ADDRESS:PORT (a multicast group such as 224.0.0.1:2237 is shared "
+                            "with the other programs that join it)"),
+             QStringLiteral("[ADDRESS:]PORT")},
         },
         DoubleDash::IsArgument,
         QStringLiteral("Exit status: 0 after SIGINT or SIGTERM, 3 when the server refuses access, "

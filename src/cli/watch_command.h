@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 
 // `ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] [--db FILE |
-// --no-history] [--exec COMMAND]`: reloads the alert page on the window's schedule and prints one
-// line per accepted page until SIGINT or SIGTERM.
+// --no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]`: reloads the alert page on the
+// window's schedule and prints one line per accepted page until SIGINT or SIGTERM, and with
+// --listen one per decode heard.
 const CliCommand& watchCommand();

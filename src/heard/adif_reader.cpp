@@ -281,7 +281,7 @@ std::optional<AdifRecord> AdifReader::finishRecord()
     record.myGrid = sharedText(MyGrid, adifLocator);
     record.freqMHz = frequencyOf(m_values[Freq]);
     record.band = sharedText(Band, [](const QString& t) { return t.toLower(); });
-    std::optional<DialBand> band = namedBand(record.band);
+    std::optional<DialBand> band = bandNamed(record.band);
     if (record.band.isEmpty() && record.freqMHz) {
         band = frequencyBand(*record.freqMHz);
         if (band && band->judged)

@@ -66,10 +66,11 @@ std::optional<DialBand> frequencyBand(double mhz)
     return dialBand(static_cast<quint64>(std::llround(mhz * 1e6)));
 }
 
-std::optional<DialBand> namedBand(QStringView name)
+std::optional<DialBand> bandNamed(const QString& text)
 {
     for (const BandEdges& band : kBands) {
-        if (name == QLatin1StringView(band.name))
+        if (text.compare(QLatin1StringView(band.name), Qt::CaseInsensitive) == 0 ||
+            text == QString::number(band.mhz))
             return dialBandOf(band);
     }
     return std::nullopt;

@@ -23,5 +23,5 @@ std::optional<int> amateurBandMHz(quint64 dialHz);
 // The band of a frequency in MHz (ADIF's FREQ).
 std::optional<DialBand> frequencyBand(double mhz);
 
-// The band of a name in lower case, as ADIF's BAND gives it ("6m").
-std::optional<DialBand> namedBand(QStringView name);
+// The band named "6m" (any case), or by its MHz ("50"); nothing for another text.
+std::optional<DialBand> bandNamed(const QString& text);

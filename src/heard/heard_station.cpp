@@ -38,6 +38,7 @@ std::optional<HeardStation> heardStationOf(const WsjtxDecode& decode, const QDat
     heard.snr = decode.snr;
     heard.call = sender->call;
     heard.hashed = sender->hashed;
+    heard.message = decode.message;
     const ClientStatus* status = clients.statusOf(decode.id);
     if (status) {
         heard.band = dialBand(status->dialHz);

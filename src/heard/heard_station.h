@@ -45,6 +45,7 @@ struct HeardStation {
     int snr = 0;
     QString call;
     bool hashed = false;
+    QString message; // the decode's text as sent
     std::optional<CallLocation> location;
     std::optional<HeardPath> path; // with a home and a location
 };

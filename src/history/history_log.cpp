@@ -2,6 +2,7 @@
 #include "history/history_log.h"
 
 #include "history/history_schema.h"
+#include "history/sql_values.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -31,18 +32,6 @@ QString uniqueConnectionName()
 void toStandardError(const QString& line)
 {
     std::fprintf(stderr, "ondrel: %s\n", line.toLocal8Bit().constData());
-}
-
-QVariant optionalNumber(const std::optional<double>& value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
-}
-
-std::optional<double> numberOf(const QVariant& value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    return value.toDouble();
 }
 
 PageRecord recordAt(const QSqlQuery& q)
@@ -82,6 +71,32 @@ QSqlDatabase HistoryLog::database() const
 void HistoryLog::fail(const QString& error)
 {
     m_lastError = error;
+}
+
+bool HistoryLog::run(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    fail(query.lastError().text());
+    return false;
+}
+
+// Takes the write lock first: the window and `watch` may write at once.
+bool HistoryLog::runInTransaction(const std::function<bool()>& steps)
+{
+    QSqlDatabase db = database();
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        fail(begin.lastError().text());
+        return false;
+    }
+    QSqlQuery commit(db);
+    if (steps() && commit.exec(QStringLiteral("COMMIT")))
+        return true;
+    if (commit.lastError().isValid())
+        fail(commit.lastError().text());
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 bool HistoryLog::openConnection(Mode mode)
@@ -270,15 +285,26 @@ int HistoryLog::prune(const QDateTime& cutoffUtc)
 {
     if (!m_open)
         return -1;
-    QSqlQuery query(database());
-    query.prepare(
-        QStringLiteral("DELETE FROM reading WHERE %1 < ?").arg(QLatin1StringView(kInstant)));
-    query.bindValue(0, utcText(cutoffUtc));
-    if (!query.exec()) {
-        fail(query.lastError().text());
-        return -1;
-    }
-    return query.numRowsAffected();
+    const QString instant = QLatin1StringView(kInstant);
+    const QString deletes[] = {
+        QStringLiteral("DELETE FROM reading WHERE %1 < ?").arg(instant),
+        QStringLiteral("DELETE FROM heard WHERE time_utc < ?"),
+        QStringLiteral("DELETE FROM listening WHERE until_utc < ?"),
+        QStringLiteral("DELETE FROM call_grid WHERE seen_utc < ?"),
+    };
+    int removed = 0;
+    const bool done = runInTransaction([&] {
+        for (const QString& sql : deletes) {
+            QSqlQuery query(database());
+            query.prepare(sql);
+            query.bindValue(0, utcText(cutoffUtc));
+            if (!run(query))
+                return false;
+            removed += query.numRowsAffected();
+        }
+        return true;
+    });
+    return done ? removed : -1;
 }
 
 std::vector<PageRecord> HistoryLog::read(const HistoryFilter& filter) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/page/new_page_check.h"
+#include "history/heard_record.h"
 #include "history/page_record.h"
 
 #include <QDateTime>
@@ -11,7 +12,10 @@
 #include <optional>
 #include <vector>
 
+class GridMemory;
 class QSqlDatabase;
+class QSqlQuery;
+struct HeardStation;
 
 // Which records a read returns; bounds are inclusive, by the record's instant.
 struct HistoryFilter {
@@ -20,7 +24,15 @@ struct HistoryFilter {
     QString station; // empty for all
 };
 
-// The SQLite file of logged pages.
+// Which heard decodes, or runs of listening, a read returns: bounds are
+// inclusive; `band` is a band's name ("6m"), empty for all.
+struct HeardFilter {
+    std::optional<QDateTime> since;
+    std::optional<QDateTime> until;
+    QString band;
+};
+
+// The SQLite file of logged pages, and of what WSJT-X and JTDX heard.
 class HistoryLog {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -50,11 +62,30 @@ public:
     // the one logged last.
     Append appendPage(const std::vector<PageRecord>& records);
 
-    // Removes records whose instant is before `cutoffUtc`; how many, or -1.
+    // Removes records, heard decodes, runs of listening and grids older
+    // than `cutoffUtc`; how many, or -1.
     int prune(const QDateTime& cutoffUtc);
 
     // Records in order of their instant.
     std::vector<PageRecord> read(const HistoryFilter& filter = {}) const;
+
+    // What was heard (heard_log.cpp). Each write is a short transaction of
+    // its own; false when it failed (lastError()).
+
+    // A decode its client sent before (same time and text) stays logged once.
+    bool appendHeard(const HeardStation& station);
+    // A Status or Heartbeat of `client` on `band` ("6m"; empty when unknown)
+    // extends the client's run on that band while they come within
+    // kListeningGapSeconds (WSJT-X beats every 15 s), else starts a new run.
+    static constexpr int kListeningGapSeconds = 120;
+    bool extendListening(const QString& client, const QString& band, const QDateTime& atUtc);
+    // In order of time.
+    std::vector<HeardRecord> readHeard(const HeardFilter& filter = {}) const;
+    // The runs that overlap the filter's span, in order of their start.
+    std::vector<ListeningRecord> readListening(const HeardFilter& filter = {}) const;
+    // The grid each call last sent, kept across runs.
+    void loadGrids(GridMemory& memory) const;
+    bool saveGrid(const QString& call, const QString& grid, const QDateTime& seenUtc);
 
 private:
     QSqlDatabase database() const;
@@ -63,6 +94,8 @@ private:
     bool readable(Mode mode);
     bool moveAside();
     void fail(const QString& error);
+    bool run(QSqlQuery& query);
+    bool runInTransaction(const std::function<bool()>& steps);
 
     QString m_path;
     Report m_report;

@@ -1,22 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_recorder.h"
 
-#include <cstdio>
-
 HistoryRecorder::HistoryRecorder(std::function<QString()> databasePath,
                                  std::function<int()> keepDays, std::function<QDateTime()> nowUtc)
     : m_databasePath(std::move(databasePath)), m_keepDays(std::move(keepDays)),
       m_nowUtc(nowUtc ? std::move(nowUtc) : [] { return QDateTime::currentDateTimeUtc(); })
 {
-}
-
-// The same trouble is told once, not at every page.
-void HistoryRecorder::report(const QString& problem)
-{
-    if (problem == m_lastProblem)
-        return;
-    m_lastProblem = problem;
-    std::fprintf(stderr, "ondrel: history: %s\n", problem.toLocal8Bit().constData());
 }
 
 HistoryLog* HistoryRecorder::log()
@@ -28,7 +17,7 @@ HistoryLog* HistoryRecorder::log()
         return nullptr;
     m_log = std::make_unique<HistoryLog>(path);
     if (!m_log->open()) {
-        report(
+        m_report(
             QStringLiteral("%1 cannot be opened (%2); not logging").arg(path, m_log->lastError()));
         return nullptr;
     }
@@ -45,7 +34,7 @@ bool HistoryRecorder::recordRefresh(RefreshOutcome outcome, const ReadoutState& 
     const QDateTime now = m_nowUtc();
     const HistoryLog::Append appended = history->appendPage(recordsFromReadout(readout, now));
     if (appended == HistoryLog::Append::Failed)
-        report(QStringLiteral("a page could not be written (%1)").arg(history->lastError()));
+        m_report(QStringLiteral("a page could not be written (%1)").arg(history->lastError()));
     if (m_prunedOn != now.date()) {
         m_prunedOn = now.date();
         const int days = m_keepDays ? m_keepDays() : 0;

@@ -3,6 +3,7 @@
 
 #include "core/page/page_refresh.h"
 #include "history/history_log.h"
+#include "history/report_once.h"
 
 #include <QDate>
 
@@ -31,12 +32,10 @@ public:
     QDateTime nowUtc() const { return m_nowUtc(); }
 
 private:
-    void report(const QString& problem);
-
     std::function<QString()> m_databasePath;
     std::function<int()> m_keepDays;
     std::function<QDateTime()> m_nowUtc;
     std::unique_ptr<HistoryLog> m_log;
     QDate m_prunedOn;
-    QString m_lastProblem;
+    ReportOnce m_report;
 };

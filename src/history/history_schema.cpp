@@ -27,6 +27,29 @@ const char* const kCreateVersion2[] = {
     "CREATE INDEX reading_instant ON reading (COALESCE(page_time_utc, fetched_utc))",
 };
 
+const char* const kCreateVersion3[] = {
+    // One row per decode; a client that sends a decode again (a replay,
+    // the window and watch both listening) is logged once.
+    "CREATE TABLE heard ("
+    " id INTEGER PRIMARY KEY,"
+    " time_utc TEXT NOT NULL, client TEXT NOT NULL, band TEXT, dial_mhz REAL,"
+    " mode TEXT NOT NULL, snr INTEGER NOT NULL, call TEXT NOT NULL, grid TEXT,"
+    " located_by TEXT, lat REAL, lon REAL,"
+    " km INTEGER, bearing REAL, mid_lat REAL, mid_lon REAL, needed_es REAL,"
+    " station TEXT, station_km INTEGER, station_es REAL, page_time TEXT, verdict TEXT,"
+    " message TEXT NOT NULL,"
+    " UNIQUE (client, time_utc, message))",
+    "CREATE INDEX heard_time ON heard (time_utc)",
+    // When each client was on which band, so that a quiet hour tells
+    // nothing heard apart from nobody listening.
+    "CREATE TABLE listening ("
+    " id INTEGER PRIMARY KEY,"
+    " client TEXT NOT NULL, band TEXT, from_utc TEXT NOT NULL, until_utc TEXT NOT NULL)",
+    "CREATE INDEX listening_client ON listening (client, until_utc)",
+    "CREATE INDEX listening_until ON listening (until_utc)",
+    "CREATE TABLE call_grid (call TEXT PRIMARY KEY, grid TEXT NOT NULL, seen_utc TEXT NOT NULL)",
+};
+
 QString run(QSqlQuery& query, const QString& sql)
 {
     if (query.exec(sql))
@@ -34,14 +57,20 @@ QString run(QSqlQuery& query, const QString& sql)
     return QStringLiteral("%1: %2").arg(sql.left(60), query.lastError().text());
 }
 
-QString createVersion2(QSqlDatabase& db)
+template <std::size_t N>
+QString runAll(QSqlDatabase& db, const char* const (&statements)[N])
 {
     QSqlQuery query(db);
-    for (const char* sql : kCreateVersion2) {
+    for (const char* sql : statements) {
         if (QString error = run(query, QString::fromLatin1(sql)); !error.isEmpty())
             return error;
     }
     return {};
+}
+
+QString createVersion2(QSqlDatabase& db)
+{
+    return runAll(db, kCreateVersion2);
 }
 
 // Version 1 kept texts only; numbers and the page's UTC are derived now.
@@ -82,10 +111,14 @@ QString version1To2(QSqlDatabase& db)
 QString step(QSqlDatabase& db, int from)
 {
     switch (from) {
-    case 0:
-        return createVersion2(db); // a new file starts at the current layout
+    case 0: { // a new file starts at the current layout
+        QString error = createVersion2(db);
+        return error.isEmpty() ? runAll(db, kCreateVersion3) : error;
+    }
     case 1:
         return version1To2(db);
+    case 2:
+        return runAll(db, kCreateVersion3);
     default:
         return QStringLiteral("no way up from layout %1").arg(from);
     }

@@ -8,7 +8,9 @@ class QSqlDatabase;
 // The log's layout, versioned by PRAGMA user_version.
 //  1: the first layout, value texts only (table "readings").
 //  2: page time in UTC, numbers and signal names (table "reading").
-inline constexpr int kHistorySchemaVersion = 2;
+//  3: also what WSJT-X and JTDX heard (tables "heard", "listening" and
+//     "call_grid").
+inline constexpr int kHistorySchemaVersion = 3;
 
 // Brings an open database to the current layout, each step in its own
 // transaction. A newer layout than this program knows is refused.

@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"WatchAfterOption",
                  {"watch", "--period", "60", "-h"},
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
-                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
+                 "[--db FILE | --no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]\n"},
         HelpCase{"History",
                  {"history", "--help"},
                  "Usage: ondrel-cli history [--since DATE] [--until DATE] [--station STATION] "
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"HelpCommand",
                  {"help", "watch"},
                  "Usage: ondrel-cli watch [URL] [--period SECONDS] [--dir DIR] [--json] [--all] "
-                 "[--db FILE | --no-history] [--exec COMMAND]\n"},
+                 "[--db FILE | --no-history] [--exec COMMAND] [--listen [ADDRESS:]PORT]\n"},
         HelpCase{"HelpOfHelp", {"help", "--help"}, "Usage: ondrel-cli help [COMMAND]\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -225,8 +225,8 @@ QStringList usageLines(const QByteArray& help)
 TEST(CliHelp, HelpCommandPrintsWhatTheOptionPrints)
 {
     const QStringList commands = overviewCommands();
-    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "log",
-                                     "skill", "reach", "map", "help"}));
+    EXPECT_EQ(commands, (QStringList{"parse", "fetch", "settings", "watch", "history", "heard",
+                                     "log", "skill", "reach", "map", "help"}));
     for (const QString& command : commands) {
         const QByteArray help = runCli({QStringLiteral("help"), command}).out;
         EXPECT_EQ(help, runCli({command, QStringLiteral("--help")}).out) << command.toStdString();

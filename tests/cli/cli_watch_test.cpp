@@ -6,6 +6,7 @@
 #include "support/named_case.h"
 #include "support/test_page.h"
 #include "support/wait_for.h"
+#include "support/wsjtx_capture.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +155,54 @@ TEST(CliWatch, KeepsTheHistory)
     EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/ondrel/history.sqlite"));
 }
 
+// --listen: a port another program holds is told with the way out and
+// watch goes on; on a free one each decode of the recorded run is one more
+// JSON line beside the page's, and goes into the log.
+TEST(CliWatch, ListenHearsDecodesBesideThePages)
+{
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0));
+    {
+        const QString held = QStringLiteral("127.0.0.1:%1").arg(holder.localPort());
+        WatchRun watch({"SERVER" + kPath, "--no-history", "--json", "--listen", held}, {});
+        EXPECT_TRUE(watch.firstLine().contains("\"outcome\":\"parsed\""));
+        EXPECT_EQ(watch.process.state(), QProcess::Running);
+        const QByteArray err = watch.stop(SIGTERM);
+        EXPECT_TRUE(err.contains(QStringLiteral("watch: UDP %1 は他のプログラムが使っています。"
+                                                "マルチキャスト (224.0.0.1:%2 など)")
+                                     .arg(held)
+                                     .arg(holder.localPort())
+                                     .toUtf8()))
+            << err.toStdString();
+    }
+    const quint16 port = holder.localPort();
+    holder.close();
+    QTemporaryDir dir;
+    const QString db = dir.filePath(QStringLiteral("log.sqlite"));
+    WatchRun watch({"SERVER" + kPath, "--db", db, "--json", "--listen", QString::number(port)}, {});
+    const QByteArray page = watch.firstLine();
+    QUdpSocket sender;
+    for (const QByteArray& datagram : wsjtxCapture(QStringLiteral("wsjtx-2.6.1")))
+        sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+    QStringList calls;
+    waitFor(
+        [&] {
+            while (watch.process.canReadLine()) {
+                const QJsonObject line = QJsonDocument::fromJson(watch.process.readLine()).object();
+                if (line["kind"] == QStringLiteral("heard"))
+                    calls << line["call"].toString();
+            }
+            return calls.size() >= 8;
+        },
+        10000);
+    watch.stop(SIGTERM);
+    calls.sort();
+    EXPECT_EQ(calls.join(u' '), QStringLiteral("BV2AB BY4XYZ HL2ABC JA6ABC JA8ABC JE6XYZ JH7ABC "
+                                               "JR6DEF"));
+    EXPECT_EQ(runCli({"heard", "--db", db}).out.count('\n'), 8);
+    EXPECT_TRUE(page.contains("\"outcome\":\"parsed\"")) << "the page line stays first";
+}
+
 // --exec runs on a rise with the notice in its environment; the same page
 // after a restart runs nothing.
 TEST(CliWatch, ExecRunsOnARiseOnce)
@@ -259,7 +309,8 @@ TEST(CliWatch, BadOptionsAreUsageErrors)
     for (const QStringList& args :
          {QStringList{"watch", "--period", "59"}, QStringList{"watch", "--period", "soon"},
           QStringList{"watch", "--period"}, QStringList{"watch", "a", "b"},
-          QStringList{"watch", "--every", "60"}, QStringList{"watch", "--dir", "/nonexistent"}}) {
+          QStringList{"watch", "--every", "60"}, QStringList{"watch", "--dir", "/nonexistent"},
+          QStringList{"watch", "--listen", "localhost:2237"}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());

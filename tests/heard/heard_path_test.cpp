@@ -96,8 +96,8 @@ TEST(DialBand, JudgedBandsAndOthers)
     EXPECT_EQ(frequencyBand(29.7)->name, u"10m");
     EXPECT_EQ(frequencyBand(50.0)->mhz, 50);
     EXPECT_FALSE(frequencyBand(1e300).has_value());
-    EXPECT_EQ(namedBand(u"2m")->mhz, 144);
-    EXPECT_FALSE(namedBand(u"6M").has_value());
+    EXPECT_EQ(bandNamed(QStringLiteral("2m"))->mhz, 144);
+    EXPECT_FALSE(bandNamed(QStringLiteral("7m")).has_value());
 }
 
 TEST(DecodeTime, DateFromTheReceipt)

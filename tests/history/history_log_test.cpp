@@ -164,7 +164,8 @@ TEST_F(HistoryLogTest, FirstLayoutIsMigratedWithNumbersDerived)
         ASSERT_TRUE(raw.exec(QStringLiteral("PRAGMA user_version = 1")));
     }
     ASSERT_TRUE(m_log.open()) << m_log.lastError().toStdString();
-    EXPECT_EQ(RawDatabase(path()).value(QStringLiteral("PRAGMA user_version")).toInt(), 2);
+    EXPECT_EQ(RawDatabase(path()).value(QStringLiteral("PRAGMA user_version")).toInt(),
+              kHistorySchemaVersion);
     const std::vector<PageRecord> records = m_log.read();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].values[EsColumn], 8.6);
