@@ -122,7 +122,7 @@ void HistoryWindow::showContacts(ContactLog* contacts, std::function<QString()> 
 
 void HistoryWindow::showCheck(const HistoryFilter& shown)
 {
-    if (!m_contacts || !checkPanel->isVisible())
+    if (!m_contacts || checkPanel->isHidden())
         return;
     // A quarter hour at the span's start is judged by the page before it.
     const HistoryFilter pages{

@@ -33,6 +33,14 @@ bool write(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mod
     return file.open(mode) && file.write(bytes) == bytes.size();
 }
 
+// A WSJT-X log of `records` in `dir`; empty when it cannot be written.
+QString newLog(const QTemporaryDir& dir, const QByteArray& records)
+{
+    const QString path = dir.filePath(QStringLiteral("wsjtx_log.adi"));
+    return write(path, header("20260614 013015") + records, QIODevice::WriteOnly) ? path
+                                                                                  : QString();
+}
+
 QStringList callsOf(const ContactLog& log)
 {
     QStringList calls;
@@ -51,9 +59,8 @@ class ContactLogAppendTest : public testing::TestWithParam<AppendCase> {};
 TEST_P(ContactLogAppendTest, AnAppendedContactShowsOnce)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("wsjtx_log.adi"));
-    ASSERT_TRUE(
-        write(path, header("20260614 013015") + record("JA6ABC", "013015"), QIODevice::WriteOnly));
+    const QString path = newLog(dir, record("JA6ABC", "013015"));
+    ASSERT_FALSE(path.isEmpty());
     ContactLog log({path});
     ASSERT_EQ(callsOf(log), QStringList{QStringLiteral("JA6ABC")});
     QSignalSpy changed(&log, &ContactLog::changed);
@@ -77,10 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Writes, ContactLogAppendTest,
 TEST(ContactLogTest, ALogWrittenAnewIsReadAgain)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("wsjtx_log.adi"));
-    ASSERT_TRUE(write(
-        path, header("20260614 013015") + record("JA6ABC", "013015") + record("BV2AB", "013515"),
-        QIODevice::WriteOnly));
+    const QString path = newLog(dir, record("JA6ABC", "013015") + record("BV2AB", "013515"));
+    ASSERT_FALSE(path.isEmpty());
     ContactLog log({path});
     ASSERT_EQ(log.contacts().size(), 2U);
     QSignalSpy changed(&log, &ContactLog::changed);
@@ -95,9 +100,8 @@ TEST(ContactLogTest, ALogWrittenAnewIsReadAgain)
 TEST(ContactLogTest, TheSameContactFromADatagramAndTheLogCountsOnce)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("wsjtx_log.adi"));
-    ASSERT_TRUE(
-        write(path, header("20260614 013015") + record("JA6ABC", "013015"), QIODevice::WriteOnly));
+    const QString path = newLog(dir, record("JA6ABC", "013015"));
+    ASSERT_FALSE(path.isEmpty());
     ContactLog log({path});
     QSignalSpy changed(&log, &ContactLog::changed);
     log.addAdifText(QString::fromLatin1(record("JA6ABC", "013015"))); // the log's first
