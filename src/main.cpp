@@ -9,6 +9,8 @@
 #include "core/system/session_bus.h"
 #include "core/system/stop_signals.h"
 #include "desktop/desktop_integration.h"
+#include "heard/heard_session.h"
+#include "history/heard_recorder.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
 #include "window/bring_to_front.h"
@@ -108,12 +110,19 @@ int main(int argc, char* argv[])
         window, form, loop, settings,
         {[&history] { history.openHistory(); }, [&map] { map.openMap(); }, {}}, settingsWindow,
         home, {nullptr, {}, QSystemTrayIcon::isSystemTrayAvailable(), asksKeepInFront(arguments)});
-    // What WSJT-X and JTDX hear. The map's marks and the history log's
-    // recording follow heard.session() through HeardFeature::sessionChanged,
-    // connected before start().
+    // What WSJT-X and JTDX hear, on the map and in the history log; both
+    // follow the session, which a changed setting replaces.
     HeardFeature heard({window, loop, settingsWindow, settings, home, clock,
                         [&history] { return history.recorder().log(); }});
     desktop.hearFrom(heard);
+    QObject::connect(
+        &heard, &HeardFeature::sessionChanged, &window, [&map, &history](HeardSession* session) {
+            map.setHeardSession(session);
+            // Goes with the session it records.
+            if (session)
+                new HeardRecorder(
+                    *session, [&history] { return history.recorder().log(); }, session);
+        });
     heard.start();
 
     form.Form_Load(arguments);

@@ -475,6 +475,14 @@ The page address (ESHost) can be changed in the settings</translation>
         <source>破線: 最長の 1 ホップ (%1 km) で 28 MHz / 50 MHz が開く Es (薄い鏡のモデル)</source>
         <translation>Dashed: the Es at which 28 MHz / 50 MHz open on the longest single hop (%1 km; thin-mirror model)</translation>
     </message>
+    <message>
+        <source>%1 MHz %2–%3 JST: 交信 %4</source>
+        <translation>%1 MHz %2–%3 JST: %4 QSOs</translation>
+    </message>
+    <message>
+        <source>交信</source>
+        <translation>QSOs</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -522,6 +530,10 @@ The page address (ESHost) can be changed in the settings</translation>
         <source>Es マップ…</source>
         <translation>Es map…</translation>
     </message>
+    <message>
+        <source>モデル検証</source>
+        <translation>Model check</translation>
+    </message>
 </context>
 <context>
     <name>LazyWebView</name>
@@ -532,6 +544,68 @@ Ondrel は通常のユーザーで起動してください: root のシェルを
         <translation>Ondrel is running as the administrator (root), so the ionogram pane cannot open.
 
 Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run or ondrel as your own user. Only the installation with scripts/setup needs root.</translation>
+    </message>
+</context>
+<context>
+    <name>Locator</name>
+    <message>
+        <source>「%1」はロケーターではありません。英字 A～R 2 つ、数字 2 つ、続けてよければ英字 A～X 2 つです（例 PM95、PM95vq）</source>
+        <translation>“%1” is not a locator: two letters A–R, two digits, optionally two letters A–X (e.g. PM95, PM95vq)</translation>
+    </message>
+</context>
+<context>
+    <name>ModelCheckPanel</name>
+    <message>
+        <source>聞こえた</source>
+        <translation>Heard</translation>
+    </message>
+    <message>
+        <source>聞こえない</source>
+        <translation>Not heard</translation>
+    </message>
+    <message>
+        <source>開と予報</source>
+        <translation>Said open</translation>
+    </message>
+    <message>
+        <source>閉と予報</source>
+        <translation>Said closed</translation>
+    </message>
+    <message>
+        <source>Es 圏内の経路 %1 本のうち、マップが開と言ったもの %2 本 (%3)</source>
+        <translation>Of %1 paths in Es range, the map called %2 open (%3)</translation>
+    </message>
+    <message>
+        <source>Es 圏内の経路はありません</source>
+        <translation>No paths in Es range</translation>
+    </message>
+    <message>
+        <source>バンドに出ていた 15 分枠: %1 (うちデータなし %2)</source>
+        <translation>Quarter hours on the band: %1 (%2 of them without a page)</translation>
+    </message>
+    <message>
+        <source>Es マップ</source>
+        <translation>Es map</translation>
+    </message>
+    <message>
+        <source>持続 (前の枠が聞こえたら開)</source>
+        <translation>Persistence (open when the quarter hour before was heard)</translation>
+    </message>
+    <message>
+        <source>交信した 15 分枠ごとに、Es 圏内の局と交信できたかと、その時のマップが開と言ったかを数えます。この単純なモデルの当たり具合で、Es そのものを測るものではありません。</source>
+        <translation>For each quarter hour with a contact, counts whether a station in Es range was worked and whether the map then said open. It measures this simple model, not the Es itself.</translation>
+    </message>
+    <message>
+        <source>バンド</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>モデル検証</source>
+        <translation>Model check</translation>
+    </message>
+    <message>
+        <source>自局ロケーターがありません: Es マップで入れてください</source>
+        <translation>No home locator: enter it in the Es map</translation>
     </message>
 </context>
 <context>
@@ -592,13 +666,6 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     </message>
 </context>
 <context>
-    <name>Locator</name>
-    <message>
-        <source>「%1」はロケーターではありません。英字 A～R 2 つ、数字 2 つ、続けてよければ英字 A～X 2 つです（例 PM95、PM95vq）</source>
-        <translation>“%1” is not a locator: two letters A–R, two digits, optionally two letters A–X (e.g. PM95, PM95vq)</translation>
-    </message>
-</context>
-<context>
     <name>Reach</name>
     <message>
         <source>%1 から届くパスはありません</source>
@@ -615,6 +682,10 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     </message>
     <message>
         <source>不通</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>closed</source>
         <translation>closed</translation>
     </message>
 </context>

@@ -79,7 +79,7 @@ QByteArray contactJson(const ContactPath& contact, const QString& source)
            '\n';
 }
 
-QByteArray contactSummaryJson(const ContactLog& log)
+QByteArray contactSummaryJson(const LogFileCounts& log)
 {
     QList<QByteArray> skips;
     for (const AdifSkip& skip : log.skipped)

@@ -12,4 +12,4 @@ QByteArray contactJson(const ContactPath& contact, const QString& source);
 // The closing line of one file: "kind":"summary", records read, skipped
 // (a count, the lines and reasons apart under "skips"), judged (a verdict
 // given), open, closed.
-QByteArray contactSummaryJson(const ContactLog& log);
+QByteArray contactSummaryJson(const LogFileCounts& log);

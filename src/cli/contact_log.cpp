@@ -38,10 +38,10 @@ bool wanted(const AdifRecord& record, const LogArgs& args)
 
 } // namespace
 
-std::optional<ContactLog> readContactLog(const QString& command, const QString& path,
-                                         const LogArgs& args, const QString& homeLocator,
-                                         const ReadingTimeline& readings,
-                                         const std::function<void(const ContactPath&)>& take)
+std::optional<LogFileCounts> readContactLog(const QString& command, const QString& path,
+                                            const LogArgs& args, const QString& homeLocator,
+                                            const ReadingTimeline& readings,
+                                            const std::function<void(const ContactPath&)>& take)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -56,7 +56,7 @@ std::optional<ContactLog> readContactLog(const QString& command, const QString& 
                        .arg(command, QLatin1StringView(kDebianCountryFile)));
     GridMemory memory;
     AdifReader reader(file);
-    ContactLog log;
+    LogFileCounts log;
     log.source = path;
     while (const std::optional<AdifRecord> record = reader.next()) {
         if (!wanted(*record, args))

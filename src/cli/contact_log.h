@@ -11,7 +11,7 @@
 // What reading one ADIF file came to: the records read, those left out,
 // and of the contacts within the band and period asked for, how many got
 // a verdict and how many were open and closed.
-struct ContactLog {
+struct LogFileCounts {
     QString source; // the file as given
     int recordsRead = 0;
     std::vector<AdifSkip> skipped;
@@ -29,7 +29,7 @@ std::optional<ReadingTimeline> contactReadings(const QString& command, const Log
 // and judged, to `take` as it comes (the log is never held whole);
 // nothing when it cannot be opened (told on standard error). Home:
 // `homeLocator`, else each record's MY_GRIDSQUARE.
-std::optional<ContactLog> readContactLog(const QString& command, const QString& path,
-                                         const LogArgs& args, const QString& homeLocator,
-                                         const ReadingTimeline& readings,
-                                         const std::function<void(const ContactPath&)>& take);
+std::optional<LogFileCounts> readContactLog(const QString& command, const QString& path,
+                                            const LogArgs& args, const QString& homeLocator,
+                                            const ReadingTimeline& readings,
+                                            const std::function<void(const ContactPath&)>& take);

@@ -48,7 +48,7 @@ QString contactLine(const ContactPath& contact)
            (path.verdict ? verdictName(*path.verdict) : QStringLiteral("not judged"));
 }
 
-QString summaryLine(const ContactLog& log)
+QString summaryLine(const LogFileCounts& log)
 {
     QString line = QStringLiteral("%1: %2 read, %3 skipped, %4 judged: %5 open, %6 closed\n")
                        .arg(log.source)
@@ -80,7 +80,7 @@ int runLog(const QStringList& args)
         return ExitUsage;
     const QString& source = *parsed->source.input;
     QByteArray out;
-    const std::optional<ContactLog> log = readContactLog(
+    const std::optional<LogFileCounts> log = readContactLog(
         QStringLiteral("log"), source, *parsed, home, *readings, [&](const ContactPath& contact) {
             out += parsed->json ? contactJson(contact, source)
                                 : (contactLine(contact) + u'\n').toUtf8();

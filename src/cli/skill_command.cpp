@@ -33,9 +33,8 @@ std::optional<GatheredActivity> gatherActivity(const QStringList& files, const L
         const AdifRecord& record = contact.record;
         if (!gathered.home)
             gathered.home = locatorCentre(record.myGrid);
-        if (record.bandMHz)
-            gathered.activity.push_back({record.time, *record.bandMHz, ActivityKind::Contact,
-                                         contact.path ? contact.path->verdict : std::nullopt});
+        if (const std::optional<Activity> activity = contactActivity(contact))
+            gathered.activity.push_back(*activity);
     };
     for (const QString& file : files) {
         if (!readContactLog(QStringLiteral("skill"), file, args, homeLocator, readings, take))

@@ -26,6 +26,15 @@ qint64 slotOf(const QDateTime& utc)
 
 } // namespace
 
+std::optional<Activity> contactActivity(const ContactPath& contact)
+{
+    const AdifRecord& record = contact.record;
+    if (!record.bandMHz)
+        return std::nullopt;
+    return Activity{record.time, *record.bandMHz, ActivityKind::Contact,
+                    contact.path ? contact.path->verdict : std::nullopt};
+}
+
 void Contingency::count(bool saidOpen, bool heard)
 {
     ++(saidOpen ? (heard ? hits : falseAlarms) : (heard ? misses : correctNegatives));

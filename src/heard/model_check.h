@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "heard/contact_path.h"
 #include "heard/heard_path.h"
 #include "heard/reading_timeline.h"
 #include "reach/sphere.h"
@@ -27,6 +28,9 @@ struct Activity {
     // A decode's or contact's verdict; nothing for a Status, or without a path.
     std::optional<Verdict> verdict;
 };
+
+// A contact as activity on its band; nothing off the judged bands.
+std::optional<Activity> contactActivity(const ContactPath& contact);
 
 // A forecast of "open" against "heard in Es range", one count per slot.
 struct Contingency {

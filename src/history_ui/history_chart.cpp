@@ -2,6 +2,7 @@
 #include "history_ui/history_chart.h"
 
 #include "core/page/station_names.h"
+#include "heard/model_check.h"
 #include "reach/band_lines.h"
 #include "reach/map_strokes.h"
 #include "reach/mirror_model.h"
@@ -22,6 +23,9 @@ constexpr double kLeftMargin = 46;
 constexpr double kRightMargin = 64; // room for the guide lines' labels
 constexpr double kBottomMargin = 40;
 constexpr double kHoverRadius = 8;
+constexpr double kStripGap = 6; // between the plot and the strips
+constexpr double kStripHeight = 16;
+constexpr qint64 kSlotSeconds = kSlotMinutes * 60;
 
 const QColor kBackground(0x14, 0x18, 0x1f);
 const QColor kPlotBackground(0x1b, 0x21, 0x2b);
@@ -109,19 +113,63 @@ void HistoryChart::setData(std::vector<PageRecord> records, ChartData data, Char
     update();
 }
 
+void HistoryChart::setActivity(std::optional<BandActivity> activity)
+{
+    m_activity = std::move(activity);
+    update();
+}
+
+double HistoryChart::stripsHeight() const
+{
+    return m_activity ? kStripGap + kBandCount * kStripHeight : 0;
+}
+
+QRectF HistoryChart::stripRect(int band) const
+{
+    if (!m_activity)
+        return {};
+    const QRectF plot = scale().plot;
+    return QRectF(plot.left(), plot.bottom() + kStripGap + band * kStripHeight, plot.width(),
+                  kStripHeight);
+}
+
 ChartScale HistoryChart::scale() const
 {
     ChartScale s;
     s.plot = QRectF(kLeftMargin, kLegendHeight, width() - kLeftMargin - kRightMargin,
-                    height() - kLegendHeight - kBottomMargin);
+                    height() - kLegendHeight - kBottomMargin - stripsHeight());
     s.from = m_data.from;
     s.to = std::max(m_data.to, m_data.from + 1);
     s.top = m_data.top > 0 ? m_data.top : 1;
     return s;
 }
 
+QString HistoryChart::describeSlotAt(QPointF pos) const
+{
+    for (int band = 0; band < kBandCount; ++band) {
+        if (!stripRect(band).contains(pos))
+            continue;
+        const ChartScale s = scale();
+        const qint64 t = s.from + static_cast<qint64>((pos.x() - s.plot.left()) / s.plot.width() *
+                                                      static_cast<double>(s.to - s.from));
+        const qint64 slot = slotStart(t);
+        const auto countIn = [&](const SlotCounts& counts) {
+            const auto found = counts[band].find(slot);
+            return found == counts[band].end() ? 0 : found->second;
+        };
+        return tr("%1 MHz %2–%3 JST: 交信 %4")
+            .arg(kBandsMHz[band])
+            .arg(jstText(slot, QStringLiteral("MM/dd HH:mm")),
+                 jstText(slot + kSlotSeconds, QStringLiteral("HH:mm")))
+            .arg(countIn(m_activity->contacts));
+    }
+    return {};
+}
+
 QString HistoryChart::describeAt(QPointF pos) const
 {
+    if (m_activity && pos.y() > scale().plot.bottom())
+        return describeSlotAt(pos);
     const ChartPoint* point = nearestPoint(m_data, scale(), pos, kHoverRadius);
     if (!point || point->record < 0 || point->record >= static_cast<int>(m_records.size()))
         return {};
@@ -174,6 +222,8 @@ void HistoryChart::paintEvent(QPaintEvent*)
         paintGuides(p, s);
     p.setRenderHint(QPainter::Antialiasing);
     paintSeries(p, s);
+    if (m_activity)
+        paintStrips(p, s);
     paintLegend(p);
     const bool empty = std::all_of(m_data.series.begin(), m_data.series.end(),
                                    [](const ChartSeries& c) { return c.segments.empty(); });
@@ -198,18 +248,19 @@ void HistoryChart::paintAxes(QPainter& p, const ChartScale& s) const
     const std::vector<qint64> ticks =
         timeTicks(s.from, s.to, kJstOffset, std::max(2, static_cast<int>(s.plot.width() / 90)));
     const bool daily = ticks.size() >= 2 && ticks[1] - ticks[0] >= 24 * 3600;
+    const double labelsTop = s.plot.bottom() + stripsHeight() + 4;
     for (qint64 t : ticks) {
         const double x = s.map(t, 0).x();
         p.setPen(QPen(kGrid, 1));
-        p.drawLine(QPointF(x, s.plot.top()), QPointF(x, s.plot.bottom()));
+        p.drawLine(QPointF(x, s.plot.top()), QPointF(x, labelsTop - 4));
         const bool midnight = (t + kJstOffset) % (24 * 3600) == 0;
         const QString label = daily || midnight ? jstText(t, QStringLiteral("MM/dd"))
                                                 : jstText(t, QStringLiteral("HH:mm"));
         p.setPen(kText);
-        p.drawText(QRectF(x - 40, s.plot.bottom() + 4, 80, fm.height()), Qt::AlignHCenter, label);
+        p.drawText(QRectF(x - 40, labelsTop, 80, fm.height()), Qt::AlignHCenter, label);
     }
-    p.drawText(QRectF(0, s.plot.bottom() + 4 + fm.height(), width() - 8, fm.height()),
-               Qt::AlignRight, QStringLiteral("JST"));
+    p.drawText(QRectF(0, labelsTop + fm.height(), width() - 8, fm.height()), Qt::AlignRight,
+               QStringLiteral("JST"));
     p.save();
     p.translate(12, s.plot.center().y());
     p.rotate(-90);
@@ -268,6 +319,45 @@ void HistoryChart::paintSeries(QPainter& p, const ChartScale& s) const
             }
         }
     }
+    p.restore();
+}
+
+void HistoryChart::paintStrips(QPainter& p, const ChartScale& s) const
+{
+    // Bars grow with the count, up to the busiest slot of any band, and
+    // never so low that one contact is lost.
+    int most = 1;
+    for (const SlotCounts* counts : {&m_activity->contacts, &m_activity->decodes})
+        for (const auto& band : *counts)
+            for (const auto& [slot, count] : band)
+                most = std::max(most, count);
+    const QFontMetricsF fm(font());
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int band = 0; band < kBandCount; ++band) {
+        const QRectF row = stripRect(band);
+        p.fillRect(row.adjusted(0, 1, 0, 0), kPlotBackground);
+        p.setPen(bandColour(band));
+        p.drawText(QRectF(row.right() + 4, row.top(), kRightMargin - 6, row.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 MHz").arg(kBandsMHz[band]));
+        p.setClipRect(row);
+        const auto paintBars = [&](const SlotCounts& counts, const QColor& colour) {
+            for (const auto& [slot, count] : counts[band]) {
+                const double left = s.map(slot, 0).x();
+                const double width = std::max(2.0, s.map(slot + kSlotSeconds, 0).x() - left - 1);
+                const double height = std::max(3.0, (row.height() - 2) * count / most);
+                p.fillRect(QRectF(left, row.bottom() - height, width, height), colour);
+            }
+        };
+        QColor faint = bandColour(band);
+        faint.setAlpha(90);
+        paintBars(m_activity->decodes, faint);
+        paintBars(m_activity->contacts, bandColour(band));
+        p.setClipping(false);
+    }
+    p.setPen(kText);
+    p.drawText(QRectF(0, stripRect(0).top(), kLeftMargin - 6, fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, tr("交信"));
     p.restore();
 }
 

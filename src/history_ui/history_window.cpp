@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_ui/history_window.h"
 
+#include "history/band_activity.h"
+#include "history/contact_check.h"
+#include "history/contact_log.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
 #include "history_ui/history_chart.h"
+#include "history_ui/model_check_panel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -57,7 +61,12 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     saveButton = new QPushButton(tr("CSV保存…"), this);
     mapButton = new QPushButton(tr("Es マップ…"), this);
     mapButton->hide();
+    checkButton = new QPushButton(tr("モデル検証"), this);
+    checkButton->setCheckable(true);
+    checkButton->hide();
     chart = new HistoryChart(this);
+    checkPanel = new ModelCheckPanel(this);
+    checkPanel->hide();
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(tr("期間"), this));
@@ -66,15 +75,26 @@ HistoryWindow::HistoryWindow(std::function<HistoryLog*()> log, QWidget* parent)
     bar->addWidget(new QLabel(tr("表示"), this));
     bar->addWidget(viewBox);
     bar->addStretch(1);
+    bar->addWidget(checkButton);
     bar->addWidget(mapButton);
     bar->addWidget(saveButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(bar);
-    layout->addWidget(chart, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(chart, 1);
+    body->addWidget(checkPanel);
+    layout->addLayout(body, 1);
 
     connect(spanBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(viewBox, &QComboBox::currentIndexChanged, this, [this] { reload(); });
+    connect(checkButton, &QPushButton::toggled, this, [this](bool on) {
+        checkPanel->setVisible(on);
+        if (on)
+            showCheck(m_shown.value_or(shownFilter()));
+    });
+    connect(checkPanel, &ModelCheckPanel::bandChanged, this,
+            [this] { showCheck(m_shown.value_or(shownFilter())); });
     connect(saveButton, &QPushButton::clicked, this, [this] { onSave(); });
     connect(mapButton, &QPushButton::clicked, this, [this] {
         if (m_openMap)
@@ -86,6 +106,30 @@ void HistoryWindow::offerMap(std::function<void()> open)
 {
     m_openMap = std::move(open);
     mapButton->setVisible(static_cast<bool>(m_openMap));
+}
+
+void HistoryWindow::showContacts(ContactLog* contacts, std::function<QString()> homeLocator)
+{
+    m_contacts = contacts;
+    m_homeLocator = std::move(homeLocator);
+    checkButton->setVisible(contacts != nullptr);
+    if (contacts)
+        connect(contacts, &ContactLog::changed, this, [this] {
+            if (isVisible())
+                reload();
+        });
+}
+
+void HistoryWindow::showCheck(const HistoryFilter& shown)
+{
+    if (!m_contacts || checkPanel->isHidden())
+        return;
+    // A quarter hour at the span's start is judged by the page before it.
+    const HistoryFilter pages{
+        shown.since->addSecs(-ReadingTimeline::kLongestAgeMinutes * 60), shown.until, {}};
+    checkPanel->showCheck(checkContacts(*m_contacts, read(pages), checkPanel->bandMHz(),
+                                        m_homeLocator ? m_homeLocator() : QString(), *shown.since,
+                                        *shown.until));
 }
 
 void HistoryWindow::setSpan(ChartSpan span)
@@ -128,6 +172,13 @@ void HistoryWindow::reload()
     ChartData data = prepareChart(records, view(), filter.since->toSecsSinceEpoch(),
                                   filter.until->toSecsSinceEpoch(), HistoryChart::leastTop(view()));
     chart->setData(std::move(records), std::move(data), view());
+    if (m_contacts) {
+        chart->setActivity(
+            BandActivity{contactSlots(m_contacts->contacts(), filter.since->toSecsSinceEpoch(),
+                                      filter.until->toSecsSinceEpoch()),
+                         {}});
+    }
+    showCheck(filter);
 }
 
 QByteArray HistoryWindow::shownCsv() const

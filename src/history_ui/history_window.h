@@ -4,12 +4,15 @@
 #include "history/chart_data.h"
 #include "history/history_log.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
+class ContactLog;
 class HistoryChart;
+class ModelCheckPanel;
 class QComboBox;
 class QPushButton;
 
@@ -43,20 +46,28 @@ public:
     bool saveCsv(const QString& path);
     // Offers a button that opens the Es map with `open`.
     void offerMap(std::function<void()> open);
+    // Shows `contacts` under the curves and offers the model check, from
+    // the home `homeLocator` gives (ESHome).
+    void showContacts(ContactLog* contacts, std::function<QString()> homeLocator);
 
     HistoryChart* chart = nullptr;
     QComboBox* spanBox = nullptr;
     QComboBox* viewBox = nullptr;
     QPushButton* saveButton = nullptr;
-    QPushButton* mapButton = nullptr; // hidden until offerMap()
+    QPushButton* mapButton = nullptr;      // hidden until offerMap()
+    QPushButton* checkButton = nullptr;    // hidden until showContacts()
+    ModelCheckPanel* checkPanel = nullptr; // shown by checkButton
 
 private:
     HistoryFilter shownFilter() const;
     void onSave();
+    void showCheck(const HistoryFilter& shown);
 
     std::vector<PageRecord> read(const HistoryFilter& filter) const;
 
     std::function<HistoryLog*()> m_log;
     std::optional<HistoryFilter> m_shown; // what the chart shows
     std::function<void()> m_openMap;
+    QPointer<ContactLog> m_contacts;
+    std::function<QString()> m_homeLocator;
 };

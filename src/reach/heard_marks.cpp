@@ -2,6 +2,7 @@
 #include "reach/heard_marks.h"
 
 #include "reach/map_projection.h"
+#include "reach/map_strokes.h"
 #include "reach/map_style.h"
 #include "reach/mirror_model.h"
 #include "reach/reach_map.h"

@@ -32,10 +32,3 @@ inline QFont mapFont(double unit, double scale, bool bold = false)
     font.setBold(bold);
     return font;
 }
-
-// The map's text height in pixels, which its marks and lines follow, for
-// a map drawn into `area`.
-inline double mapUnit(const QRectF& area)
-{
-    return std::clamp(std::min(area.width(), area.height()) / 52, 9.0, 22.0);
-}

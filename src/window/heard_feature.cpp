@@ -8,7 +8,7 @@
 #include "heard/call_location.h"
 #include "heard/heard_session.h"
 #include "heard/reading_timeline.h"
-#include "map_ui/logged_readings.h"
+#include "history/logged_readings.h"
 #include "net/udp_listener.h"
 #include "reach/es_reading.h"
 #include "window/accessible_readout.h"

@@ -3,6 +3,7 @@
 
 #include "core/refresh/refresh_loop.h"
 #include "core/settings/program_settings.h"
+#include "history/contact_log.h"
 #include "history_ui/history_window.h"
 #include "window/key_bindings.h"
 
@@ -12,9 +13,11 @@ HistoryFeature::HistoryFeature(QWidget& mainWindow, RefreshLoop& loop, SettingsS
                                std::function<QString()> databasePath)
     : m_recorder(std::move(databasePath),
                  [&settings] { return ProgramSettings(settings).keepDays(); }),
-      m_mainWindow(mainWindow),
+      m_mainWindow(mainWindow), m_settings(settings),
       m_shortcut(new QShortcut(keysFor(KeyAction::OpenHistory).constFirst(), &mainWindow))
 {
+    if (const QStringList logs = ProgramSettings(settings).logFiles(); !logs.isEmpty())
+        m_contacts = std::make_unique<ContactLog>(logs);
     QObject::connect(m_shortcut, &QShortcut::activated, &m_context, [this] { openHistory(); });
     QObject::connect(&loop, &RefreshLoop::refreshed, &m_context,
                      [this](RefreshOutcome outcome, const ReadoutState& readout) {
@@ -52,6 +55,9 @@ void HistoryFeature::openHistory()
     if (!m_window) {
         m_window = new HistoryWindow([this] { return m_recorder.log(); }, &m_mainWindow);
         m_window->offerMap(m_openMap);
+        m_window->showContacts(m_contacts.get(), [this] {
+            return ProgramSettings(m_settings).homeLocator().value_or(QString());
+        });
     }
     m_window->reload();
     m_window->show();

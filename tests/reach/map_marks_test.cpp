@@ -3,6 +3,7 @@
 #include "reach/maidenhead.h"
 #include "reach/map_panels.h"
 #include "reach/map_projection.h"
+#include "reach/map_strokes.h"
 #include "reach/map_style.h"
 #include "reach/open_area_shading.h"
 #include "reach/path_judgement.h"
