@@ -10,6 +10,7 @@
 #include "core/system/stop_signals.h"
 #include "desktop/desktop_integration.h"
 #include "heard/heard_session.h"
+#include "history/contact_log.h"
 #include "history/heard_recorder.h"
 #include "history/history_log.h"
 #include "net/http_page_download.h"
@@ -115,14 +116,21 @@ int main(int argc, char* argv[])
     HeardFeature heard({window, loop, settingsWindow, settings, home, clock,
                         [&history] { return history.recorder().log(); }});
     desktop.hearFrom(heard);
-    QObject::connect(
-        &heard, &HeardFeature::sessionChanged, &window, [&map, &history](HeardSession* session) {
-            map.setHeardSession(session);
-            // Goes with the session it records.
-            if (session)
-                new HeardRecorder(
-                    *session, [&history] { return history.recorder().log(); }, session);
-        });
+    QObject::connect(&heard, &HeardFeature::sessionChanged, &window,
+                     [&map, &history](HeardSession* session) {
+                         map.setHeardSession(session);
+                         if (!session)
+                             return;
+                         // Goes with the session it records.
+                         new HeardRecorder(
+                             *session, [&history] { return history.recorder().log(); }, session);
+                         // A QSO logged in WSJT-X counts once, whether by datagram or by file.
+                         if (ContactLog* contacts = history.contacts())
+                             QObject::connect(session, &HeardSession::loggedAdif, contacts,
+                                              [contacts](const QString&, const QString& adif) {
+                                                  contacts->addAdifText(adif);
+                                              });
+                     });
     heard.start();
 
     form.Form_Load(arguments);

@@ -1034,12 +1034,12 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
         <translation>ADIF logs</translation>
     </message>
     <message>
-        <source>; で区切って複数。空欄で WSJT-X と JTDX のログ</source>
-        <translation>Several separated by ;. Empty for the WSJT-X and JTDX logs</translation>
+        <source>; で区切る。空欄で WSJT-X・JTDX のログ</source>
+        <translation>separated by ;; empty for the WSJT-X and JTDX logs</translation>
     </message>
     <message>
-        <source>2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない</source>
-        <translation>2237, 127.0.0.1:2237, multicast 224.0.0.1:2237 and the like; empty for off</translation>
+        <source>例 2237、224.0.0.1:2237。空欄で受けない</source>
+        <translation>e.g. 2237, 224.0.0.1:2237; empty for off</translation>
     </message>
 </context>
 <context>

@@ -16,9 +16,9 @@
 const std::vector<const CliCommand*>& cliCommands()
 {
     static const std::vector<const CliCommand*> commands{
-        &parseCommand(), &fetchCommand(), &settingsCommand(), &watchCommand(), &historyCommand(),
-        &heardCommand(), &logCommand(),    &skillCommand(),    &reachCommand(),   &mapCommand(),
-        &helpCommand(),
+        &parseCommand(),   &fetchCommand(), &settingsCommand(), &watchCommand(),
+        &historyCommand(), &heardCommand(), &logCommand(),      &skillCommand(),
+        &reachCommand(),   &mapCommand(),   &helpCommand(),
     };
     return commands;
 }

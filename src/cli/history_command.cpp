@@ -97,11 +97,11 @@ int runHistory(const QStringList& args)
     const std::vector<PageRecord> records =
         opened.log ? opened.log->read(parsed->filter) : std::vector<PageRecord>();
     if (!parsed->json) {
-        printOut(historyCsv(*records));
+        printOut(historyCsv(records));
         return ExitOk;
     }
     QByteArray out;
-    for (const PageRecord& record : *records)
+    for (const PageRecord& record : records)
         out += jsonLine(record);
     printOut(out);
     return ExitOk;

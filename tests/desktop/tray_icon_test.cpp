@@ -429,7 +429,7 @@ TEST(TrayIcon, ToolTipEndsWithWhereEsReaches)
     // A home set in the map window shows with the next tick.
     f.home.set(QStringLiteral("PM95vq"));
     f.controller->Timer2_Timer();
-    EXPECT_TRUE(f.tray().icon().toolTip().endsWith(QStringLiteral("(28 MHz)")))
+    EXPECT_TRUE(f.tray().icon().toolTip().endsWith(QStringLiteral("国・鹿 経由")))
         << f.tray().icon().toolTip().toStdString();
 }
 

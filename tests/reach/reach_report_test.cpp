@@ -178,31 +178,23 @@ TEST(ReachMap, SkipCircleAtHalfTheSkip)
     }
 }
 
-// The legend's samples are the map's own strokes: the colours of a 28 MHz
-// skip ring and of a path from home on the map are found in the legend's
-// sample column. In the colour-blind palette a quiet disc is no band's.
+// The legend's samples are the map's own strokes: the colour of a 28 MHz
+// skip ring on the map is found in the legend's skip sample. In the
+// colour-blind palette a quiet disc is no band's.
 TEST(ReachMap, LegendSamplesAreDrawnAsTheMapDrawsThem)
 {
-    const ReachReport report = reachOf(kokubunji("10.4"), QStringLiteral("PM53fo"));
+    const ReachReport report = reachOf(kokubunji("10.4"));
     QImage map(1144, 1144, QImage::Format_RGB32); // the largest text unit, 22 pixels
     QPainter painter(&map);
     paintReachMap(painter, map.rect(), report, SignalPalette::Standard);
     painter.end();
     const MapProjection projection(map.rect());
-    const GeoPoint station = kIonosondes[1];
-    const QRgb ring =
-        map.pixel(projection.map(destination(station, 180, report.stations[1].bands[0].minKm / 2.0))
-                      .toPoint());
-    const HomePath& path = *report.stations[1].fromHome;
-    const QRgb pathColour =
-        map.pixel(projection
-                      .map(destination(report.homePoint, bearingDegrees(report.homePoint, station),
-                                       path.pathKm / 4))
-                      .toPoint());
+    const QRgb ring = map.pixel(
+        projection.map(destination(kIonosondes[1], 180, report.stations[1].bands[0].minKm / 2.0))
+            .toPoint());
     EXPECT_EQ(ring, bandColour(0).rgb());
-    EXPECT_EQ(pathColour, bandColour(1).rgb());
 
-    const MapPanel legend = legendPanel(report, 22);
+    const MapPanel legend = legendPanel(report, 22, false);
     QImage panel(legend.size().toSize(), QImage::Format_RGB32);
     panel.fill(Qt::black);
     QPainter legendPainter(&panel);
@@ -210,7 +202,7 @@ TEST(ReachMap, LegendSamplesAreDrawnAsTheMapDrawsThem)
     legendPainter.end();
     // What is drawn where the samples go, top to bottom: three bands, the
     // line on the rings (its text, with no sample), the skip lines, the
-    // longest hop, the path from home. Left of them is the box alone.
+    // longest hop. Left of them is the box alone.
     const int left = 10, right = 48;
     std::vector<std::pair<int, int>> rows;
     for (int y = 0; y < panel.height(); ++y) {
@@ -222,7 +214,7 @@ TEST(ReachMap, LegendSamplesAreDrawnAsTheMapDrawsThem)
         else if (drawn)
             rows.back().second = y;
     }
-    ASSERT_EQ(rows.size(), 7u);
+    ASSERT_EQ(rows.size(), 6u);
     const auto inRow = [&](size_t row, QRgb colour) {
         for (int y = rows[row].first; y <= rows[row].second; ++y) {
             for (int x = left; x < right; ++x) {
@@ -233,7 +225,6 @@ TEST(ReachMap, LegendSamplesAreDrawnAsTheMapDrawsThem)
         return false;
     };
     EXPECT_TRUE(inRow(4, ring));
-    EXPECT_TRUE(inRow(6, pathColour));
 
     const QColor quiet(colourName(cellLook(QuietColor, SignalPalette::Cvd).colour));
     for (int b = 0; b < kBandCount; ++b) {

@@ -554,9 +554,7 @@ std::vector<SettingMeaning> settingMeanings()
           0,
           nullptr,
           {},
-          QT_TRANSLATE_NOOP(
-              "Settings",
-              "2237、127.0.0.1:2237、マルチキャスト 224.0.0.1:2237 など。空欄で受けない")}},
+          QT_TRANSLATE_NOOP("Settings", "例 2237、224.0.0.1:2237。空欄で受けない")}},
         {QStringLiteral("ESLogFile"),
          QStringLiteral("the ADIF logs whose contacts are judged"),
          QStringLiteral("paths of .adi files separated by \";\"; empty for the logs of WSJT-X "
@@ -571,7 +569,7 @@ std::vector<SettingMeaning> settingMeanings()
           0,
           nullptr,
           {},
-          QT_TRANSLATE_NOOP("Settings", "; で区切って複数。空欄で WSJT-X と JTDX のログ")}},
+          QT_TRANSLATE_NOOP("Settings", "; で区切る。空欄で WSJT-X・JTDX のログ")}},
         {QStringLiteral("ESMapX"), QStringLiteral("left edge of the Es map window"), pixels,
          QStringLiteral("a place the desktop chooses"), noMap, numberWithin(kAnyNumber)},
         {QStringLiteral("ESMapY"), QStringLiteral("top of the Es map window"), pixels,
