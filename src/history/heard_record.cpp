@@ -39,3 +39,41 @@ HeardRecord heardRecordOf(const HeardStation& station)
     }
     return r;
 }
+
+HeardStation heardStationOf(const HeardRecord& record)
+{
+    HeardStation station;
+    station.time = record.time;
+    station.client = record.client;
+    station.band = bandNamed(record.band);
+    station.dialMHz = record.dialMHz.value_or(0);
+    station.mode = record.mode;
+    station.snr = record.snr;
+    station.call = record.call;
+    station.message = record.message;
+    for (const LocatedBy by : {LocatedBy::Grid, LocatedBy::Area, LocatedBy::Prefix}) {
+        if (record.lat && record.lon && record.locatedBy == locatedByName(by))
+            station.location = CallLocation{{*record.lat, *record.lon}, by, record.grid};
+    }
+    if (record.km && record.bearing && record.midLat && record.midLon) {
+        HeardPath path;
+        path.km = *record.km;
+        path.bearing = *record.bearing;
+        path.midpoint = {*record.midLat, *record.midLon};
+        path.neededEs = record.neededEs;
+        for (int k = 0; k < kStationCount; ++k) {
+            if (record.station == QLatin1StringView(kStationCodes[k]))
+                path.station = k;
+        }
+        path.stationKm = record.stationKm.value_or(0);
+        path.stationEs = record.stationEs;
+        path.pageTime = record.pageTime;
+        for (const Verdict verdict : {Verdict::Open, Verdict::Closed, Verdict::Short,
+                                      Verdict::Beyond, Verdict::Far, Verdict::NoReading}) {
+            if (record.verdict == verdictName(verdict))
+                path.verdict = verdict;
+        }
+        station.path = path;
+    }
+    return station;
+}

@@ -37,6 +37,8 @@ struct HeardRecord {
 };
 
 HeardRecord heardRecordOf(const HeardStation& station);
+// Back from the log, for the map: what the record keeps of the station.
+HeardStation heardStationOf(const HeardRecord& record);
 
 // A run of Status and Heartbeat messages from one client on one band
 // (empty: a dial off the bands, or no Status yet).

@@ -35,6 +35,17 @@ void skipSamples(QPainter& p, const QRectF& r, double unit)
     }
 }
 
+// The band whose colour the open area from home shows most: the highest
+// band open from it (the shading takes the highest band's colour).
+int highestOpenArea(const ReachReport& report)
+{
+    for (int b = kBandCount - 1; b > 0; --b) {
+        if (report.openAreas[b].open)
+            return b;
+    }
+    return 0;
+}
+
 // A heard station's mark, filled or hollow, in the 50 MHz colour.
 std::function<void(QPainter&, const QRectF&)> markSample(bool hollow, double unit)
 {
@@ -153,10 +164,10 @@ MapPanel legendPanel(const ReachReport& report, double unit, bool heard)
     if (report.home)
         lines.push_back(
             {mapText(QT_TRANSLATE_NOOP("ReachMap", "濃い塗り: 自局からのパスが開く範囲")), font,
-             kMapText, [](QPainter& p, const QRectF& r) {
+             kMapText, [band = highestOpenArea(report)](QPainter& p, const QRectF& r) {
                  p.save();
                  p.setOpacity(kOpenAreaOpacity);
-                 p.fillRect(r, bandColour(1));
+                 p.fillRect(r, bandColour(band));
                  p.restore();
              }});
     if (heard) {

@@ -3,6 +3,7 @@
 
 #include "core/refresh/refresh_loop.h"
 #include "heard/heard_session.h"
+#include "history/heard_record.h"
 #include "map_ui/es_map_window.h"
 #include "window/bring_to_front.h"
 #include "window/form_controller.h"
@@ -67,6 +68,14 @@ void MapFeature::openMap()
         m_window = new EsMapWindow(m_log, m_home, m_settings, &m_mainWindow);
         m_window->setSignalPalette(m_form.signalPalette());
         m_window->setHeardSession(m_session);
+        // Older readings show what the history log kept of their time.
+        m_window->setHeardSource([log = m_log](const QDateTime& fromUtc, const QDateTime& toUtc) {
+            std::vector<HeardStation> stations;
+            if (HistoryLog* open = log())
+                for (const HeardRecord& record : open->readHeard({fromUtc, toUtc, {}}))
+                    stations.push_back(heardStationOf(record));
+            return stations;
+        });
         if (m_latest.pageArrivedUtc)
             m_window->showReadout(m_latest);
     }

@@ -159,6 +159,21 @@ TEST_F(HeardLogTest, RecordedRunLoggedOnceWithGrids)
     EXPECT_EQ(restarted.grids().gridOf(QStringLiteral("JR6DEF")), QStringLiteral("PL36"));
 }
 
+// What the map takes back from the log for an older reading: each record
+// read back as a station and kept again gives the same record.
+TEST_F(HeardLogTest, RecordsReadBackAsTheStationsTheyKeep)
+{
+    heardtest::logCapture(QStringLiteral("wsjtx-2.6.1"), m_log);
+    for (const HeardRecord& record : m_log.readHeard()) {
+        const HeardStation station = heardStationOf(record);
+        EXPECT_EQ(heardRecordOf(station).verdict, record.verdict) << record.call.toStdString();
+        EXPECT_EQ(heardRecordOf(station).locatedBy, record.locatedBy);
+        EXPECT_EQ(heardRecordOf(station).station, record.station);
+        EXPECT_EQ(heardRecordOf(station).band, record.band);
+        EXPECT_EQ(heardRecordOf(station).km, record.km);
+    }
+}
+
 TEST_F(HeardLogTest, NewerGridStays)
 {
     ASSERT_TRUE(m_log.saveGrid(QStringLiteral("JA6ABC"), QStringLiteral("PM51"), kSlot));
