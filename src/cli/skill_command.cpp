@@ -4,11 +4,13 @@
 #include "cli/cli_io.h"
 #include "cli/contact_log.h"
 #include "cli/json_text.h"
+#include "cli/log_reading.h"
 #include "cli/settings_dir.h"
 #include "cli/stderr_message_boxes.h"
 #include "core/settings/program_settings.h"
 #include "heard/dial_band.h"
 #include "heard/model_check.h"
+#include "history/heard_activity.h"
 #include "reach/maidenhead.h"
 
 #include <cmath>
@@ -39,6 +41,16 @@ std::optional<GatheredActivity> gatherActivity(const QStringList& files, const L
     for (const QString& file : files) {
         if (!readContactLog(QStringLiteral("skill"), file, args, homeLocator, readings, take))
             return std::nullopt;
+    }
+    // What WSJT-X and JTDX heard, and when they listened, as `watch
+    // --listen` or the window logged it.
+    const LogToRead opened = openLogToRead(QStringLiteral("skill"), args.database);
+    if (!opened.ok)
+        return std::nullopt;
+    if (opened.log) {
+        const std::vector<Activity> logged =
+            loggedActivity(*opened.log, {args.period.since, args.period.until, {}});
+        gathered.activity.insert(gathered.activity.end(), logged.begin(), logged.end());
     }
     return gathered;
 }

@@ -7,7 +7,7 @@
 
 #include <limits>
 
-std::optional<ModelCheck> checkContacts(const ContactLog& contacts,
+std::optional<ModelCheck> checkContacts(const ContactLog& contacts, std::vector<Activity> logged,
                                         const std::vector<PageRecord>& pages, int bandMHz,
                                         const QString& homeLocator, const QDateTime& since,
                                         const QDateTime& until)
@@ -16,7 +16,7 @@ std::optional<ModelCheck> checkContacts(const ContactLog& contacts,
     for (const EsReading& reading : loggedReadings(pages))
         readings.add(reading);
     std::optional<GeoPoint> home = locatorCentre(homeLocator);
-    std::vector<Activity> activity;
+    std::vector<Activity> activity = std::move(logged);
     for (const ContactPath& contact : contacts.pathsBetween(since, until, homeLocator, readings)) {
         if (!home)
             home = locatorCentre(contact.record.myGrid);

@@ -4,6 +4,7 @@
 #include "history/band_activity.h"
 #include "history/contact_check.h"
 #include "history/contact_log.h"
+#include "history/heard_activity.h"
 #include "history/history_export.h"
 #include "history/history_log.h"
 #include "history_ui/history_chart.h"
@@ -127,9 +128,12 @@ void HistoryWindow::showCheck(const HistoryFilter& shown)
     // A quarter hour at the span's start is judged by the page before it.
     const HistoryFilter pages{
         shown.since->addSecs(-ReadingTimeline::kLongestAgeMinutes * 60), shown.until, {}};
-    checkPanel->showCheck(checkContacts(*m_contacts, read(pages), checkPanel->bandMHz(),
-                                        m_homeLocator ? m_homeLocator() : QString(), *shown.since,
-                                        *shown.until));
+    HistoryLog* log = m_log ? m_log() : nullptr;
+    checkPanel->showCheck(checkContacts(
+        *m_contacts,
+        log ? loggedActivity(*log, {shown.since, shown.until, {}}) : std::vector<Activity>(),
+        read(pages), checkPanel->bandMHz(), m_homeLocator ? m_homeLocator() : QString(),
+        *shown.since, *shown.until));
 }
 
 void HistoryWindow::setSpan(ChartSpan span)
@@ -172,12 +176,16 @@ void HistoryWindow::reload()
     ChartData data = prepareChart(records, view(), filter.since->toSecsSinceEpoch(),
                                   filter.until->toSecsSinceEpoch(), HistoryChart::leastTop(view()));
     chart->setData(std::move(records), std::move(data), view());
-    if (m_contacts) {
-        chart->setActivity(
-            BandActivity{contactSlots(m_contacts->contacts(), filter.since->toSecsSinceEpoch(),
-                                      filter.until->toSecsSinceEpoch()),
-                         {}});
-    }
+    // Under the curves: contacts and decodes per quarter hour, when there
+    // are any to show.
+    const qint64 from = filter.since->toSecsSinceEpoch(), to = filter.until->toSecsSinceEpoch();
+    HistoryLog* log = m_log ? m_log() : nullptr;
+    BandActivity activity{m_contacts ? contactSlots(m_contacts->contacts(), from, to)
+                                     : SlotCounts(),
+                          log ? decodeSlots(*log, from, to) : SlotCounts()};
+    const bool decodes =
+        std::ranges::any_of(activity.decodes, [](const auto& band) { return !band.empty(); });
+    chart->setActivity(m_contacts || decodes ? std::optional(std::move(activity)) : std::nullopt);
     showCheck(filter);
 }
 

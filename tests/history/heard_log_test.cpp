@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heard/heard_session.h"
+#include "history/heard_activity.h"
+#include "history/heard_record.h"
 #include "history/heard_recorder.h"
 #include "history/history_log.h"
 #include "history/history_schema.h"
+#include "history/logged_readings.h"
+#include "reach/maidenhead.h"
 #include "support/history_records.h"
 #include "support/named_case.h"
 #include "support/recorded_heard.h"
@@ -172,6 +176,39 @@ TEST_F(HeardLogTest, RecordsReadBackAsTheStationsTheyKeep)
         EXPECT_EQ(heardRecordOf(station).band, record.band);
         EXPECT_EQ(heardRecordOf(station).km, record.km);
     }
+}
+
+// The recorded run as the model check and the chart take it: eight
+// decodes on 6 m in the 01:30 slot, WSJT-X listening, and the map (国 at
+// 15.3 MHz, 76 km from Tokyo) said open: one hit.
+TEST_F(HeardLogTest, RecordedRunIsActivityOnSixMetres)
+{
+    heardtest::logCapture(QStringLiteral("wsjtx-2.6.1"), m_log);
+    const std::vector<Activity> activity = loggedActivity(m_log, {});
+    EXPECT_EQ(std::ranges::count_if(activity,
+                                    [](const Activity& a) {
+                                        return a.kind == ActivityKind::Decode && a.bandMHz == 50;
+                                    }),
+              8);
+    EXPECT_TRUE(std::ranges::any_of(
+        activity, [](const Activity& a) { return a.kind == ActivityKind::Status; }));
+    ReadingTimeline readings;
+    for (const EsReading& reading : loggedReadings(m_log.read()))
+        readings.add(reading);
+    EsReading page;
+    page.pageTime = QStringLiteral("2026/06/14 10:15 JST");
+    page.es = {QStringLiteral("3.0"), QStringLiteral("15.3"), QStringLiteral("4.0"),
+               QStringLiteral("4.0")};
+    readings.add(page);
+    const ModelCheck check =
+        checkModel(activity, 50, *locatorCentre(QStringLiteral("PM95vq")), readings);
+    EXPECT_EQ(check.slotsOnBand, 1);
+    EXPECT_EQ(check.map.hits, 1);
+
+    const SlotCounts counts =
+        decodeSlots(m_log, kSlot.toSecsSinceEpoch() - 3600, kSlot.toSecsSinceEpoch() + 3600);
+    EXPECT_EQ(counts[1].at(kSlot.toSecsSinceEpoch()), 8);
+    EXPECT_TRUE(counts[0].empty());
 }
 
 TEST_F(HeardLogTest, NewerGridStays)
