@@ -7,10 +7,12 @@
 #include "cli/stderr_message_boxes.h"
 #include "core/page/station_names.h"
 #include "core/settings/program_settings.h"
+#include "core/text/english_texts.h"
 #include "reach/band_lines.h"
 #include "reach/open_area.h"
 
 #include <QTimeZone>
+#include <QTranslator>
 
 namespace {
 
@@ -78,6 +80,8 @@ int runLog(const QStringList& args)
     const std::optional<ReadingTimeline> readings = contactReadings(QStringLiteral("log"), *parsed);
     if (!readings)
         return ExitUsage;
+    // The tool speaks English: directions, station marks and skip reasons too.
+    const std::unique_ptr<QTranslator> english = installEnglishTexts();
     const QString& source = *parsed->source.input;
     QByteArray out;
     const std::optional<LogFileCounts> log = readContactLog(

@@ -81,7 +81,8 @@ TEST_F(CliLogTest, ContactJudgedByThePageInForce)
     const QList<QByteArray> text = run(QStringLiteral("log"), {kWsjtxLog}).out.split('\n');
     ASSERT_GE(text.size(), 2);
     EXPECT_TRUE(text[0].startsWith("2026-06-14 10:30 JST 6m JA6ABC PM51 (grid): "));
-    EXPECT_TRUE(text[0].endsWith(" (2026/06/14 10:15 JST): open")) << text[0].toStdString();
+    EXPECT_TRUE(text[0].endsWith(" SW, needs 12.6 MHz, K 15.3 MHz (2026/06/14 10:15 JST): open"))
+        << text[0].toStdString();
     EXPECT_TRUE(text[1].endsWith(": 1 read, 0 skipped, 1 judged: 1 open, 0 closed"));
 }
 
