@@ -105,6 +105,7 @@ int main(int argc, char* argv[])
     MapFeature map(window, loop, form, home, settings,
                    [&history] { return history.recorder().log(); });
     history.offerMap([&map] { map.openMap(); });
+    map.setContacts(history.contacts());
     SettingsFeature settingsWindow(window, form, settings);
     // Start at login repeats the keep-in-front switch.
     DesktopIntegration desktop(

@@ -444,6 +444,10 @@ The page address (ESHost) can be changed in the settings</translation>
         <source>なし</source>
         <translation>none</translation>
     </message>
+    <message>
+        <source>交信: %1</source>
+        <translation>Worked: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryChart</name>
@@ -738,6 +742,10 @@ Start Ondrel as a normal user: leave the root shell (exit) and run scripts/run o
     <message>
         <source>自局からの線と反射点 (中点)</source>
         <translation>Line from home and its reflection point (midpoint)</translation>
+    </message>
+    <message>
+        <source>交信した局 (ログから)</source>
+        <translation>Stations worked (from the log)</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "core/text/locator_text.h"
 #include "heard/heard_session.h"
 #include "heard/heard_summary.h"
+#include "history/contact_log.h"
 #include "history/logged_readings.h"
 #include "map_ui/es_map_view.h"
 #include "map_ui/heard_on_map.h"
@@ -24,6 +25,8 @@
 #include <QSlider>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 
@@ -281,13 +284,35 @@ void EsMapWindow::refreshHeard()
     render();
 }
 
+void EsMapWindow::setContacts(ContactLog* contacts)
+{
+    disconnect(m_contactsChanged);
+    m_contactLog = contacts;
+    if (contacts)
+        m_contactsChanged =
+            connect(contacts, &ContactLog::changed, this, &EsMapWindow::refreshHeard);
+    refreshHeard();
+}
+
+std::vector<ContactPath> EsMapWindow::contactsBetween(const QDateTime& fromUtc,
+                                                      const QDateTime& toUtc) const
+{
+    if (!m_contactLog)
+        return {};
+    ReadingTimeline readings(std::numeric_limits<std::size_t>::max());
+    for (const EsReading& reading : m_readings)
+        readings.add(reading);
+    return m_contactLog->pathsBetween(fromUtc, toUtc, m_home.locator(), readings);
+}
+
 void EsMapWindow::gatherHeard()
 {
     m_heard.clear();
+    m_contacts.clear();
     const bool latest = m_followLatest || m_index < 0;
     const std::optional<QDateTime> pageUtc =
         latest ? std::nullopt : pageTimeToUtc(m_readings[m_index].pageTime);
-    if (!m_session || (!latest && !pageUtc)) {
+    if ((!m_session && !m_contactLog) || (!latest && !pageUtc)) {
         map->setHeard({});
         return;
     }
@@ -295,21 +320,26 @@ void EsMapWindow::gatherHeard()
                                   : pageUtc->addSecs(-kHeardAroundMinutes * 60);
     const QDateTime to = latest ? nowUtc() : pageUtc->addSecs(kHeardAroundMinutes * 60);
     std::vector<HeardStation> stations;
-    if (!latest && m_heardSource) {
+    if (m_session && !latest && m_heardSource) {
         stations = m_heardSource(from, to);
-    } else {
+    } else if (m_session) {
         for (const HeardStation& station : m_session->recent()) {
             if (station.time >= from && station.time <= to)
                 stations.push_back(station);
         }
     }
-    map->setHeard(heardMarks(stations, from, to, &m_heard));
+    std::vector<HeardMark> marks = heardMarks(stations, from, to, &m_heard);
+    for (const HeardMark& mark : contactMarks(contactsBetween(from, to), &m_contacts))
+        marks.push_back(mark);
+    map->setHeard(std::move(marks));
 }
 
 void EsMapWindow::showHeardStation(std::size_t index, QPoint globalPos)
 {
     if (index < m_heard.size())
         QToolTip::showText(globalPos, heardStationText(m_heard[index]), map);
+    else if (index - m_heard.size() < m_contacts.size())
+        QToolTip::showText(globalPos, contactText(m_contacts[index - m_heard.size()]), map);
 }
 
 void EsMapWindow::render()

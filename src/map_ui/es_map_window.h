@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "heard/contact_path.h"
 #include "heard/heard_station.h"
 #include "history/history_log.h"
 #include "reach/station_reach.h"
@@ -12,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class ContactLog;
 class EsMapView;
 class HeardSession;
 class HomeLocator;
@@ -60,12 +62,17 @@ public:
     void setHeardSource(HeardSource source);
     // Takes the stations heard since: new ones come.
     void refreshHeard();
+    // The operator's logged contacts, or null (no logs): those of the
+    // shown period get square marks, judged by the readings at hand, and
+    // follow the log.
+    void setContacts(ContactLog* contacts);
 
     // What the map shows: the reading's reach, and its lines in words
     // (with the stations heard in Es range).
     const ReachReport& shownReport() const;
     QStringList shownLines() const;
     const std::vector<HeardStation>& shownHeard() const { return m_heard; }
+    const std::vector<ContactPath>& shownContacts() const { return m_contacts; }
 
     // Heard stations shown with the latest reading, and around an older one.
     static constexpr int kHeardMinutes = 30;
@@ -97,6 +104,8 @@ private:
     void render();
     void gatherHeard();
     void showHeardStation(std::size_t index, QPoint globalPos);
+    std::vector<ContactPath> contactsBetween(const QDateTime& fromUtc,
+                                             const QDateTime& toUtc) const;
 
     void followHome(const QString& locator);
 
@@ -112,4 +121,7 @@ private:
     QPointer<HeardSession> m_session;
     HeardSource m_heardSource;
     std::vector<HeardStation> m_heard; // those with marks, in the marks' order
+    QPointer<ContactLog> m_contactLog;
+    QMetaObject::Connection m_contactsChanged;
+    std::vector<ContactPath> m_contacts; // with marks after the heard ones, in their order
 };

@@ -17,9 +17,11 @@ namespace {
 
 // Marks fade in this many steps, the oldest shown to this much of their
 // colour; marks of one band, kind and step share one look, drawn once.
+// A contact has one look per band.
 constexpr int kAgeSteps = 4;
 constexpr double kOldestOpacity = 0.3;
-constexpr int kLooks = (kBandCount + 1) * 2 * kAgeSteps;
+constexpr int kDecodeLooks = (kBandCount + 1) * 2 * kAgeSteps;
+constexpr int kLooks = kDecodeLooks + kBandCount + 1;
 
 double markRadius(double unit)
 {
@@ -28,6 +30,8 @@ double markRadius(double unit)
 
 int ageStep(const HeardMark& mark)
 {
+    if (mark.contact)
+        return 0;
     return static_cast<int>(std::lround(std::clamp(mark.age01, 0.0, 1.0) * (kAgeSteps - 1)));
 }
 
@@ -41,9 +45,10 @@ QColor markColour(const HeardMark& mark)
 
 int lookOf(const HeardMark& mark)
 {
-    return ((std::clamp(mark.band, -1, kBandCount - 1) + 1) * 2 + (mark.approximate ? 1 : 0)) *
-               kAgeSteps +
-           ageStep(mark);
+    const int band = std::clamp(mark.band, -1, kBandCount - 1) + 1;
+    if (mark.contact)
+        return kDecodeLooks + band;
+    return (band * 2 + (mark.approximate ? 1 : 0)) * kAgeSteps + ageStep(mark);
 }
 
 // One mark's look, its centre in the middle of the image.
@@ -56,7 +61,7 @@ QImage markImage(const HeardMark& mark, double unit)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colour = markColour(mark);
-    if (mark.approximate) {
+    if (mark.approximate && !mark.contact) {
         p.setPen(QPen(colour, unit * 0.15));
         p.setBrush(Qt::NoBrush);
     } else {
@@ -65,7 +70,11 @@ QImage markImage(const HeardMark& mark, double unit)
         p.setPen(QPen(halo, unit * 0.08));
         p.setBrush(colour);
     }
-    p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+    const QPointF centre(side / 2.0, side / 2.0);
+    if (mark.contact)
+        p.drawRect(QRectF(centre - QPointF(r, r), centre + QPointF(r, r)));
+    else
+        p.drawEllipse(centre, r, r);
     return image;
 }
 

@@ -57,6 +57,17 @@ std::function<void(QPainter&, const QRectF&)> markSample(bool hollow, double uni
     };
 }
 
+// A contact's mark, a filled square in the 50 MHz colour.
+std::function<void(QPainter&, const QRectF&)> contactSample(double unit)
+{
+    return [unit](QPainter& p, const QRectF& r) {
+        const double half = unit * 0.34;
+        p.setPen(QPen(kMapHalo, unit * 0.08));
+        p.setBrush(bandColour(1));
+        p.drawRect(QRectF(r.center() - QPointF(half, half), r.center() + QPointF(half, half)));
+    };
+}
+
 // The line from home and the midpoint's cross on it.
 std::function<void(QPainter&, const QRectF&)> midpointSample(double unit)
 {
@@ -133,7 +144,7 @@ MapPanel titlePanel(const ReachReport& report, double unit)
         unit);
 }
 
-MapPanel legendPanel(const ReachReport& report, double unit, bool heard)
+MapPanel legendPanel(const ReachReport& report, double unit, bool heard, bool contacts)
 {
     std::vector<MapPanel::Line> lines;
     const QFont font = mapFont(unit, 0.8);
@@ -176,8 +187,12 @@ MapPanel legendPanel(const ReachReport& report, double unit, bool heard)
         lines.push_back(
             {mapText(QT_TRANSLATE_NOOP("ReachMap", "位置がおおよその局 (コールの地域から)")), font,
              kMapText, markSample(true, unit)});
+    }
+    if (contacts)
+        lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "交信した局 (ログから)")), font,
+                         kMapText, contactSample(unit)});
+    if (heard || contacts)
         lines.push_back({mapText(QT_TRANSLATE_NOOP("ReachMap", "自局からの線と反射点 (中点)")),
                          font, kMapText, midpointSample(unit)});
-    }
     return MapPanel(std::move(lines), unit);
 }

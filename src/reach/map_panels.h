@@ -39,6 +39,6 @@ private:
 MapPanel titlePanel(const ReachReport& report, double unit);
 
 // The legend: the bands (closed ones said so, 不通), what the rings, their
-// edges and the open area from home mean, and with `heard` the marks of
-// heard stations.
-MapPanel legendPanel(const ReachReport& report, double unit, bool heard);
+// edges and the open area from home mean, with `heard` the marks of
+// heard stations and with `contacts` those of the log's contacts.
+MapPanel legendPanel(const ReachReport& report, double unit, bool heard, bool contacts = false);

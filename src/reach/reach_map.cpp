@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kSea(0x0e, 0x1a, 0x26);
@@ -234,7 +236,10 @@ void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& rep
     MapLabels labels(painter, area, unit);
     const double margin = unit * 0.6;
     const MapPanel title = titlePanel(report, unit);
-    const MapPanel legend = legendPanel(report, unit, !heard.empty());
+    const auto isContact = [](const HeardMark& mark) { return mark.contact; };
+    const MapPanel legend =
+        legendPanel(report, unit, !std::all_of(heard.begin(), heard.end(), isContact),
+                    std::any_of(heard.begin(), heard.end(), isContact));
     const QPointF titleAt = area.topLeft() + QPointF(margin, margin);
     const QPointF legendAt = area.bottomRight() - QPointF(margin, margin) -
                              QPointF(legend.size().width(), legend.size().height());

@@ -17,7 +17,8 @@ class QRectF;
 // discs in their Es level's colour in `palette` with their Es, around each
 // one for every band its cloud carries the ring where path ends lie
 // (D_skip/2 to D_max/2), with a home the area where a path from it is
-// open on each band, the stations `heard` on the air, the page time and a
-// legend. Texts in the interface language.
+// open on each band, the stations `heard` on the air and worked (contact
+// marks among them), the page time and a legend. Texts in the interface
+// language.
 void paintReachMap(QPainter& painter, const QRectF& area, const ReachReport& report,
                    SignalPalette palette, const std::vector<HeardMark>& heard = {});

@@ -3,6 +3,7 @@
 
 #include "core/refresh/refresh_loop.h"
 #include "heard/heard_session.h"
+#include "history/contact_log.h"
 #include "history/heard_record.h"
 #include "map_ui/es_map_window.h"
 #include "window/bring_to_front.h"
@@ -62,12 +63,20 @@ void MapFeature::setHeardSession(HeardSession* session)
         m_window->setHeardSession(session);
 }
 
+void MapFeature::setContacts(ContactLog* contacts)
+{
+    m_contacts = contacts;
+    if (m_window)
+        m_window->setContacts(contacts);
+}
+
 void MapFeature::openMap()
 {
     if (!m_window) {
         m_window = new EsMapWindow(m_log, m_home, m_settings, &m_mainWindow);
         m_window->setSignalPalette(m_form.signalPalette());
         m_window->setHeardSession(m_session);
+        m_window->setContacts(m_contacts);
         // Older readings show what the history log kept of their time.
         m_window->setHeardSource([log = m_log](const QDateTime& fromUtc, const QDateTime& toUtc) {
             std::vector<HeardStation> stations;

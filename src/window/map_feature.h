@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class ContactLog;
 class EsMapWindow;
 class FormController;
 class HeardSession;
@@ -35,6 +36,8 @@ public:
     // The stations heard on the air, or null when the listener is off; new
     // ones reach the map at most once a second.
     void setHeardSession(HeardSession* session);
+    // The operator's logged contacts, or null without logs.
+    void setContacts(ContactLog* contacts);
 
 private:
     QWidget& m_mainWindow;
@@ -46,6 +49,7 @@ private:
     ReadoutState m_latest;
     QPointer<EsMapWindow> m_window;
     QPointer<HeardSession> m_session;
+    QPointer<ContactLog> m_contacts;
     QMetaObject::Connection m_heardConnection;
     QTimer m_heardTick;
     // Ends the connections to the window's refreshes first.

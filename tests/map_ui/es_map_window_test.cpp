@@ -6,6 +6,7 @@
 #include "core/settings/settings_store.h"
 #include "core/text/locator_text.h"
 #include "heard/heard_session.h"
+#include "history/contact_log.h"
 #include "history/logged_readings.h"
 #include "map_ui/es_map_view.h"
 #include "map_ui/es_map_window.h"
@@ -15,6 +16,7 @@
 #include "support/history_records.h"
 #include "support/wsjtx_capture.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -219,6 +221,43 @@ TEST_F(EsMapWindowTest, HeardStationsAsMarksInTheLinesAndOnAClick)
     EXPECT_EQ(asked, std::pair(QDateTime(QDate(2026, 12, 7), QTime(1, 0), Qt::UTC),
                                QDateTime(QDate(2026, 12, 7), QTime(1, 30), Qt::UTC)));
     EXPECT_EQ(window->map->heard().size(), 2u);
+}
+
+// The shown period is 10:30 to 11:00 JST with the latest reading.
+TEST_F(EsMapWindowTest, ContactsOfTheShownPeriodAsSquaresFollowingTheLog)
+{
+    home.set(QStringLiteral("PM95vq"));
+    const QString path = dir.filePath(QStringLiteral("log.adi"));
+    QFile adi(path);
+    ASSERT_TRUE(adi.open(QIODevice::WriteOnly));
+    adi.write("<call:6>JA6ABC <gridsquare:4>PM51 <qso_date:8>20261207 <time_on:4>0140 <band:2>6m "
+              "<mode:4>MFSK <submode:3>FT4 <prop_mode:2>ES <eor>\n"
+              "<call:6>JA6DEF <gridsquare:4>PM51 <qso_date:8>20261207 <time_on:4>0040 <band:2>6m "
+              "<mode:3>FT8 <eor>\n");
+    adi.close();
+    ContactLog contacts({path});
+    auto window = makeWindow();
+    window->resize(600, 800);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QImage none = window->map->grab().toImage();
+    window->setContacts(&contacts);
+    ASSERT_EQ(window->shownContacts().size(), 1u);
+    ASSERT_EQ(window->map->heard().size(), 1u);
+    EXPECT_TRUE(window->map->heard().front().contact);
+    EXPECT_NE(window->map->grab().toImage(), none);
+    // Judged by the 10:30 page.
+    EXPECT_EQ(contactText(window->shownContacts().front()),
+              QStringLiteral("交信: JA6ABC  PM51\n50 MHz (6m)  10:40:00 JST  FT4  PROP_MODE ES\n"
+                             "937 km  必要な Es 12.6 MHz\n国分寺 の Es 10.0 MHz (中点から 446 km)\n"
+                             "closed: 測った Es では届かないはずのパス"));
+
+    contacts.addAdifText(QStringLiteral("<call:5>HL1AA <gridsquare:4>PM37 <qso_date:8>20261207 "
+                                        "<time_on:4>0150 <band:2>6m <mode:3>FT8 <eor>"));
+    EXPECT_EQ(window->shownContacts().size(), 2u);
+    window->step(-1);
+    EXPECT_TRUE(window->shownContacts().empty());
+    EXPECT_TRUE(window->map->heard().empty());
 }
 
 TEST(LoggedReadings, OnePerPageInTheReadoutsColours)

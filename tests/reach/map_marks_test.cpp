@@ -140,6 +140,25 @@ TEST(HeardMarks, NoMarksLeaveTheMapAsItWas)
               legendPanel(report, 10, false).size().height());
 }
 
+// A contact is a square: its corner is in the band's colour too, where a
+// round mark of that size leaves the map.
+TEST(ContactMarks, AFilledSquareInTheBandsColour)
+{
+    const ReachReport report = reachOf(onlyKokubunji("10.4"), QStringLiteral("PM95vq"));
+    for (const int band : {0, 1}) {
+        const QImage marked =
+            renderMarked(report, {{kFukuoka, {34.5, 135.0}, band, true, 1, true}});
+        const QPoint centre = pixelOf(kFukuoka);
+        const int corner = static_cast<int>(mapUnit(kMarksArea) * 0.34 * 0.75);
+        SCOPED_TRACE(band);
+        EXPECT_EQ(marked.pixel(centre), bandColour(band).rgb());
+        EXPECT_EQ(marked.pixel(centre + QPoint(corner, corner)), bandColour(band).rgb());
+        EXPECT_EQ(marked.pixel(centre - QPoint(corner, corner)), bandColour(band).rgb());
+    }
+    EXPECT_GT(legendPanel(report, 10, false, true).size().height(),
+              legendPanel(report, 10, false).size().height());
+}
+
 TEST(HeardMarks, AClickFindsTheNearestWithinAFewPixels)
 {
     const std::vector<HeardMark> marks = {
