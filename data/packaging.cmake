@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # ondrel_VERSION_ARCH.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG icon engine and the history log's SQLite driver as
-# plugins, which shlibdeps cannot see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
+# plugins, which shlibdeps cannot see; heard calls without a grid are
+# placed by the country file (cty.dat) of hamradio-files, read at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite, hamradio-files")
 # The grid's station names are Japanese; Qt's own dialogs speak Japanese
 # with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")

@@ -205,7 +205,8 @@ TEST(PackageTest, DebHoldsTheInstallLayoutAndItsDependencies)
                  control.contains(QStringLiteral("postrm")))
         << control.toStdString();
     const QString depends = runTool("dpkg-deb", {"-f", deb, "Depends"}).second;
-    for (const char* library : {"libqt6widgets6", "libqt6network6", "libqt6dbus6", "libqt6svg6"})
+    for (const char* library :
+         {"libqt6widgets6", "libqt6network6", "libqt6dbus6", "libqt6svg6", "hamradio-files"})
         EXPECT_TRUE(depends.contains(QLatin1String(library))) << depends.toStdString();
 }
 
