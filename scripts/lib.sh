@@ -12,7 +12,9 @@ export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 exit_actions=()
 on_exit() {
   exit_actions=("$1" "${exit_actions[@]}")
-  trap 'for action in "${exit_actions[@]}"; do eval "$action"; done' EXIT
+  # Every action runs, whatever the one before did, and the script keeps
+  # its own exit status.
+  trap 'status=$?; for action in "${exit_actions[@]}"; do eval "$action" || true; done; exit $status' EXIT
 }
 
 # Configures and builds a CMake preset (CMakePresets.json); further
