@@ -130,8 +130,8 @@ def describe(data):
         return "%s new %d time %02d:%02d:%02d snr %+d dt %.1f df %d mode %s %r" % (
             head, is_new, ms // 3600000, ms // 60000 % 60, ms // 1000 % 60, snr, dt, df, mode, text)
     if kind == 5:
-        day, ms, spec = r.take(">q"), r.u32(), r.take(">B")
-        if spec == 2:
+        day, ms, time_spec = r.take(">q"), r.u32(), r.take(">B")
+        if time_spec == 2:
             r.i32()
         dx_call, dx_grid, freq, mode = r.utf8(), r.utf8(), r.u64(), r.utf8()
         return "%s off %s %02d:%02d:%02d DX %s %s %d Hz %s" % (

@@ -49,19 +49,19 @@ public:
         field = QString::fromUtf8(m_bytes.sliced(m_pos - length, length));
     }
 
-    // Julian day, milliseconds since midnight, time spec (0 local, 1 UTC,
+    // Julian day, milliseconds since midnight, Qt::TimeSpec (0 local, 1 UTC,
     // 2 offset seconds, 3 a time zone).
     void read(QDateTime& field)
     {
         const auto day = static_cast<qint64>(unsignedOf(8));
         const auto ms = static_cast<quint32>(unsignedOf(4));
-        const auto spec = static_cast<quint8>(unsignedOf(1));
+        const auto timeSpec = static_cast<quint8>(unsignedOf(1));
         QTimeZone zone = QTimeZone::utc();
-        if (spec == 0)
+        if (timeSpec == 0)
             zone = QTimeZone::systemTimeZone();
-        else if (spec == 2)
+        else if (timeSpec == 2)
             zone = QTimeZone(static_cast<qint32>(unsignedOf(4)));
-        else if (spec == 3)
+        else if (timeSpec == 3)
             zone = timeZone();
         if (m_failed)
             return;

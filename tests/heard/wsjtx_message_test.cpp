@@ -50,7 +50,7 @@ QDataStream::Version versionOf(quint32 schema)
     return schema == 2 ? QDataStream::Qt_5_2 : QDataStream::Qt_5_4;
 }
 
-// As WSJT-X (Qt 5) writes it: time spec UTC.
+// As WSJT-X (Qt 5) writes it: Qt::UTC.
 const QDateTime kOff(QDate(2024, 6, 1), QTime(3, 4, 5), Qt::UTC);
 
 // Each message's fields every client sends, then those later ones add.
