@@ -116,12 +116,13 @@ void HeardFeature::endSession()
 {
     if (!m_session)
         return;
+    // Those following the session let go of it before it goes.
+    emit sessionChanged(nullptr);
     m_listener.reset();
     m_session.reset();
     m_locator.reset();
     m_parts.window.setStatusNote({});
     countHeard();
-    emit sessionChanged(nullptr);
 }
 
 void HeardFeature::countHeard()
