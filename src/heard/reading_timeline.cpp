@@ -5,14 +5,24 @@
 
 #include <algorithm>
 
+namespace {
+
+// The first page after `utc` in a timeline ordered by instant.
+template <typename Pages>
+auto firstAfter(Pages& pages, const QDateTime& utc)
+{
+    return std::upper_bound(pages.begin(), pages.end(), utc,
+                            [](const QDateTime& t, const auto& page) { return t < page.utc; });
+}
+
+} // namespace
+
 void ReadingTimeline::add(const EsReading& reading)
 {
     const std::optional<QDateTime> utc = pageTimeToUtc(reading.pageTime);
     if (!utc)
         return;
-    const auto later =
-        std::upper_bound(m_pages.begin(), m_pages.end(), *utc,
-                         [](const QDateTime& t, const Page& p) { return t < p.utc; });
+    const auto later = firstAfter(m_pages, *utc);
     if (later != m_pages.begin() && std::prev(later)->utc == *utc)
         std::prev(later)->reading = reading;
     else
@@ -23,9 +33,7 @@ void ReadingTimeline::add(const EsReading& reading)
 
 const EsReading* ReadingTimeline::at(const QDateTime& utc) const
 {
-    const auto later =
-        std::upper_bound(m_pages.begin(), m_pages.end(), utc,
-                         [](const QDateTime& t, const Page& p) { return t < p.utc; });
+    const auto later = firstAfter(m_pages, utc);
     if (later == m_pages.begin())
         return nullptr;
     const Page& page = *std::prev(later);

@@ -61,10 +61,8 @@ HeardStation heardStationOf(const HeardRecord& record)
         path.bearing = *record.bearing;
         path.midpoint = {*record.midLat, *record.midLon};
         path.neededEs = record.neededEs;
-        for (int k = 0; k < kStationCount; ++k) {
-            if (record.station == QLatin1StringView(kStationCodes[k]))
-                path.station = k;
-        }
+        if (const int k = stationIndex(record.station); k >= 0)
+            path.station = k;
         path.stationKm = record.stationKm.value_or(0);
         path.stationEs = record.stationEs;
         path.pageTime = record.pageTime;
